@@ -1,0 +1,12 @@
+#include "batch/batch_command.hpp"
+
+namespace zelkor::batch {
+
+const std::vector<BatchCommand>& BatchCommands() {
+    static const std::vector<BatchCommand> commands = {
+        InfoCommand(),
+    };
+    return commands;
+}
+
+} // namespace zelkor::batch

@@ -1,0 +1,62 @@
+#include "batch/batch_load.hpp"
+
+#include "data/load_file.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace zelkor::batch {
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+} // namespace
+
+std::optional<SourceKind> KindFromArgs(const BatchArgs& args, const std::string& path, std::string& error) {
+    if (const auto kind = args.option("kind")) {
+        if (*kind == "transmit") return SourceKind::TransmitTxt;
+        if (*kind == "trim") return SourceKind::TrimDat;
+        if (*kind == "pnt") return SourceKind::WinAgile;
+        error = "unknown kind " + *kind + " (transmit, trim or pnt)";
+        return std::nullopt;
+    }
+    const std::string extension = Lower(std::filesystem::path(path).extension().string());
+    if (extension == ".txt") return SourceKind::TransmitTxt;
+    if (extension == ".dat") return SourceKind::TrimDat;
+    if (extension == ".pnt") return SourceKind::WinAgile;
+    error = "cannot tell the kind of " + path + " from its extension; give --kind";
+    return std::nullopt;
+}
+
+std::optional<LoadedData> LoadForBatch(const BatchArgs& args, const BatchIo& io, const std::string& usage,
+                                       int& exitCode) {
+    if (args.positionals.size() != 1) {
+        exitCode = UsageError(io, args.positionals.empty() ? "no FILE given" : "more than one FILE given", usage);
+        return std::nullopt;
+    }
+    const std::string& path = args.positionals.front();
+    std::string error;
+    const auto kind = KindFromArgs(args, path, error);
+    if (!kind) {
+        exitCode = UsageError(io, error, usage);
+        return std::nullopt;
+    }
+    LoadedData data;
+    const LoadReport report = LoadParticleFile(*kind, path, data.state, data.set);
+    for (const Message& message : report.messages) PrintMessage(io, message);
+    // A count or parse pass that could not open or close the file leaves an
+    // empty set behind an error message: nothing a script should carry on with.
+    const bool failed = std::any_of(report.messages.begin(), report.messages.end(),
+                                    [](const Message& m) { return m.icon == MessageIcon::Error; });
+    if (report.outcome != LoadOutcome::Loaded || failed) {
+        exitCode = kExitStopped;
+        return std::nullopt;
+    }
+    return data;
+}
+
+} // namespace zelkor::batch

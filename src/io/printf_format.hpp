@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zelkor {
+
+// The one place where numbers become text the way the program's printf-style
+// conversions write them ("%lE", "%.10lf", "%.3lE", "%g", "%d" ...), always in
+// the "C" numeric locale whatever locale the user's session has set.
+
+// printf of one double (or int) with a format that holds exactly one conversion.
+std::string FormatDouble(const char* printfFormat, double value);
+std::string FormatInt(const char* printfFormat, int value);
+
+// Fast paths for the writers, byte for byte what "%.<precision>E" and
+// "%.<precision>f" give. They write at most kMaxNumberChars characters at out
+// and return the end of what they wrote.
+inline constexpr int kMaxNumberChars = 400;
+char* AppendExponent(char* out, double value, int precision);
+char* AppendFixed(char* out, double value, int precision);
+char* AppendInt(char* out, int value);
+
+// Columns line up because a value >= 0 gets two blanks in front, a negative one
+// (or a nan, which compares false) only one.
+inline char* AppendSignBlanks(char* out, double value) {
+    *out++ = ' ';
+    if (value >= 0.0) *out++ = ' ';
+    return out;
+}
+
+} // namespace zelkor
