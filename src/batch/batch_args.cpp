@@ -8,7 +8,7 @@ std::optional<std::string> BatchArgs::option(const std::string& name) const {
     return it->second;
 }
 
-std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& spec, std::string& error) {
+std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& rules, std::string& error) {
     BatchArgs args;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -19,11 +19,11 @@ std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, c
             args.positionals.push_back(word);
             continue;
         }
-        if (spec.switches.count(name) != 0) {
+        if (rules.switches.count(name) != 0) {
             args.flags.insert(name);
             continue;
         }
-        if (spec.valued.count(name) == 0) {
+        if (rules.valued.count(name) == 0) {
             error = "unknown option " + word;
             return std::nullopt;
         }

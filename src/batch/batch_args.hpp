@@ -25,8 +25,8 @@ struct ArgSpec {
     std::set<std::string> switches;
 };
 
-// Splits words by the spec; on a word the spec does not know, a missing value
+// Splits words by the rules; on a word the rules do not know, a missing value
 // or a repeated option, returns the reason in error.
-std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& spec, std::string& error);
+std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& rules, std::string& error);
 
 } // namespace zelkor::batch

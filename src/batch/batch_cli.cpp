@@ -34,7 +34,7 @@ int RunBatch(const std::vector<std::string>& words, std::ostream& out, std::ostr
             }
         }
         std::string error;
-        const auto args = ParseBatchArgs(rest, command.spec, error);
+        const auto args = ParseBatchArgs(rest, command.rules, error);
         if (!args) return UsageError(io, error, command.usage);
         return command.run(*args, io, command.usage);
     }

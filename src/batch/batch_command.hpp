@@ -11,12 +11,15 @@ namespace zelkor::batch {
 struct BatchCommand {
     std::string name;
     std::string usage;  // the usage line, without "usage: "
-    ArgSpec spec;
+    ArgSpec rules;
     int (*run)(const BatchArgs& args, const BatchIo& io, const std::string& usage);
 };
 
 // One factory per command file.
 BatchCommand InfoCommand();
+BatchCommand ConvertCommand();
+BatchCommand StatsCommand();
+BatchCommand HistogramCommand();
 
 // Every command, in the order --help lists them.
 const std::vector<BatchCommand>& BatchCommands();

@@ -5,6 +5,9 @@ namespace zelkor::batch {
 const std::vector<BatchCommand>& BatchCommands() {
     static const std::vector<BatchCommand> commands = {
         InfoCommand(),
+        ConvertCommand(),
+        StatsCommand(),
+        HistogramCommand(),
     };
     return commands;
 }

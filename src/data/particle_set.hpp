@@ -8,7 +8,7 @@
 namespace zelkor {
 
 // The loaded ions, addressed 1..count; slot 0 exists in storage and is never used.
-// Storage holds lineCount slots (at least one) and is allocated once per load.
+// A load allocates storage for lineCount slots (at least one) once.
 struct ParticleSet {
     std::vector<ParticleRecord> records{1};
     int count = 0;

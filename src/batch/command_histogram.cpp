@@ -1,0 +1,76 @@
+#include "batch/batch_command.hpp"
+#include "batch/stats_setup.hpp"
+#include "stats/default_width.hpp"
+#include "stats/filter_spectrum.hpp"
+#include "stats/histogram_text.hpp"
+#include "stats/page_quantity.hpp"
+#include "stats/prepare_histogram.hpp"
+
+#include <ostream>
+
+namespace zelkor::batch {
+namespace {
+
+std::optional<DisplayMode> ModeFromName(const std::string& name) {
+    if (name == "whole") return DisplayMode::Whole;
+    if (name == "filtered") return DisplayMode::Filtered;
+    if (name == "zoom") return DisplayMode::Zoom;
+    return std::nullopt;
+}
+
+void PrintRow(const BatchIo& io, const HistogramRow& row) { io.out << row[0] << '\t' << row[1] << '\t' << row[2] << '\n'; }
+
+// The page's filter run with n and committed with OK: the flags as the run
+// left them, the page's filter active.
+std::optional<Message> RunAndCommitFilter(StatsSetup& setup, const std::string& n, const BatchIo& io) {
+    const auto run = FilterSpectrum(setup.data.state, setup.data.set, setup.page, true, n);
+    if (!run.ok()) return run.refusal;
+    if (run.value->tooLow) PrintMessage(io, *run.value->tooLow);
+    CommitFilter(setup.data.state, setup.page, n, run.value->multiplier);
+    return std::nullopt;
+}
+
+// "Data" with the width typed (--width) or written by "Default" (--default);
+// the confirmation of the interval count is answered OK.
+int RunHistogram(const BatchArgs& args, const BatchIo& io, const std::string& usage) {
+    if (args.has("width") == args.has("default")) return UsageError(io, "give either --width W or --default", usage);
+    const auto mode = ModeFromName(args.option("display").value_or("whole"));
+    if (!mode) return UsageError(io, "--display must be whole, filtered or zoom", usage);
+
+    int exitCode = kExitOk;
+    auto setup = SetUpStats(args, io, usage, exitCode);
+    if (!setup) return exitCode;
+    auto& [data, page] = *setup;
+    data.state.displayModeOf(page) = *mode;
+    if (const auto filter = args.option("filter")) {
+        if (const auto refusal = RunAndCommitFilter(*setup, *filter, io)) return Stopped(io, *refusal);
+    }
+    const std::string zoomText = args.option("zoom").value_or("");
+    std::string widthText = args.option("width").value_or("");
+    if (args.has("default")) {
+        const auto written = DefaultWidthText(data.state, data.set, page, zoomText);
+        if (!written.ok()) return Stopped(io, *written.refusal);
+        widthText = *written.value;
+    }
+    auto planned = PrepareHistogram(data.state, data.set, page, HistogramView::Table, widthText, zoomText);
+    if (!planned.ok()) return Stopped(io, *planned.refusal);
+    Histogram& histogram = *planned.value;
+    const QuantitySelection selection = SelectionFor(data.state, page);
+    CountHistogram(data.set, selection, histogram);
+    const HistogramTable table = BuildHistogramTable(page, selection.quantity, selection.unitCode, histogram);
+    PrintRow(io, table.header);
+    for (const HistogramRow& row : table.rows) PrintRow(io, row);
+    return kExitOk;
+}
+
+} // namespace
+
+BatchCommand HistogramCommand() {
+    return {"histogram",
+            std::string("zelkor-batch histogram ") + kStatsOptionsUsage +
+                " [--display whole|filtered|zoom] [--zoom n] [--filter n] (--width W | --default)",
+            ArgSpec{{"kind", "quantity", "unit", "A", "amu", "display", "zoom", "filter", "width"}, {"default"}},
+            &RunHistogram};
+}
+
+} // namespace zelkor::batch

@@ -1,0 +1,40 @@
+#include "data/winagile_reader.hpp"
+
+#include "data/reader_passes.hpp"
+
+namespace zelkor {
+namespace {
+
+constexpr double kMetreInAngstrom = 1e10;
+
+// Fields: Y (m), dY/dX, Z (m), dZ/dX, dp/p, flag (ignored).
+bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/) {
+    FieldScanner fields(line);
+    int flag = 0;
+    double y = 0.0;
+    double z = 0.0;
+    if (!(fields.readReal(y) && fields.readReal(r.cos_y) && fields.readReal(z) && fields.readReal(r.cos_z) &&
+          fields.readReal(r.momentum) && fields.readInt(flag) && fields.atLineEnd()))
+        return false;
+    r.y = y * kMetreInAngstrom;
+    r.z = z * kMetreInAngstrom;
+    return true;
+}
+
+} // namespace
+
+CheckResult CheckWinAgilePoint(const std::filesystem::path& path, Progress& /*progress*/) {
+    return CheckOpenClose(path, kCannotImportText);
+}
+
+CountResult CountWinAgileLines(const std::filesystem::path& path, Progress& progress) {
+    // The read that finds the end of the file counts as well.
+    return CountLineReads(path, 1, kCannotImportText, progress);
+}
+
+ReadResult ReadWinAgilePoint(const std::filesystem::path& path, int lineCount, Progress& progress) {
+    const RecordFileLayout layout{0, 0, false, kCannotImportText};
+    return ReadRecordLines(path, lineCount, progress, layout, ParseWinAgileLine);
+}
+
+} // namespace zelkor

@@ -1,0 +1,143 @@
+#include "data/load_file.hpp"
+#include "io/write_transmit_txt.hpp"
+#include "io/write_trim_dat.hpp"
+#include "io/write_winagile_point.hpp"
+
+#include "io/io_test_support.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zelkor {
+namespace {
+
+// A set with signs of every kind, ions past 10000 (whose number touches the
+// "T") and a few rejected ions, which must not come back.
+ParticleSet MixedSet(int count) {
+    ParticleSet set(count + 1);
+    set.count = count;
+    for (int i = 1; i <= count; ++i) {
+        ParticleRecord& r = set.record(i);
+        const double t = i / static_cast<double>(count);
+        r.energy = 5.0e6 * (1.0 + 0.1 * std::sin(i * 0.7));
+        r.x = 1.128014e4 + i;
+        r.y = 1.0e3 * std::sin(i * 1.3) - 0.0;
+        r.z = -2.0e3 * std::cos(i * 0.9) * t;
+        r.cos_y = 0.03 * std::sin(i * 2.1);
+        r.cos_z = -0.02 * std::cos(i * 1.7);
+        r.cos_x = std::sqrt(1.0 - r.cos_y * r.cos_y - r.cos_z * r.cos_z) * (i % 97 == 0 ? -1.0 : 1.0);
+        r.momentum = 0.001 * std::sin(i * 0.3);
+        r.accepted = i % 1000 == 7 ? 0 : 1;
+    }
+    return set;
+}
+
+// Within half a unit of the last printed digit of a "%.<digits>E" value.
+void ExpectSamePrinted(double written, double read, int digits, const char* what, int i) {
+    const double tolerance = std::abs(written) * 0.5 * std::pow(10.0, -digits) * 1.0000001 + 1e-300;
+    EXPECT_NEAR(read, written, tolerance) << what << " of accepted ion " << i;
+}
+
+std::vector<const ParticleRecord*> Accepted(const ParticleSet& set) {
+    std::vector<const ParticleRecord*> accepted;
+    for (int i = 1; i <= set.count; ++i)
+        if (set.record(i).accepted == 1) accepted.push_back(&set.record(i));
+    return accepted;
+}
+
+class WriterRoundTripTest : public ::testing::Test {
+protected:
+    LoadReport Load(SourceKind kind, const std::filesystem::path& path) {
+        const LoadReport report = LoadParticleFile(kind, path, state_, loaded_);
+        EXPECT_EQ(report.outcome, LoadOutcome::Loaded);
+        EXPECT_TRUE(report.messages.empty()) << report.messages.front().text;
+        return report;
+    }
+
+    test::TempDir dir_;
+    AppState state_;
+    ParticleSet loaded_;
+    const ParticleSet written_ = MixedSet(10050);
+    const std::vector<const ParticleRecord*> accepted_ = Accepted(written_);
+};
+
+TEST_F(WriterRoundTripTest, TransmitTxtReadsBackTheAcceptedIonsAndHeaderLine) {
+    const std::string headerLine = "  He (5 MeV) into Si 10 \xB5m \xB3\n";
+    const auto path = dir_ / "out.txt";
+    ASSERT_FALSE(WriteTransmitTxt(path, written_, headerLine, 2, 1, 2, kCannotOpenText));
+    Load(SourceKind::TransmitTxt, path);
+    EXPECT_EQ(state_.headerLine, headerLine);
+    EXPECT_EQ(state_.atomZ, 2);
+    ASSERT_EQ(loaded_.count, static_cast<int>(accepted_.size()));
+    for (int i = 1; i <= loaded_.count; ++i) {
+        const ParticleRecord& w = *accepted_[static_cast<std::size_t>(i - 1)];
+        const ParticleRecord& r = loaded_.record(i);
+        ExpectSamePrinted(w.energy, r.energy, 6, "energy", i);
+        ExpectSamePrinted(w.x, r.x, 6, "x", i);
+        ExpectSamePrinted(w.y, r.y, 10, "y", i);
+        ExpectSamePrinted(w.z, r.z, 10, "z", i);
+        EXPECT_NEAR(r.cos_x, w.cos_x, 0.5e-10) << i;
+        EXPECT_NEAR(r.cos_y, w.cos_y, 0.5e-10) << i;
+        EXPECT_NEAR(r.cos_z, w.cos_z, 0.5e-10) << i;
+        EXPECT_EQ(r.accepted, 1);
+    }
+}
+
+TEST_F(WriterRoundTripTest, TrimDatReadsBackTheAcceptedIonsAndItsLineEight) {
+    const std::string headerLine = "==  He (5 MeV) into Si \xB3\n";
+    const auto path = dir_ / "out.dat";
+    ASSERT_FALSE(WriteTrimDat(path, written_, headerLine, 100, 3, 2, 0.0, kCannotExportText));
+    Load(SourceKind::TrimDat, path);
+    EXPECT_EQ(state_.headerLine, headerLine);
+    EXPECT_EQ(state_.atomZ, 100);
+    ASSERT_EQ(loaded_.count, static_cast<int>(accepted_.size()));
+    for (int i = 1; i <= loaded_.count; ++i) {
+        const ParticleRecord& w = *accepted_[static_cast<std::size_t>(i - 1)];
+        const ParticleRecord& r = loaded_.record(i);
+        ExpectSamePrinted(w.energy, r.energy, 6, "energy", i);
+        EXPECT_EQ(r.x, 0.0) << i;
+        ExpectSamePrinted(w.y, r.y, 10, "y", i);
+        ExpectSamePrinted(w.z, r.z, 10, "z", i);
+        EXPECT_NEAR(r.cos_x, w.cos_x, 0.5e-10) << i;
+        EXPECT_NEAR(r.cos_z, w.cos_z, 0.5e-10) << i;
+    }
+}
+
+TEST_F(WriterRoundTripTest, PointFileFromTransmitIonsReadsBackSlopesAndZeroMomentum) {
+    const auto path = dir_ / "out.pnt";
+    ASSERT_FALSE(WriteWinAgilePoint(path, written_, PointFileSource::TransmitTxt, kCannotExportText));
+    state_.headerLine = "kept\n";
+    state_.atomZ = 14;
+    Load(SourceKind::WinAgile, path);
+    EXPECT_EQ(state_.headerLine, "kept\n");
+    EXPECT_EQ(state_.atomZ, 14);
+    ASSERT_EQ(loaded_.count, static_cast<int>(accepted_.size()));
+    for (int i = 1; i <= loaded_.count; ++i) {
+        const ParticleRecord& w = *accepted_[static_cast<std::size_t>(i - 1)];
+        const ParticleRecord& r = loaded_.record(i);
+        ExpectSamePrinted(w.y, r.y, 10, "y", i);
+        ExpectSamePrinted(w.z, r.z, 10, "z", i);
+        ExpectSamePrinted(w.cos_y / w.cos_x, r.cos_y, 10, "dY/dX", i);
+        ExpectSamePrinted(w.cos_z / w.cos_x, r.cos_z, 10, "dZ/dX", i);
+        EXPECT_EQ(r.momentum, 0.0) << i;
+    }
+}
+
+TEST_F(WriterRoundTripTest, PointFileOfAPointSetWritesItsValuesBack) {
+    const auto first = dir_ / "first.pnt";
+    const auto second = dir_ / "second.pnt";
+    ASSERT_FALSE(WriteWinAgilePoint(first, written_, PointFileSource::WinAgile, kCannotOpenText));
+    Load(SourceKind::WinAgile, first);
+    for (int i = 1; i <= loaded_.count; ++i) {
+        const ParticleRecord& w = *accepted_[static_cast<std::size_t>(i - 1)];
+        ExpectSamePrinted(w.cos_y, loaded_.record(i).cos_y, 10, "dY/dX", i);
+        ExpectSamePrinted(w.momentum, loaded_.record(i).momentum, 10, "dp/p", i);
+    }
+    // Saving the imported set again gives the same file.
+    ASSERT_FALSE(WriteWinAgilePoint(second, loaded_, PointFileSource::WinAgile, kCannotOpenText));
+    EXPECT_EQ(test::ReadBytes(second), test::ReadBytes(first));
+}
+
+} // namespace
+} // namespace zelkor

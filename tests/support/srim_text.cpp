@@ -1,0 +1,41 @@
+#include "support/srim_text.hpp"
+
+namespace zelkor::test {
+
+std::string Lines(const std::vector<std::string>& lines, const std::string& eol) {
+    std::string text;
+    for (const auto& line : lines) text += line + eol;
+    return text;
+}
+
+std::string SrimTransmitHeader(const std::string& line10, const std::string& eol, const std::string& banner) {
+    return Lines({"============================== SRIM-2013.00 ==============================",
+                  "==============================================================================",
+                  banner,
+                  "=  This file tabulates the kinetics of ions or atoms leaving the target.     =",
+                  "=  Column #1: S= Sputtered Atom, B= Backscattered Ion, T= Transmitted Ion.   =",
+                  "=  Col.#2: Ion Number, Col.#3: Z of atom leaving, Col.#4: Atom energy (eV).  =",
+                  "=  Col.#5-7: Last location:  X= Depth into target, Y,Z= Transverse axes.     =",
+                  "=  Col.#8-10: Cosines of final trajectory.                                   =",
+                  "= *** This data file is in the same format as TRIM.DAT (see manual for uses).=",
+                  line10,
+                  " Ion  Atom   Energy        Depth       Lateral-Position        Atom Direction      ",
+                  " Numb Numb    (eV)          X(A)        Y(A)       Z(A)      Cos(X)  Cos(Y) Cos(Z) "},
+                 eol);
+}
+
+std::string TrimDatHeader(const std::string& line8, const std::string& eol) {
+    return Lines({"=========== TRIM with various Incident Ion Energies/Angles and Depths =========",
+                  "= This file tabulates the kinetics of incident ions or atoms.                 =",
+                  "= Col.#1: Ion Number, Col.#2: Z of atom leaving, Col.#3: Atom energy (eV).    =",
+                  "= Col.#4-6: Last location:  Col.#4: X= Depth into target.                     =",
+                  "= Col.#5,6: Y,Z= Transverse axes                                              =",
+                  "= Col.#7-9: Cosines of final trajectory.                                      =",
+                  "================ Typical Data File is shown below  ============================",
+                  line8,
+                  "Event  Atom  Energy  Depth   Lateral-Position   ----- Atom Direction ----",
+                  "Name   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"},
+                 eol);
+}
+
+} // namespace zelkor::test

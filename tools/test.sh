@@ -1,0 +1,16 @@
+#!/bin/sh
+# Sets up, builds and runs every test: first under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the normal build, whose summary ends the output.
+set -eu
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/tools/setup.sh"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELKOR_SANITIZE=ON \
+      -DZELKOR_BUILD_BENCHMARKS=OFF
+cmake --build "$root/build-sanitize" -j "$jobs"
+ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" -j "$jobs"
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
