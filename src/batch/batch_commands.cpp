@@ -8,6 +8,7 @@ const std::vector<BatchCommand>& BatchCommands() {
         ConvertCommand(),
         StatsCommand(),
         HistogramCommand(),
+        RelativisticCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(), GenerateCommand(), ElementCommand(),
     };
     return commands;
 }

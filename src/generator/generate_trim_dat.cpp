@@ -1,6 +1,7 @@
 #include "generator/generate_trim_dat.hpp"
 
 #include "io/atomic_file.hpp"
+#include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
 #include "io/write_pass.hpp"
 
@@ -50,19 +51,19 @@ char* AppendGeneratedLine(char* out, int k, int atomicNumber, const GeneratedIon
     out = AppendBlanks(out, BlanksBeforeAtom(atomicNumber));
     out = AppendInt(out, atomicNumber);
     out = AppendBlanks(out, 3);
-    out = AppendExponent(out, ion.energy, 6);
+    out = AppendExponentFast(out, ion.energy, 6);
     out = AppendBlanks(out, 2);
-    out = AppendExponent(out, 0.0, 6);
+    out = AppendExponentFast(out, 0.0, 6);
     out = AppendSignBlanks(out, ion.y);
-    out = AppendExponent(out, ion.y, 10);
+    out = AppendExponentFast(out, ion.y, 10);
     out = AppendSignBlanks(out, ion.z);
-    out = AppendExponent(out, ion.z, 10);
+    out = AppendExponentFast(out, ion.z, 10);
     out = AppendBlanks(out, 2);
-    out = AppendFixed(out, ion.cosX, 10);
+    out = AppendFixedFast(out, ion.cosX, 10);
     out = AppendSignBlanks(out, ion.cosY);
-    out = AppendFixed(out, ion.cosY, 10);
+    out = AppendFixedFast(out, ion.cosY, 10);
     out = AppendSignBlanks(out, ion.cosZ);
-    return AppendFixed(out, ion.cosZ, 10);
+    return AppendFixedFast(out, ion.cosZ, 10);
 }
 
 GenerationResult GenerateBeam(const GeneratorParams& params, BeamRandom& random, Progress& progress,

@@ -38,7 +38,7 @@ TEST(PerIonFormulas, HeliumAndAnIonAtRest) {
 }
 
 TEST(PerIonFormulas, OutputColumnsMultiplyByTheUnitFactor) {
-    const double e = 5021068.0;
+    const double e = 5021073.0;
     EXPECT_EQ(EnergyPerAColumn(e, OutputUnitFactor(2), 3), e * 1e-6 / 3.0);
     EXPECT_NE(EnergyPerAColumn(e, OutputUnitFactor(2), 3), e / 1e6 / 3.0);
     EXPECT_EQ(EnergyPerAmuColumn(e, OutputUnitFactor(1), 2.5), e * 0.001 / 2.5);

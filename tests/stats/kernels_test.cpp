@@ -12,9 +12,9 @@
 namespace zelkor {
 namespace {
 
-using test::Bits;
-using test::Select;
-using test::SetOfEnergies;
+using stats_test::Bits;
+using stats_test::Select;
+using stats_test::SetOfEnergies;
 
 const QuantitySelection kEnergy = Select(QuantityId::KinEnerg);
 
@@ -144,7 +144,7 @@ TEST(Kernels, MatchTheDefiningLoopsBitForBit) {
     for (int round = 0; round < 60; ++round) {
         std::vector<ParticleRecord> records(1 + round % 23);
         for (auto& r : records) r = RandomRecord(random);
-        const ParticleSet set = test::SetOfRecords(records);
+        const ParticleSet set = stats_test::SetOfRecords(records);
         for (const QuantityId q : quantities) {
             const QuantitySelection s{q, round % 2, round % 3 ? SourceKind::TransmitTxt : SourceKind::WinAgile, 3,
                                       4.00150608};
@@ -175,12 +175,12 @@ TEST(Kernels, MatchTheDefiningLoopsBitForBit) {
 
 TEST(Kernels, YieldAfterEveryRecordAndAdvanceTwentyPerStatistic) {
     const ParticleSet set = SetOfEnergies({1, 2, 3, 4, 5});
-    test::CountingProgress progress;
+    stats_test::PassProgress progress;
     SummarizeAll(set, kEnergy, progress);
     EXPECT_EQ(progress.yields, 10);  // two passes
     EXPECT_EQ(progress.advanced, 100);
     EXPECT_EQ(progress.advances, 5);
-    test::CountingProgress single;
+    stats_test::PassProgress single;
     DispersionAccepted(set, kEnergy, single);
     EXPECT_EQ(single.yields, 10);
     EXPECT_EQ(single.advanced, 0);

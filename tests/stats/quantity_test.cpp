@@ -51,8 +51,8 @@ TEST(QuantityValue, AnglesFollowAcosInEveryUnit) {
 
 TEST(QuantityValue, SlopesDependOnTheSourceKind) {
     const ParticleRecord r = WithCosines(0.8, 0.6, -0.3);
-    EXPECT_EQ(QuantityValue(r, QuantityId::dYdX, 0, SourceKind::TransmitTxt, 1, 1.0), 0.75);
-    EXPECT_EQ(QuantityValue(r, QuantityId::dYdX, 1, SourceKind::TrimDat, 1, 1.0), 750.0);
+    EXPECT_DOUBLE_EQ(QuantityValue(r, QuantityId::dYdX, 0, SourceKind::TransmitTxt, 1, 1.0), 0.75);
+    EXPECT_DOUBLE_EQ(QuantityValue(r, QuantityId::dYdX, 1, SourceKind::TrimDat, 1, 1.0), 750.0);
     EXPECT_EQ(QuantityValue(r, QuantityId::dYdX, 0, SourceKind::WinAgile, 1, 1.0), 0.6);
     EXPECT_EQ(QuantityValue(r, QuantityId::dYdX, 1, SourceKind::WinAgile, 1, 1.0), 600.0);
     EXPECT_EQ(QuantityValue(r, QuantityId::dZdX, 1, SourceKind::WinAgile, 1, 1.0), -300.0);

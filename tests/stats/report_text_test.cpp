@@ -12,7 +12,7 @@ TEST(BasicAnalysis, KineticEnergyInKeV) {
     AppState state;
     state.sourceKind = SourceKind::TransmitTxt;
     state.unitOf(QuantityId::KinEnerg) = 1;
-    ParticleSet set = test::SetOfEnergies({1000, 2000, 3000});
+    ParticleSet set = stats_test::SetOfEnergies({1000, 2000, 3000});
     set.record(2).accepted = 0;
     const auto report = BasicAnalysis(state, set, StatPage::Energy);
     ASSERT_TRUE(report.ok());
@@ -25,7 +25,7 @@ TEST(BasicAnalysis, KineticEnergyInKeV) {
                                       "sigma = 8.164966E-01 keV",
                                       "3x sigma = 2.449490E+00 keV",
                                   }));
-    EXPECT_EQ(test::Flags(set), (std::vector<std::uint8_t>{1, 0, 1}));
+    EXPECT_EQ(stats_test::Flags(set), (std::vector<std::uint8_t>{1, 0, 1}));
 
     state.energyQuantity = QuantityId::EnergA;
     EXPECT_EQ(BasicAnalysis(state, set, StatPage::Energy).refusal->text,
@@ -39,7 +39,7 @@ TEST(ReportRows, AngleRowsAreFixedPoint) {
     sideways.cos_x = 0;
     AppState state;
     state.sourceKind = SourceKind::TrimDat;
-    const auto report = BasicAnalysis(state, test::SetOfRecords({straight, sideways}), StatPage::Angle);
+    const auto report = BasicAnalysis(state, stats_test::SetOfRecords({straight, sideways}), StatPage::Angle);
     ASSERT_TRUE(report.ok());
     EXPECT_EQ(report.value->rows[0], "ang X(min) = 0.0000000000 deg");
     EXPECT_EQ(report.value->rows[1], "ang X(max) = 90.0000000000 deg");

@@ -8,9 +8,9 @@
 namespace zelkor {
 namespace {
 
-using test::Flags;
-using test::Select;
-using test::SetOfEnergies;
+using stats_test::Flags;
+using stats_test::Select;
+using stats_test::SetOfEnergies;
 using Bytes = std::vector<std::uint8_t>;
 
 ParticleSet OneToTen() { return SetOfEnergies({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}); }
@@ -32,7 +32,7 @@ TEST(SigmaFilter, KeepsTheInclusiveBandAroundTheMeanOfAllIons) {
 
 TEST(SigmaFilter, RejectedIonsOfAnEarlierFilterCanReturn) {
     ParticleSet set = OneToTen();
-    test::SetFlags(set, Bytes(10, 0));
+    stats_test::SetFlags(set, Bytes(10, 0));
     ApplySigmaFilter(set, Select(QuantityId::KinEnerg), 3.0);
     EXPECT_EQ(CountRejected(set), 0);
 }
@@ -96,7 +96,7 @@ TEST_F(FilterPage, NoFilterSelectedReportsAllIonsAndLeavesTheFlags) {
     ParticleRecord b;
     b.y = 6e4;
     b.accepted = 0;
-    set = test::SetOfRecords({a, b});
+    set = stats_test::SetOfRecords({a, b});
     state.positionQuantity = QuantityId::PosabsY;
     state.unitOf(QuantityId::PosabsY) = 1;
     const auto run = FilterSpectrum(state, set, StatPage::Position, false, "garbage is not read");

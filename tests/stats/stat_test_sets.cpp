@@ -2,7 +2,7 @@
 
 #include <limits>
 
-namespace zelkor::test {
+namespace zelkor::stats_test {
 
 ParticleSet SetOfRecords(const std::vector<ParticleRecord>& records) {
     ParticleSet set(static_cast<int>(records.size()) + 2);
@@ -31,4 +31,4 @@ void SetFlags(ParticleSet& set, const std::vector<std::uint8_t>& flags) {
     for (int i = 1; i <= set.count; ++i) set.record(i).accepted = flags[static_cast<std::size_t>(i - 1)];
 }
 
-} // namespace zelkor::test
+} // namespace zelkor::stats_test

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace zelkor::test {
+namespace zelkor::stats_test {
 
 // A set whose records 1..n carry the given energies (eV), all accepted. The
 // storage has one spare slot holding nan, which no pass may read.
@@ -27,9 +27,9 @@ std::vector<std::uint8_t> Flags(const ParticleSet& set);
 void SetFlags(ParticleSet& set, const std::vector<std::uint8_t>& flags);
 
 // A progress that listens and counts what a pass offers it.
-class CountingProgress : public Progress {
+class PassProgress : public Progress {
 public:
-    CountingProgress() : Progress(true) {}
+    PassProgress() : Progress(true) {}
     void advance(int steps) override { advanced += steps; ++advances; }
     long yields = 0;
     int advanced = 0;
@@ -39,4 +39,4 @@ protected:
     void onYield() override { ++yields; }
 };
 
-} // namespace zelkor::test
+} // namespace zelkor::stats_test
