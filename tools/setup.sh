@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -eu
 
-PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev"
+PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+qt6-base-dev libgl-dev libqcustomplot-dev libqcustomplot2.1-qt6 fonts-dejavu-core xvfb xauth"
 
 missing=""
 for package in $PACKAGES; do

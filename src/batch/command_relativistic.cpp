@@ -38,7 +38,7 @@ std::optional<int> UnitCode(std::string text, bool momentum) {
     return std::nullopt;
 }
 
-void PrintTable(const BatchIo& io, const RelativisticTable& t) {
+void PrintTable(const BatchIo& io, const RelativisticTable& t, const ParticleSet& set) {
     std::string text;
     for (std::size_t c = 0; c < t.headers.size(); ++c) text.append(c > 0 ? "\t" : "").append(t.headers[c]);
     text += '\n';
@@ -47,7 +47,7 @@ void PrintTable(const BatchIo& io, const RelativisticTable& t) {
         char* end = AppendInt(line, i);
         for (std::size_t c = 1; c < t.columns.size(); ++c) {
             *end++ = '\t';
-            end = AppendExponentFast(end, t.values[c][static_cast<std::size_t>(i - 1)], 6);  // "%lE"
+            end = AppendExponentFast(end, t.value(c, set.record(i)), 6);  // "%lE"
         }
         *end++ = '\n';
         text.append(line, end);
@@ -89,7 +89,8 @@ int RunRelativistic(const BatchArgs& args, const BatchIo& io, const std::string&
     }
     StoreRelativisticInputs(std::get<RelativisticInputs>(inputs), data->state);
     for (std::size_t k = 0; k < 4; ++k) data->state.unitOf(unitOptions[k].second) = units[k];
-    PrintTable(io, ComputeRelativisticTable(data->set, data->state, selection));
+    const RelativisticTable table = ComputeRelativisticTable(data->set, data->state, selection);
+    PrintTable(io, table, data->set);
     return kExitOk;
 }
 

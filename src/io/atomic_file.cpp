@@ -67,6 +67,11 @@ AtomicFile::AtomicFile(const fs::path& target)
         if (fd_ < 0) failure_ = FileFailure::Open;
         return;
     }
+    // Renaming would get round a write-protected file, which opening it for writing respects.
+    if (exists && ::access(target_.c_str(), W_OK) != 0) {
+        failure_ = FileFailure::Open;
+        return;
+    }
     fd_ = CreateUnique(target_, temp_);
     if (fd_ < 0) {
         temp_.clear();
@@ -102,8 +107,8 @@ void AtomicFile::flush() {
     if (failure_ || fd_ < 0) return;
     while (left > 0) {
         const ssize_t written = ::write(fd_, data, left);
-        if (written < 0) {
-            if (errno == EINTR) continue;
+        if (written <= 0) {
+            if (written < 0 && errno == EINTR) continue;
             failure_ = FileFailure::Write;
             return;
         }

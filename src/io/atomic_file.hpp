@@ -9,8 +9,9 @@
 namespace zelkor {
 
 // Why a file could not be written: the target could not be opened (missing
-// folder, the target is a folder, no right to create), or the data could not
-// be written, closed or put in place (full disk, file-size limit).
+// folder, the target is a folder or write-protected, no right to create in
+// the folder), or the data could not be written, closed or put in place (full
+// disk, file-size limit).
 enum class FileFailure { Open, Write };
 
 // Replaces a file as a whole or not at all. The data goes to a temporary file

@@ -1,25 +1,31 @@
 #include "optics/transformed_file.hpp"
 
+#include "generator/trim_dat_layout.hpp"
 #include "io/decimal_fast_path.hpp"
+#include "io/srim_columns.hpp"
 #include "io/write_pass.hpp"
-#include "io/write_transmit_txt.hpp"
-#include "io/write_trim_dat.hpp"
 #include "optics/transform.hpp"
+#include "optics/transmit_layout.hpp"
 
 #include <string_view>
 
 namespace zelkor {
 namespace {
 
-// The set with the transform applied to its accepted records; the others
-// are not written and are left as they are.
-ParticleSet TransformedCosines(const ParticleSet& set, const TransferMatrix& matrix) {
-    ParticleSet out = set;
-    for (int i = 1; i <= out.count; ++i) {
-        ParticleRecord& r = out.record(i);
-        if (r.accepted == 1) r = TransformCosineRecord(r, matrix);
-    }
-    return out;
+// Transforms each accepted record as it is written, so that a large set is
+// never copied. The depth stands one blank after the energy.
+template <typename Header, typename Prefix>
+std::optional<Message> WriteTransformedCosines(const std::filesystem::path& path, const ParticleSet& set,
+                                               const AppState& state, Progress& progress, Header header,
+                                               Prefix prefix) {
+    const auto writeRecord = [&](char* out, const ParticleRecord& record, int number) {
+        const ParticleRecord moved = TransformCosineRecord(record, state.transferMatrix);
+        out = AppendSrimColumns(prefix(out, number, state.atomZ), moved, moved.x, 1, 1);
+        *out++ = '\r';
+        *out++ = '\n';
+        return out;
+    };
+    return RunWritePass(path, set, kCannotSaveText, progress, header, writeRecord);
 }
 
 // One blank before a value >= 0, none before a negative one, a tab after.
@@ -50,11 +56,13 @@ std::optional<Message> SaveTransformedFile(const std::filesystem::path& path, co
     switch (state.sourceKind) {
     case SourceKind::None: return ErrorMessage(kNoDataText);
     case SourceKind::TransmitTxt:
-        return WriteTransmitTxt(path, TransformedCosines(set, m), state.headerLine, state.atomZ, 1, 1, kCannotSaveText,
-                                progress);
+        return WriteTransformedCosines(
+            path, set, state, progress, [&](AtomicFile& file) { AppendTransmitHeader(file, state.headerLine); },
+            AppendTransmitPrefix);
     case SourceKind::TrimDat:
-        return WriteTrimDat(path, TransformedCosines(set, m), state.headerLine, state.atomZ, 1, 1, std::nullopt,
-                            kCannotSaveText, progress);
+        return WriteTransformedCosines(
+            path, set, state, progress, [&](AtomicFile& file) { AppendTrimDatHeader(file, state.headerLine); },
+            AppendTrimDatPrefix);
     case SourceKind::WinAgile: return WriteTransformedPoints(path, set, m, progress);
     }
     return std::nullopt;

@@ -15,57 +15,6 @@ std::string WithUnit(const char* title, int unitCode, const char* suffix = "") {
     return std::string(title) + " [" + kEnergyUnits[code] + suffix + "]";
 }
 
-// Paces the bar by cells as the grid fills, and never beyond its 100 steps.
-class CellPacer {
-public:
-    CellPacer(int count, int columns, Progress& progress)
-        : step_((count / 100) * columns), progress_(progress) {}
-    void cellDone() {
-        if ((step_ == 0 || counter_ % step_ == 0) && given_ < 100) {
-            progress_.advance(1);
-            ++given_;
-        }
-        ++counter_;
-        progress_.yield();
-    }
-
-private:
-    long long step_;
-    long long counter_ = 0;
-    int given_ = 0;
-    Progress& progress_;
-};
-
-struct Species {
-    int A;
-    double amu;
-    int n;
-};
-
-double CellValue(RelativisticColumn column, const ParticleRecord& r, const Species& s, const AppState& state) {
-    const double e = r.energy;
-    switch (column) {
-    case RelativisticColumn::KineticEnergy:
-        return KineticEnergyColumn(e, OutputUnitFactor(state.unitOf(QuantityId::KinEnerg)));
-    case RelativisticColumn::EnergyPerA:
-        return EnergyPerAColumn(e, OutputUnitFactor(state.unitOf(QuantityId::EnergA)), s.A);
-    case RelativisticColumn::EnergyPerAmu:
-        return EnergyPerAmuColumn(e, OutputUnitFactor(state.unitOf(QuantityId::Energamu)), s.amu);
-    case RelativisticColumn::Gamma: return Gamma(e, s.amu);
-    case RelativisticColumn::Beta: return Beta(Gamma(e, s.amu));
-    case RelativisticColumn::BetaGamma: {
-        const double g = Gamma(e, s.amu);
-        return BetaGamma(g, Beta(g));
-    }
-    case RelativisticColumn::Mass: return RelativisticMass(s.amu, Gamma(e, s.amu));
-    case RelativisticColumn::Velocity: return Velocity(Beta(Gamma(e, s.amu)));
-    case RelativisticColumn::Momentum: return r.momentum * OutputUnitFactor(state.unitOf(QuantityId::Mom));
-    case RelativisticColumn::Rigidity: return MagneticRigidity(MomentumOfIon(e, s.amu), s.n);
-    case RelativisticColumn::Ion: break;
-    }
-    return 0.0;
-}
-
 } // namespace
 
 std::vector<RelativisticColumn> RelativisticColumns(const RelativisticSelection& s) {
@@ -109,9 +58,30 @@ void StoreRelativisticInputs(const RelativisticInputs& inputs, AppState& state) 
     if (inputs.n) state.n = *inputs.n;
 }
 
-std::string RelativisticTable::cell(int column, int ion) const {
-    if (columns[static_cast<std::size_t>(column)] == RelativisticColumn::Ion) return FormatInt("%d", ion);
-    return FormatDouble("%lE", values[static_cast<std::size_t>(column)][static_cast<std::size_t>(ion - 1)]);
+double RelativisticTable::value(std::size_t column, const ParticleRecord& r) const {
+    const double e = r.energy;
+    switch (columns[column]) {
+    case RelativisticColumn::KineticEnergy: return KineticEnergyColumn(e, kineticFactor);
+    case RelativisticColumn::EnergyPerA: return EnergyPerAColumn(e, energyAFactor, A);
+    case RelativisticColumn::EnergyPerAmu: return EnergyPerAmuColumn(e, energyAmuFactor, amu);
+    case RelativisticColumn::Gamma: return Gamma(e, amu);
+    case RelativisticColumn::Beta: return Beta(Gamma(e, amu));
+    case RelativisticColumn::BetaGamma: {
+        const double g = Gamma(e, amu);
+        return BetaGamma(g, Beta(g));
+    }
+    case RelativisticColumn::Mass: return RelativisticMass(amu, Gamma(e, amu));
+    case RelativisticColumn::Velocity: return Velocity(Beta(Gamma(e, amu)));
+    case RelativisticColumn::Momentum: return r.momentum * momentumFactor;
+    case RelativisticColumn::Rigidity: return MagneticRigidity(MomentumOfIon(e, amu), n);
+    case RelativisticColumn::Ion: break;
+    }
+    return 0.0;
+}
+
+std::string RelativisticTable::cell(std::size_t column, int ion, const ParticleSet& set) const {
+    if (columns[column] == RelativisticColumn::Ion) return FormatInt("%d", ion);
+    return FormatDouble("%lE", value(column, set.record(ion)));
 }
 
 RelativisticTable ComputeRelativisticTable(ParticleSet& set, AppState& state, const RelativisticSelection& selection,
@@ -120,30 +90,18 @@ RelativisticTable ComputeRelativisticTable(ParticleSet& set, AppState& state, co
     table.energyRangeCaption = RangeLabel(state.energyQuantity, state.unitOf(state.energyQuantity));
     table.momentumRangeCaption = RangeLabel(QuantityId::Mom, state.unitOf(QuantityId::Mom));
     state.relativisticCalculated = true;
-
     table.columns = RelativisticColumns(selection);
+    for (RelativisticColumn column : table.columns) table.headers.push_back(RelativisticHeader(column, state));
     table.rows = set.count;
-    table.values.resize(table.columns.size());
-    const Species species{state.A, state.amu, state.n};
-    CellPacer pacer(set.count, static_cast<int>(table.columns.size()), progress);
-    bool momentaStored = false;
-    for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        const RelativisticColumn column = table.columns[c];
-        table.headers.push_back(RelativisticHeader(column, state));
-        // The momenta are stored once the columns gamma .. velocity are done,
-        // whether or not the momentum column is shown.
-        if (!momentaStored && column >= RelativisticColumn::Momentum) {
-            ComputeMomenta(set, species.amu);
-            momentaStored = true;
-        }
-        if (column != RelativisticColumn::Ion) table.values[c].resize(static_cast<std::size_t>(set.count));
-        for (int i = 1; i <= set.count; ++i) {
-            if (column != RelativisticColumn::Ion)
-                table.values[c][static_cast<std::size_t>(i - 1)] = CellValue(column, set.record(i), species, state);
-            pacer.cellDone();
-        }
-    }
-    if (!momentaStored) ComputeMomenta(set, species.amu);
+    table.A = state.A;
+    table.amu = state.amu;
+    table.n = state.n;
+    table.kineticFactor = OutputUnitFactor(state.unitOf(QuantityId::KinEnerg));
+    table.energyAFactor = OutputUnitFactor(state.unitOf(QuantityId::EnergA));
+    table.energyAmuFactor = OutputUnitFactor(state.unitOf(QuantityId::Energamu));
+    table.momentumFactor = OutputUnitFactor(state.unitOf(QuantityId::Mom));
+    ComputeMomenta(set, state.amu, progress);
+    progress.advance(100);
     state.lastDataColumn = static_cast<int>(table.columns.size()) - 1;
     return table;
 }

@@ -53,27 +53,33 @@ std::optional<Message> CheckRelativisticAvailable(SourceKind kind);
 // when it was read (rigidity checked), n.
 void StoreRelativisticInputs(const RelativisticInputs& inputs, AppState& state);
 
-// What the data-processing grid shows after the calculation.
+// What the data-processing grid shows after the calculation: the columns and
+// the species and units they were calculated with. Cells are computed afresh
+// from the record whenever they are shown, so a table of millions of ions
+// holds no values of its own; the momentum column reads back what the
+// calculation stored in the records.
 struct RelativisticTable {
     std::vector<RelativisticColumn> columns;
     std::vector<std::string> headers;
     int rows = 0;  // ions 1..rows
-    // values[c][i - 1] for column c >= 1 and ion i; column 0 is the ion number.
-    std::vector<std::vector<double>> values;
+    int A = 1;
+    double amu = 1.0;
+    int n = 1;
+    double kineticFactor = 1.0, energyAFactor = 1.0, energyAmuFactor = 1.0, momentumFactor = 1.0;
     // New captions of the energy and momentum pages' "Range of Interval" edits.
     std::string energyRangeCaption;
     std::string momentumRangeCaption;
 
-    // "%d" for the ion column, "%lE" for the others.
-    std::string cell(int column, int ion) const;
+    // The value of a column other than Ion for one record.
+    double value(std::size_t column, const ParticleRecord& record) const;
+    // "%d" of the ion for the Ion column, "%lE" of the value for the others.
+    std::string cell(std::size_t column, int ion, const ParticleSet& set) const;
 };
 
-// The calculation: marks the relativistic values calculated, computes every
-// cell column by column (each afresh from the record's energy), runs the
-// momentum pass over every ion after the columns gamma .. velocity, reads the
-// momentum column back from the records, and sets lastDataColumn. Progress
-// advances by one (at most 100 in all) whenever the running cell counter is a
-// multiple of (count / 100) * columns, and yields after every cell.
+// The calculation: marks the relativistic values calculated, takes the
+// columns, species and units of the state, stores every ion's momentum
+// (accepted or not) and sets lastDataColumn. Progress yields after every ion
+// and reaches its 100 steps at the end.
 RelativisticTable ComputeRelativisticTable(ParticleSet& set, AppState& state, const RelativisticSelection& selection,
                                            Progress& progress = NoProgress());
 

@@ -3,6 +3,7 @@
 #include "stats/ion_span.hpp"
 #include "stats/kernel_passes.hpp"
 #include "stats/page_quantity.hpp"
+#include "stats/progress_dispatch.hpp"
 #include "stats/quantity_value.hpp"
 #include "stats/sigma_filter.hpp"
 
@@ -29,6 +30,33 @@ DisplayRange Symmetric(const MinMaxMean& m) {
     return {m.min, m.max};
 }
 
+template <typename Value, typename P>
+DisplayRange RangeOf(DisplayMode mode, bool active, std::span<const ParticleRecord> ions, Value value, double n,
+                     P& progress) {
+    using namespace kernel_pass;
+    if (mode == DisplayMode::Zoom) {
+        double mean = 0.0;
+        double dispersion = 0.0;
+        if (active) {
+            const AcceptedScan scan = ScanAccepted(ions, value, progress);
+            mean = scan.meanAccepted();
+            dispersion = MeanOf(AcceptedSquaredDeviationSum(ions, value, mean, progress), scan.accepted);
+        } else {
+            mean = MeanOf(SumAll(ions, value, progress), ions.size());
+            dispersion = MeanOf(SquaredDeviationSum(ions, value, mean, progress), ions.size());
+        }
+        const double s = std::sqrt(dispersion);
+        return {mean - n * s, n * s + mean};
+    }
+    if (mode == DisplayMode::Filtered && active) {
+        const AcceptedScan scan = ScanAccepted(ions, value, progress);
+        const double meanAll = scan.meanAll(ions.size());
+        return Symmetric({scan.minAcceptedFrom(meanAll), scan.maxAcceptedFrom(meanAll), scan.meanAccepted()});
+    }
+    const AllScan scan = ScanAll(ions, value, progress);
+    return Symmetric({scan.min, scan.max, MeanOf(scan.sum, ions.size())});
+}
+
 } // namespace
 
 void RefreshAcceptedFlags(const AppState& state, ParticleSet& set, StatPage page, Progress& progress) {
@@ -46,29 +74,9 @@ DisplayRange ComputeDisplayRange(const AppState& state, const ParticleSet& set, 
     const bool active = state.filterOf(page).active;
     const DisplayMode mode = state.displayModeOf(page);
     const auto ions = Ions(set);
-    return WithQuantityValue(SelectionFor(state, page), [&](const auto& value) -> DisplayRange {
-        using namespace kernel_pass;
-        if (mode == DisplayMode::Zoom) {
-            double mean = 0.0;
-            double dispersion = 0.0;
-            if (active) {
-                const AcceptedScan scan = ScanAccepted(ions, value, progress);
-                mean = scan.meanAccepted();
-                dispersion = MeanOf(AcceptedSquaredDeviationSum(ions, value, mean, progress), scan.accepted);
-            } else {
-                mean = MeanOf(SumAll(ions, value, progress), ions.size());
-                dispersion = MeanOf(SquaredDeviationSum(ions, value, mean, progress), ions.size());
-            }
-            const double s = std::sqrt(dispersion);
-            return {mean - n * s, n * s + mean};
-        }
-        if (mode == DisplayMode::Filtered && active) {
-            const AcceptedScan scan = ScanAccepted(ions, value, progress);
-            const double meanAll = scan.meanAll(ions.size());
-            return Symmetric({scan.minAcceptedFrom(meanAll), scan.maxAcceptedFrom(meanAll), scan.meanAccepted()});
-        }
-        const AllScan scan = ScanAll(ions, value, progress);
-        return Symmetric({scan.min, scan.max, MeanOf(scan.sum, ions.size())});
+    const QuantitySelection selection = SelectionFor(state, page);
+    return WithProgress(progress, [&](auto& p) {
+        return WithQuantityValue(selection, [&](const auto& value) { return RangeOf(mode, active, ions, value, n, p); });
     });
 }
 

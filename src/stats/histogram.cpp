@@ -2,6 +2,7 @@
 
 #include "stats/histogram_count_pass.hpp"
 #include "stats/ion_span.hpp"
+#include "stats/progress_dispatch.hpp"
 #include "stats/quantity_value.hpp"
 
 #include <cmath>
@@ -61,8 +62,10 @@ std::vector<int> CountIntervals(const ParticleSet& set, const QuantitySelection&
     const IntervalLocator locate(edges, width);
     const auto ions = Ions(set);
     const int period = ProgressPeriod(static_cast<int>(ions.size()), 100);
-    WithQuantityValue(selection, [&](const auto& value) {
-        kernel_pass::CountIntoIntervals(ions, value, locate, counts, period, progress);
+    WithProgress(progress, [&](auto& p) {
+        WithQuantityValue(selection, [&](const auto& value) {
+            kernel_pass::CountIntoIntervals(ions, value, locate, counts, period, p);
+        });
     });
     return counts;
 }

@@ -10,7 +10,7 @@ namespace zelkor::kernel_pass {
 // The counting pass of a histogram: one visit per record, accepted records
 // only; the progress bar moves one step every `period` records.
 template <typename Value, typename P>
-void CountIntoIntervals(std::span<const ParticleRecord> ions, const Value& value, const IntervalLocator& locate,
+void CountIntoIntervals(std::span<const ParticleRecord> ions, Value value, const IntervalLocator& locate,
                         std::span<int> counts, int period, P& progress) {
     int sinceStep = 0;
     for (const ParticleRecord& r : ions) {

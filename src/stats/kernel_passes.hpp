@@ -27,7 +27,7 @@ struct AllScan {
 
 // MinAll, MaxAll and the sum of MeanAll in one pass.
 template <typename Value, typename P>
-AllScan ScanAll(std::span<const ParticleRecord> ions, const Value& value, P& progress) {
+AllScan ScanAll(std::span<const ParticleRecord> ions, Value value, P& progress) {
     if (ions.empty()) return {};
     double min = value(ions[0]);
     double max = min;
@@ -45,7 +45,7 @@ AllScan ScanAll(std::span<const ParticleRecord> ions, const Value& value, P& pro
 }
 
 template <typename Value, typename P>
-double SumAll(std::span<const ParticleRecord> ions, const Value& value, P& progress) {
+double SumAll(std::span<const ParticleRecord> ions, Value value, P& progress) {
     double sum = 0.0;
     for (const ParticleRecord& r : ions) {
         sum += value(r);
@@ -56,7 +56,7 @@ double SumAll(std::span<const ParticleRecord> ions, const Value& value, P& progr
 
 // Sum of (v - mean)^2 over all ions: the second pass of the population variance.
 template <typename Value, typename P>
-double SquaredDeviationSum(std::span<const ParticleRecord> ions, const Value& value, double mean, P& progress) {
+double SquaredDeviationSum(std::span<const ParticleRecord> ions, Value value, double mean, P& progress) {
     double sum = 0.0;
     for (const ParticleRecord& r : ions) {
         const double d = value(r) - mean;
@@ -85,7 +85,7 @@ struct AcceptedScan {
 
 // MeanAll's sum and the sums and extremes of the accepted ions in one pass.
 template <typename Value, typename P>
-AcceptedScan ScanAccepted(std::span<const ParticleRecord> ions, const Value& value, P& progress) {
+AcceptedScan ScanAccepted(std::span<const ParticleRecord> ions, Value value, P& progress) {
     AcceptedScan s;
     double sumAll = 0.0;
     double sumAccepted = 0.0;
@@ -112,7 +112,7 @@ AcceptedScan ScanAccepted(std::span<const ParticleRecord> ions, const Value& val
 }
 
 template <typename Value, typename P>
-double AcceptedSquaredDeviationSum(std::span<const ParticleRecord> ions, const Value& value, double mean,
+double AcceptedSquaredDeviationSum(std::span<const ParticleRecord> ions, Value value, double mean,
                                    P& progress) {
     double sum = 0.0;
     for (const ParticleRecord& r : ions) {
@@ -127,7 +127,7 @@ double AcceptedSquaredDeviationSum(std::span<const ParticleRecord> ions, const V
 
 // MinAll .. SigmaAll in two passes; the progress bar moves 20 per statistic.
 template <typename Value, typename P>
-StatSummary SummaryOfAll(std::span<const ParticleRecord> ions, const Value& value, P& progress) {
+StatSummary SummaryOfAll(std::span<const ParticleRecord> ions, Value value, P& progress) {
     const AllScan scan = ScanAll(ions, value, progress);
     StatSummary s;
     s.min = scan.min;
@@ -145,7 +145,7 @@ StatSummary SummaryOfAll(std::span<const ParticleRecord> ions, const Value& valu
 
 // MinAccepted .. SigmaAccepted in two passes; the progress bar moves 20 per statistic.
 template <typename Value, typename P>
-StatSummary SummaryOfAccepted(std::span<const ParticleRecord> ions, const Value& value, P& progress) {
+StatSummary SummaryOfAccepted(std::span<const ParticleRecord> ions, Value value, P& progress) {
     const AcceptedScan scan = ScanAccepted(ions, value, progress);
     const double meanAll = scan.meanAll(ions.size());
     StatSummary s;

@@ -2,6 +2,7 @@
 
 #include "stats/ion_span.hpp"
 #include "stats/kernel_passes.hpp"
+#include "stats/progress_dispatch.hpp"
 #include "stats/quantity_value.hpp"
 
 #include <cmath>
@@ -9,19 +10,22 @@
 namespace zelkor {
 namespace {
 
-// Runs pass(ions, value) with the value functor of the selection.
+// Runs pass(ions, value, progress) with the value functor of the selection,
+// the quantity and the progress decided once, outside the loops.
 template <typename Pass>
-auto Run(const ParticleSet& set, const QuantitySelection& selection, Pass&& pass) {
-    return WithQuantityValue(selection, [&](const auto& value) { return pass(Ions(set), value); });
+auto Run(const ParticleSet& set, const QuantitySelection& selection, Progress& progress, Pass&& pass) {
+    return WithProgress(progress, [&](auto& p) {
+        return WithQuantityValue(selection, [&](const auto& value) { return pass(Ions(set), value, p); });
+    });
 }
 
 kernel_pass::AllScan ScanAll(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    return Run(set, s, [&](auto ions, const auto& value) { return kernel_pass::ScanAll(ions, value, progress); });
+    return Run(set, s, progress, [](auto ions, auto value, auto& p) { return kernel_pass::ScanAll(ions, value, p); });
 }
 
 kernel_pass::AcceptedScan ScanAccepted(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    return Run(set, s,
-               [&](auto ions, const auto& value) { return kernel_pass::ScanAccepted(ions, value, progress); });
+    return Run(set, s, progress,
+               [](auto ions, auto value, auto& p) { return kernel_pass::ScanAccepted(ions, value, p); });
 }
 
 std::size_t IonCount(const ParticleSet& set) { return Ions(set).size(); }
@@ -37,15 +41,15 @@ double MaxAll(const ParticleSet& set, const QuantitySelection& s, Progress& prog
 }
 
 double MeanAll(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    return Run(set, s, [&](auto ions, const auto& value) {
-        return kernel_pass::MeanOf(kernel_pass::SumAll(ions, value, progress), ions.size());
+    return Run(set, s, progress, [](auto ions, auto value, auto& p) {
+        return kernel_pass::MeanOf(kernel_pass::SumAll(ions, value, p), ions.size());
     });
 }
 
 double DispersionAll(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
     const double mean = MeanAll(set, s, progress);
-    return Run(set, s, [&](auto ions, const auto& value) {
-        return kernel_pass::MeanOf(kernel_pass::SquaredDeviationSum(ions, value, mean, progress), ions.size());
+    return Run(set, s, progress, [mean](auto ions, auto value, auto& p) {
+        return kernel_pass::MeanOf(kernel_pass::SquaredDeviationSum(ions, value, mean, p), ions.size());
     });
 }
 
@@ -70,9 +74,8 @@ double MeanAccepted(const ParticleSet& set, const QuantitySelection& s, Progress
 double DispersionAccepted(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
     const kernel_pass::AcceptedScan scan = ScanAccepted(set, s, progress);
     const double mean = scan.meanAccepted();
-    return Run(set, s, [&](auto ions, const auto& value) {
-        return kernel_pass::MeanOf(kernel_pass::AcceptedSquaredDeviationSum(ions, value, mean, progress),
-                                   scan.accepted);
+    return Run(set, s, progress, [&](auto ions, auto value, auto& p) {
+        return kernel_pass::MeanOf(kernel_pass::AcceptedSquaredDeviationSum(ions, value, mean, p), scan.accepted);
     });
 }
 
@@ -81,13 +84,13 @@ double SigmaAccepted(const ParticleSet& set, const QuantitySelection& s, Progres
 }
 
 StatSummary SummarizeAll(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    return Run(set, s,
-               [&](auto ions, const auto& value) { return kernel_pass::SummaryOfAll(ions, value, progress); });
+    return Run(set, s, progress,
+               [](auto ions, auto value, auto& p) { return kernel_pass::SummaryOfAll(ions, value, p); });
 }
 
 StatSummary SummarizeAccepted(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    return Run(set, s,
-               [&](auto ions, const auto& value) { return kernel_pass::SummaryOfAccepted(ions, value, progress); });
+    return Run(set, s, progress,
+               [](auto ions, auto value, auto& p) { return kernel_pass::SummaryOfAccepted(ions, value, p); });
 }
 
 } // namespace zelkor

@@ -13,7 +13,7 @@ namespace zelkor::kernel_pass {
 // re-applying a filter (which every filtered display does) then leaves the
 // records' cache lines clean.
 template <typename Value, typename P>
-void MarkBand(std::span<ParticleRecord> ions, const Value& value, double lo, double hi, P& progress) {
+void MarkBand(std::span<ParticleRecord> ions, Value value, double lo, double hi, P& progress) {
     for (ParticleRecord& r : ions) {
         const double v = value(r);
         const std::uint8_t flag = (lo <= v && v <= hi) ? 1 : 0;
@@ -24,7 +24,7 @@ void MarkBand(std::span<ParticleRecord> ions, const Value& value, double lo, dou
 
 // MeanAll and SigmaAll, then the band [m - n s, m + n s] marked.
 template <typename Value, typename P>
-void SigmaFilter(std::span<ParticleRecord> ions, const Value& value, double n, P& progress) {
+void SigmaFilter(std::span<ParticleRecord> ions, Value value, double n, P& progress) {
     const std::span<const ParticleRecord> view(ions);
     const double m = MeanOf(SumAll(view, value, progress), ions.size());
     const double s = std::sqrt(MeanOf(SquaredDeviationSum(view, value, m, progress), ions.size()));

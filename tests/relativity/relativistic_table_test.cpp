@@ -23,9 +23,9 @@ AppState Proton() {
     return state;
 }
 
-std::vector<std::string> Row(const RelativisticTable& t, int ion) {
+std::vector<std::string> Row(const RelativisticTable& t, const ParticleSet& set, int ion) {
     std::vector<std::string> cells;
-    for (std::size_t c = 0; c < t.columns.size(); ++c) cells.push_back(t.cell(static_cast<int>(c), ion));
+    for (std::size_t c = 0; c < t.columns.size(); ++c) cells.push_back(t.cell(c, ion, set));
     return cells;
 }
 
@@ -36,7 +36,7 @@ TEST(RelativisticTable, ProtonOfOneMeVInEveryColumn) {
     EXPECT_EQ(t.headers, (std::vector<std::string>{" Ion", " Kin. energy [eV]", " Energy/A [eV]", " Energy/amu [eV]",
                                                    " gamma", " beta", " beta.gamma", " Mass [kg]", " Velocity [m/s]",
                                                    " Momentum [eV/c]", " Mag. regidity [Tm]"}));
-    EXPECT_EQ(Row(t, 1), (std::vector<std::string>{"1", "1.000000E+06", "1.000000E+06", "9.927761E+05", "1.001066E+00",
+    EXPECT_EQ(Row(t, set, 1), (std::vector<std::string>{"1", "1.000000E+06", "1.000000E+06", "9.927761E+05", "1.001066E+00",
                                                    "4.613215E-02", "4.618132E-02", "1.674404E-27", "1.383007E+07",
                                                    "4.333064E+07", "1.445354E-01"}));
     EXPECT_TRUE(state.relativisticCalculated);
@@ -52,10 +52,10 @@ TEST(RelativisticTable, HeliumRigidityWithChargeTwo) {
     RelativisticSelection s;
     s.momentum = s.rigidity = true;
     const RelativisticTable t = ComputeRelativisticTable(set, state, s);
-    EXPECT_EQ(Row(t, 1)[4], "1.221209E+08");
-    EXPECT_EQ(Row(t, 1)[5], "2.036758E-01");
-    EXPECT_EQ(Row(t, 2)[4], "0.000000E+00");  // an ion at rest
-    EXPECT_EQ(Row(t, 2)[5], "0.000000E+00");
+    EXPECT_EQ(Row(t, set, 1)[4], "1.221209E+08");
+    EXPECT_EQ(Row(t, set, 1)[5], "2.036758E-01");
+    EXPECT_EQ(Row(t, set, 2)[4], "0.000000E+00");  // an ion at rest
+    EXPECT_EQ(Row(t, set, 2)[5], "0.000000E+00");
 }
 
 TEST(RelativisticTable, NoBoxCheckedStillStoresEveryMomentum) {
@@ -85,9 +85,9 @@ TEST(RelativisticTable, UnitsScaleColumnsAndRenameHeadersAndRanges) {
     EXPECT_EQ(t.headers[2], " Energy/A [MeV]");
     EXPECT_EQ(t.headers[3], " Energy/amu [GeV]");
     EXPECT_EQ(t.headers[4], " Momentum [MeV/c]");
-    EXPECT_EQ(Row(t, 1)[1], "2.500000E+03");
-    EXPECT_EQ(Row(t, 1)[2], "6.250000E-01");
-    EXPECT_EQ(t.values[4][0], set.record(1).momentum * 1e-6);
+    EXPECT_EQ(Row(t, set, 1)[1], "2.500000E+03");
+    EXPECT_EQ(Row(t, set, 1)[2], "6.250000E-01");
+    EXPECT_EQ(t.value(4, set.record(1)), set.record(1).momentum * 1e-6);
     EXPECT_EQ(t.energyRangeCaption, "Range of Interval [MeV]");
     EXPECT_EQ(t.momentumRangeCaption, "Range of Interval [MeV/c]");
 }
@@ -100,19 +100,24 @@ TEST(RelativisticTable, ColumnOrderIsFixed) {
               (std::vector<C>{C::Ion, C::KineticEnergy, C::EnergyPerA, C::EnergyPerAmu, C::Beta, C::Mass, C::Rigidity}));
 }
 
-TEST(RelativisticTable, ProgressFollowsTheCellsAndStopsAtHundred) {
+TEST(RelativisticTable, ProgressYieldsPerIonAndFillsTheBar) {
     AppState state = Proton();
-    optics_test::StepCounter small;
+    optics_test::StepCounter progress;
     ParticleSet three = EnergySet({1, 2, 3});
-    ComputeRelativisticTable(three, state, {}, small);  // 12 cells, each a step
-    EXPECT_EQ(small.total, 12);
-    EXPECT_EQ(small.yields, 12);
+    ComputeRelativisticTable(three, state, RelativisticSelection::All(), progress);
+    EXPECT_EQ(progress.total, 100);
+    EXPECT_EQ(progress.yields, 3);
+}
 
-    ParticleSet many(1001);
-    many.count = 1000;
-    optics_test::StepCounter large;
-    ComputeRelativisticTable(many, state, RelativisticSelection::All(), large);
-    EXPECT_EQ(large.total, 100);  // 11000 cells paced every 110
+TEST(RelativisticTable, CellsKeepTheUnitsOfTheirCalculation) {
+    // A unit clicked after the calculation (and cancelled) shows only in the next one.
+    ParticleSet set = EnergySet({3e6});
+    AppState state = Proton();
+    const RelativisticTable t = ComputeRelativisticTable(set, state, {});
+    state.unitOf(QuantityId::KinEnerg) = 2;
+    state.amu = 4.0;
+    EXPECT_EQ(t.cell(1, 1, set), "3.000000E+06");
+    EXPECT_EQ(t.cell(3, 1, set), FormatDouble("%lE", 3e6 / 1.00727646688));
 }
 
 TEST(RelativisticTable, AvailabilityAndStoredInputs) {

@@ -1,6 +1,7 @@
 #include "stats/availability.hpp"
 #include "stats/quantity.hpp"
 #include "stats/quantity_value.hpp"
+#include "stats/select_quantity.hpp"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,34 @@ TEST(CheckAvailability, ALoadedFileWithoutIonsIsNoData) {
     EXPECT_FALSE(CheckAvailability(StatPage::Position, state, empty));
     state.energyQuantity = QuantityId::Energamu;
     EXPECT_EQ(CheckAvailability(StatPage::Energy, state, empty), WarningMessage(kMissingMassText));
+}
+
+} // namespace
+} // namespace zelkor
+
+namespace zelkor {
+namespace {
+
+TEST(SelectQuantity, ResetsTheFilterAndRelabelsTheRange) {
+    AppState state;
+    state.sourceKind = SourceKind::TrimDat;
+    state.unitOf(QuantityId::KinEnerg) = 2;
+    ParticleSet set(3);
+    set.count = 2;
+    set.records[1].accepted = 0;
+    state.filterOf(StatPage::Energy) = {true, 2.0};
+    EXPECT_EQ(SelectQuantity(state, set, QuantityId::KinEnerg), "Range of Interval [MeV]");
+    EXPECT_EQ(SelectQuantity(state, set, QuantityId::EnergA), "Range of Interval [eV]");
+    EXPECT_EQ(state.energyQuantity, QuantityId::EnergA);
+    EXPECT_TRUE(state.needsMass());
+    EXPECT_FALSE(state.filterOf(StatPage::Energy).active);
+    EXPECT_EQ(set.records[1].accepted, 1);
+    // Position and angle pages keep their caption unless a TRANSMIT.TXT file is loaded.
+    EXPECT_EQ(SelectQuantity(state, set, QuantityId::PosabsZ), std::nullopt);
+    EXPECT_EQ(state.positionQuantity, QuantityId::PosabsZ);
+    state.sourceKind = SourceKind::TransmitTxt;
+    state.unitOf(QuantityId::dZdX) = 1;
+    EXPECT_EQ(SelectQuantity(state, set, QuantityId::dZdX), "Range of Interval [mrad]");
 }
 
 } // namespace

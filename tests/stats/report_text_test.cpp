@@ -1,5 +1,4 @@
 #include "stats/basic_analysis.hpp"
-#include "stats/page_description.hpp"
 #include "stats/report_text.hpp"
 #include "stats/stat_test_sets.hpp"
 
@@ -70,19 +69,6 @@ TEST(ReportRows, StatusAndRejectionLines) {
     EXPECT_EQ(FilterStatusText(0.001), "0.001 x sigma");
     EXPECT_EQ(FilterStatusText(1000), "1000 x sigma");
     EXPECT_EQ(RejectionLine(0, 10), "Number of particles rejected: 0 of 10");
-}
-
-TEST(PageDescription, TheFourPagesDifferWhereTheyShould) {
-    for (int p = 0; p < kStatPageCount; ++p) EXPECT_EQ(DescribePage(StatPage(p)).page, StatPage(p));
-    EXPECT_EQ(DescribePage(StatPage::Energy).suffix, 'E');
-    EXPECT_EQ(DescribePage(StatPage::Angle).suffix, 'A');
-    EXPECT_EQ(DescribePage(StatPage::Momentum).startRangeLabel, "Range of Interval [eV/c]");
-    EXPECT_EQ(DescribePage(StatPage::Angle).defaultWidthFormat, FixedFormat(12));
-    EXPECT_EQ(DescribePage(StatPage::Position).intervalFormat, ExponentFormat(3));
-    EXPECT_EQ(DescribePage(StatPage::Momentum).barLabelFormat, ExponentFormat(3));
-    EXPECT_FALSE(DescribePage(StatPage::Momentum).graphClearsSelection);
-    EXPECT_EQ(DescribePage(StatPage::Energy).countAxisFormat, "###0.###");
-    EXPECT_EQ(DescribePage(StatPage::Position).analysisTitle, "PosAnalys");
 }
 
 } // namespace

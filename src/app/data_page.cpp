@@ -1,0 +1,223 @@
+#include "app/data_page.hpp"
+
+#include "app/busy_panel.hpp"
+#include "app/data_grid_model.hpp"
+#include "app/header_lines.hpp"
+#include "app/pictures.hpp"
+#include "app/table_view_grid.hpp"
+#include "app/user_dialogs.hpp"
+#include "app/window_hooks.hpp"
+#include "data/app_state.hpp"
+#include "data/particle_set.hpp"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zelkor {
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QFont FixedPitchFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({"Lucida Console", font.family()});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
+
+} // namespace
+
+DataPage::DataPage(const Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), grid_(new QTableView(this)), model_(new DataGridModel(this)),
+      header_(new QPlainTextEdit(this)), picture_(new QLabel(this)), count_(new QLabel(this)) {
+    setObjectName("tabshDataProc");
+    grid_->setObjectName("strgDataProc");
+    grid_->setModel(model_);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setWordWrap(false);
+    grid_->setCornerButtonEnabled(false);
+    // No fixed column, and every row of one height, so a million rows cost nothing to lay out.
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->hide();
+    editableGrid_ = new TableViewGrid(*grid_, *model_, 1, true);
+
+    header_->setObjectName("memHeader");
+    header_->setReadOnly(true);
+    header_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    header_->setFont(FixedPitchFont());
+    header_->hide();
+
+    picture_->setObjectName("imgCoordSys");
+    picture_->setPixmap(CoordinateSystemPicture());
+    picture_->setFixedSize(548, 458);
+    picture_->hide();
+
+    buildLayout();
+}
+
+DataPage::~DataPage() = default;
+
+void DataPage::buildLayout() {
+    auto* preview = Button(this, "btnPreview", "Preview");
+    auto* header = Button(this, "btnHeader", "Header");
+    auto* relativistic = Button(this, "btnRelPar", "Relativistic Parameters");
+    auto* position = Button(this, "btnPosition", "Position");
+    auto* angles = Button(this, "btnAngles", "Angles");
+    auto* coordinates = Button(this, "btnCoorSys", "View co-ordinate system");
+    connect(preview, &QPushButton::clicked, this, &DataPage::btnPreviewClick);
+    connect(header, &QPushButton::clicked, this, &DataPage::btnHeaderClick);
+    connect(relativistic, &QPushButton::clicked, this, &DataPage::btnRelParClick);
+    connect(position, &QPushButton::clicked, this, &DataPage::btnPositionClick);
+    connect(angles, &QPushButton::clicked, this, &DataPage::btnAnglesClick);
+    connect(coordinates, &QPushButton::clicked, this, &DataPage::btnCoorSysClick);
+
+    auto* countBox = new QGroupBox("Number of Particles", this);
+    countBox->setObjectName("grboxNbofPart");
+    count_->setObjectName("labelNbOfPart");
+    count_->setAlignment(Qt::AlignCenter);
+    QFont bold = count_->font();
+    bold.setBold(true);
+    count_->setFont(bold);
+    auto* countLayout = new QVBoxLayout(countBox);
+    countLayout->addWidget(count_);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    for (QWidget* widget : {static_cast<QWidget*>(preview), static_cast<QWidget*>(header),
+                            static_cast<QWidget*>(relativistic), static_cast<QWidget*>(position),
+                            static_cast<QWidget*>(angles), static_cast<QWidget*>(coordinates)})
+        buttons->addWidget(widget);
+    buttons->addSpacing(16);
+    buttons->addWidget(countBox);
+    buttons->addStretch();
+
+    // The three views share one place; only one of them is shown at a time.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setHorizontalSpacing(12);
+    layout->addWidget(grid_, 0, 0);
+    layout->addWidget(header_, 0, 0);
+    layout->addWidget(picture_, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addLayout(buttons, 0, 1);
+    layout->setColumnStretch(0, 1);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setMinimumWidth(180);
+}
+
+void DataPage::hideViews() {
+    grid_->hide();
+    header_->hide();
+    picture_->hide();
+}
+
+void DataPage::forgetSet() { model_->clear(); }
+
+void DataPage::showParticleCount(int count) { count_->setText(QString::number(count)); }
+
+void DataPage::clearParticleCount() { count_->clear(); }
+
+bool DataPage::refuseWithoutData() {
+    if (services_.state.sourceKind != SourceKind::None) return false;
+    services_.dialogs.message(ErrorMessage(kNoDataText));
+    return true;
+}
+
+void DataPage::btnPreviewClick() {
+    if (refuseWithoutData()) return;
+    services_.uklid();
+    hideViews();
+    services_.busy.start();
+    model_->preview(services_.set, services_.state.sourceKind);
+    services_.state.lastDataColumn = model_->columnCount() - 1;
+    fitColumns();
+    services_.busy.finish();
+    grid_->show();
+}
+
+// Wide enough for the title and the longest of the first and the last row's
+// texts: a look at every row would cost as much as filling the grid.
+void DataPage::fitColumns() {
+    const QFontMetrics cells = grid_->fontMetrics();
+    const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
+    const int rows = model_->rowCount();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        int width = titles.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString()) + 16;
+        for (int row : {1, rows})
+            if (row >= 1) width = std::max(width, cells.horizontalAdvance(model_->cellText(row, column) + "-") + 12);
+        grid_->setColumnWidth(column, width);
+    }
+}
+
+void DataPage::btnHeaderClick() {
+    if (refuseWithoutData()) return;
+    AppState& state = services_.state;
+    if (state.sourceKind == SourceKind::WinAgile) {
+        services_.dialogs.message(WarningMessage(kOnlyTransmitText));
+        return;
+    }
+    const int lineCount = state.sourceKind == SourceKind::TransmitTxt ? 10 : 8;
+    const HeaderLines read = ReadHeaderLines(state.inputPath, lineCount);
+    if (!read.opened) {
+        services_.dialogs.message(ErrorMessage(kCannotOpenText));
+        state.sourceKind = SourceKind::None;
+        return;
+    }
+    hideViews();
+    services_.busy.start();
+    header_->clear();
+    for (const std::string& line : read.lines) {
+        // Header lines come in a Windows code page; Latin-1 keeps every byte visible.
+        header_->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+        services_.busy.progress().advance(10);
+    }
+    if (read.closeFailure) services_.dialogs.message(*read.closeFailure);
+    services_.busy.finish();
+    header_->moveCursor(QTextCursor::Start);
+    header_->show();
+}
+
+void DataPage::btnRelParClick() {
+    if (refuseWithoutData()) return;
+    if (services_.state.sourceKind == SourceKind::WinAgile) {
+        services_.dialogs.message(WarningMessage(kOnlyTransmitText));
+        return;
+    }
+    if (services_.hooks.openRelativisticWindow) services_.hooks.openRelativisticWindow();
+}
+
+void DataPage::btnPositionClick() {
+    if (refuseWithoutData()) return;
+    if (services_.hooks.openPositionsWindow) services_.hooks.openPositionsWindow();
+}
+
+void DataPage::btnAnglesClick() {
+    if (refuseWithoutData()) return;
+    if (services_.hooks.openAnglesWindow) services_.hooks.openAnglesWindow();
+}
+
+void DataPage::btnCoorSysClick() {
+    grid_->hide();
+    header_->hide();
+    picture_->show();
+}
+
+} // namespace zelkor

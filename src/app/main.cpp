@@ -1,0 +1,25 @@
+// ZELKOR: the splash for five seconds, then the main window until the user exits.
+#include "app/main_window.hpp"
+#include "app/qt_user_dialogs.hpp"
+#include "app/splash.hpp"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("ZELKOR");
+    // The splash and the dialogs stay hidden; only the main window's closing ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    zelkor::QtUserDialogs dialogs;
+    zelkor::MainWindow mainWindow(dialogs);
+    dialogs.setParent(&mainWindow);
+    auto* splash = new zelkor::SplashWindow;
+    QObject::connect(splash, &zelkor::SplashWindow::finished, &mainWindow, [&mainWindow, splash] {
+        splash->deleteLater();
+        mainWindow.centreOnScreen();
+        mainWindow.show();
+    });
+    splash->show();
+    return application.exec();
+}

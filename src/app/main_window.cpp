@@ -1,0 +1,204 @@
+#include "app/main_window.hpp"
+
+#include "app/about_box.hpp"
+#include "app/busy_panel.hpp"
+#include "app/copy_shortcut_hand_over.hpp"
+#include "app/data_page.hpp"
+#include "app/edit_commands.hpp"
+#include "app/pictures.hpp"
+#include "app/table_view_grid.hpp"
+#include "app/transient_panel.hpp"
+#include "app/x_coordinate_window.hpp"
+#include "stats/filter_spectrum.hpp"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace zelkor {
+namespace {
+
+struct PageName {
+    const char* objectName;
+    const char* caption;
+};
+
+constexpr std::array<PageName, kMainPageCount> kPages{{
+    {"tabshDataProc", "Data Processing"},
+    {"tabshEnergStat", "Energy Statistics"},
+    {"tabshMomStat", "Momentum Statistics"},
+    {"tabshPosStat", "Position Statistics"},
+    {"tabshAngStat", "Angle Statistics"},
+    {"tabshEmitt", "Emittance"},
+    {"tabshTrans", "Transform"},
+}};
+
+} // namespace
+
+MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName("TMainForm");
+    setWindowTitle("ZELKOR");
+    setWindowIcon(ProgramIcon(32));
+    buildPages();
+    buildMenus();
+    about_ = new AboutBox(this);
+    xCoordinate_ = new XCoordinateWindow(dialogs_, this);
+    connect(xCoordinate_, &XCoordinateWindow::exportRequested, this, &MainWindow::exportTrimDatAfterXCoordinate);
+    resize(790, 570);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName("PageControl1");
+    layout->addWidget(pages_);
+    setCentralWidget(central);
+
+    busy_ = new BusyPanel(central);
+    dataAvailable_ = new TransientPanel(central, "panelDataAw", "          Data available", "timerDataAv",
+                                        DataAvailableIcon());
+    copied_ = new TransientPanel(central, "panelCpyToCbr", "Copy to clipboard finished", "timerCpyToCbr");
+    edit_ = std::make_unique<EditCommands>(state_, dialogs_, *busy_, *copied_);
+    edit_->setShownPage([this] { return pages_->currentIndex(); });
+
+    dataPage_ = new DataPage({state_, set_, dialogs_, *busy_, hooks_, [this] { Uklid(); }}, pages_);
+    pages_->addTab(dataPage_, kPages[0].caption);
+    for (std::size_t i = 1; i < kPages.size(); ++i) {
+        auto* page = new QWidget(pages_);
+        page->setObjectName(kPages[i].objectName);
+        pages_->addTab(page, kPages[i].caption);
+    }
+    pages_->setCurrentIndex(0);
+    connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+
+    TableViewGrid& grid = dataPage_->editableGrid();
+    edit_->setPageGrid(static_cast<int>(MainPage::DataProc), grid);
+    grid.onClicked([this, &grid] { edit_->gridClicked(grid); });
+    grid.onFocusLost([this] { edit_->DeselectAllClick(); });
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)()) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    if (slot) connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("menuFile");
+    QAction* open = addAction(file, "FileOpenItem", "Open", &MainWindow::FileOpen);
+    open->setStatusTip("Open an existing file");
+    open->setToolTip("Open an existing file");
+    QMenu* generate = file->addMenu("Generate");
+    // Their commands belong to the generator and the transform page, which connect to these actions.
+    addAction(generate, "GenTRIMDAT", "TRIM.DAT", nullptr);
+    QMenu* save = file->addMenu("Save");
+    addAction(save, "SaveFilteredFile", "Filtered File", &MainWindow::SaveFilteredFileClick);
+    addAction(save, "SaveTransformedFile", "Transformed File", nullptr);
+    QMenu* import = file->addMenu("Import");
+    addAction(import, "WinAGILEPointFileIm", "WinAGILE Point File", &MainWindow::WinAGILEPointFileImClick);
+    addAction(import, "ImpTRIMDAT", "TRIM.DAT", &MainWindow::ImpTRIMDATClick);
+    QMenu* exportMenu = file->addMenu("Export");
+    addAction(exportMenu, "WinAGILEPointFileEx", "TRANSMIT.TXT to WinAGILE Point File",
+              &MainWindow::WinAGILEPointFileExClick);
+    addAction(exportMenu, "TRANSMITTXTtoTRIMDAT", "TRANSMIT.TXT to TRIM.DAT", &MainWindow::TRANSMITTXTtoTRIMDATClick);
+    file->addSeparator();
+    addAction(file, "menubtnExit", "Exit", &MainWindow::menubtnExitClick);
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("menuEdit");
+    QAction* copy = edit->addAction("Copy");
+    copy->setObjectName("Copy");
+    copy->setShortcut(QKeySequence("Ctrl+C"));
+    edit->addSeparator();
+    QAction* selectAll = edit->addAction("Select All");
+    selectAll->setObjectName("SelectAll");
+    selectAll->setShortcut(QKeySequence("Ctrl+A"));
+    QAction* selectColumns = edit->addAction("Select Columns");
+    selectColumns->setObjectName("Selectcolumn");
+    selectColumns->setShortcut(QKeySequence("Ctrl+S"));
+    QAction* deselect = edit->addAction("Deselect All");
+    deselect->setObjectName("DeselectAll");
+    deselect->setShortcut(QKeySequence("Ctrl+D"));
+    connect(copy, &QAction::triggered, this, [this] { edit_->CopyClick(); });
+    connect(selectAll, &QAction::triggered, this, [this] { edit_->SelectAllClick(); });
+    connect(selectColumns, &QAction::triggered, this, [this] { edit_->SelectcolumnClick(); });
+    connect(deselect, &QAction::triggered, this, [this] { edit_->DeselectAllClick(); });
+    copyHandOver_ = new CopyShortcutHandOver(*copy);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("menuHelp");
+    QAction* about = addAction(help, "HelpAboutItem", "&About...", &MainWindow::HelpAboutItemClick);
+    about->setStatusTip("Show program information");
+    about->setToolTip("Show program information");
+    statusBar();
+}
+
+QWidget& MainWindow::page(MainPage page) { return *pages_->widget(static_cast<int>(page)); }
+
+void MainWindow::centreOnScreen() {
+    resize(790, 570);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+void MainWindow::Cisti() {
+    dataPage_->hideViews();
+    dataPage_->forgetSet();
+    busy_->start();
+    dataPage_->clearParticleCount();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    for (const auto& reset : hooks_.reset) reset();
+    Uklid();
+}
+
+void MainWindow::Povol() {
+    for (const auto& switchChoices : hooks_.angleChoices) switchChoices(true);
+}
+
+void MainWindow::Pozastav() {
+    for (const auto& switchChoices : hooks_.angleChoices) switchChoices(false);
+}
+
+void MainWindow::Uklid() { edit_->clearAllSelections(); }
+
+void MainWindow::PageControl1Change(int index) {
+    // Every page starts from all ions accepted; only the energy page's committed filter comes back.
+    if (index == static_cast<int>(MainPage::EnergStat))
+        ApplyPageChange(state_, set_, StatPage::Energy);
+    else
+        AcceptAll(set_);
+}
+
+void MainWindow::menubtnExitClick() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program, whatever other window is open.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::HelpAboutItemClick() {
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::showMessages(const std::vector<Message>& messages) {
+    for (const Message& message : messages) dialogs_.message(message);
+}
+
+} // namespace zelkor

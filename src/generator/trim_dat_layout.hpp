@@ -1,0 +1,16 @@
+#pragma once
+
+#include "io/atomic_file.hpp"
+
+#include <string_view>
+
+namespace zelkor {
+
+// The TRIM.DAT layout as the generator and the transformed file write it
+// line by line: the ten header lines (line 8 the description) and the start
+// of a record line, the number and the atomic number in their fixed widths.
+// Byte for byte what WriteTrimDat writes, which the tests compare.
+void AppendTrimDatHeader(AtomicFile& file, std::string_view description);
+char* AppendTrimDatPrefix(char* out, int number, int atomZ);
+
+} // namespace zelkor
