@@ -47,7 +47,7 @@ Qt::ItemFlags DataGridModel::flags(const QModelIndex& index) const {
 void DataGridModel::appendCell(std::string& out, int row, int column) const {
     char buffer[kMaxNumberChars];
     const char* end = AppendDataCell(buffer, columns_[static_cast<std::size_t>(column)], *set_, row);
-    out.append(buffer, end);
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 QString DataGridModel::cellText(int row, int column) const {

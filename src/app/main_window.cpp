@@ -8,6 +8,7 @@
 #include "app/pictures.hpp"
 #include "app/table_view_grid.hpp"
 #include "app/transient_panel.hpp"
+#include "app/user_dialogs.hpp"
 #include "app/x_coordinate_window.hpp"
 #include "stats/filter_spectrum.hpp"
 

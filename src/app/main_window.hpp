@@ -3,11 +3,13 @@
 #include "app/main_page.hpp"
 #include "app/window_hooks.hpp"
 #include "data/app_state.hpp"
+#include "data/message.hpp"
 #include "data/particle_set.hpp"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QTabWidget;

@@ -1,0 +1,189 @@
+// The "Data Processing" page: Preview's columns and cell texts, Header, the
+// picture and the source-kind checks of its buttons.
+#include "app/data_grid_columns.hpp"
+#include "app/data_grid_model.hpp"
+#include "app/data_page.hpp"
+#include "window_fixture.hpp"
+
+#include <QAbstractItemModelTester>
+#include <QPlainTextEdit>
+
+#include <cstdio>
+
+namespace zelkor::test {
+namespace {
+
+using DataGrid = WindowTest;
+
+QStringList Titles(const QTableView& view) {
+    QStringList titles;
+    for (int c = 0; c < view.model()->columnCount(); ++c)
+        titles << view.model()->headerData(c, Qt::Horizontal).toString();
+    return titles;
+}
+
+QStringList Row(const QTableView& view, int gridRow) {
+    QStringList cells;
+    for (int c = 0; c < view.model()->columnCount(); ++c)
+        cells << view.model()->index(gridRow - 1, c).data().toString();
+    return cells;
+}
+
+TEST_F(DataGrid, PreviewOfTransmitShowsEightColumnsInTheirFormats) {
+    openTransmit();
+    window.dataPage().btnPreviewClick();
+
+    EXPECT_FALSE(grid().isHidden());
+    EXPECT_EQ(Titles(grid()), (QStringList{"Ion", "Energy  [eV]", "Depth  X [A]", "Lat.-Pos.  Y [A]",
+                                           "Lat.-Pos.  Z [A]", "Cos  X", "Cos  Y", "Cos  Z"}));
+    ASSERT_EQ(grid().model()->rowCount(), 2);
+    EXPECT_EQ(Row(grid(), 1), (QStringList{"1", "3.650895E+06", "1.000000E+05", "-8.619000E+01", "-1.016000E+02",
+                                           "0.9999324", "0.0013460", "-0.0115474"}));
+    EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "3.658839E+06", "1.000000E+05", "1.105000E+02", "-8.610000E+02",
+                                           "0.9998046", "0.0167895", "-0.0104302"}));
+    EXPECT_EQ(window.state().lastDataColumn, 7);
+}
+
+TEST_F(DataGrid, PreviewOfTrimDatShowsTheSameColumns) {
+    importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
+    window.dataPage().btnPreviewClick();
+    EXPECT_EQ(Titles(grid()).size(), 8);
+    EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "3.658839E+06", "1.000000E+05", "1.105000E+02", "-8.610000E+02",
+                                           "0.9998046", "0.0167895", "-0.0104302"}));
+}
+
+TEST_F(DataGrid, PreviewOfWinAgileShowsMetresSlopesAndPercent) {
+    importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
+    window.dataPage().btnPreviewClick();
+
+    EXPECT_EQ(Titles(grid()), (QStringList{"Ion", " Y [m]", " dY/dX [rad]", " Z [m]", " dZ/dX [rad]", "dp/p [%]"}));
+    EXPECT_EQ(Row(grid(), 1), (QStringList{"1", "-1.0000000000E-03", "2.0000000000E-04", "5.0000000000E-04",
+                                           "-3.0000000000E-04", "1.0000000000E-01"}));
+    EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "2.5000000000E-06", "-1.5000000000E-03", "-4.0000000000E-06",
+                                           "6.0000000000E-04", "-2.0000000000E-01"}));
+    EXPECT_EQ(window.state().lastDataColumn, 5);
+}
+
+// The grid's texts are printf's, whatever the value: compare with the C library.
+TEST_F(DataGrid, CellsMatchPrintfForAwkwardValues) {
+    const double values[] = {0.0, -0.0, 1e-300, -2.5e-310, 1e300, 9.9999995e5, 0.99999995, -1.23456789e-7, 123456.0};
+    ParticleSet& set = window.set();
+    set = ParticleSet();
+    for (double value : values) {
+        ParticleRecord& record = set.records.emplace_back();
+        record.energy = record.cos_x = record.y = record.momentum = value;
+        ++set.count;
+    }
+    window.state().sourceKind = SourceKind::TransmitTxt;
+    window.dataPage().btnPreviewClick();
+    char expected[512];
+    for (int i = 1; i <= set.count; ++i) {
+        const double value = values[i - 1];
+        std::snprintf(expected, sizeof expected, "%lE", value);
+        EXPECT_EQ(Row(grid(), i)[1].toStdString(), expected);
+        std::snprintf(expected, sizeof expected, "%.7lf", value);
+        EXPECT_EQ(Row(grid(), i)[5].toStdString(), expected);
+    }
+    window.state().sourceKind = SourceKind::WinAgile;
+    window.dataPage().btnPreviewClick();
+    for (int i = 1; i <= set.count; ++i) {
+        std::snprintf(expected, sizeof expected, "%.10lE", values[i - 1] * 1e-10);
+        EXPECT_EQ(Row(grid(), i)[1].toStdString(), expected);
+        std::snprintf(expected, sizeof expected, "%.10lE", values[i - 1] * 100);
+        EXPECT_EQ(Row(grid(), i)[5].toStdString(), expected);
+    }
+}
+
+TEST_F(DataGrid, ModelPassesTheItemModelTesterThroughPreviewAndReload) {
+    DataGridModel& model = window.dataPage().model();
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    openTransmit();
+    window.dataPage().btnPreviewClick();
+    importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
+    EXPECT_EQ(model.rowCount(), 0);
+    window.dataPage().btnPreviewClick();
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.columnCount(), 6);
+}
+
+TEST_F(DataGrid, EmptySetPreviewsAsTitlesOnly) {
+    open(writeFile("empty.txt", TransmitFileText().substr(0, TransmitFileText().find("T    1"))));
+    EXPECT_EQ(countText(), "0");
+    window.dataPage().btnPreviewClick();
+    EXPECT_EQ(grid().model()->rowCount(), 0);
+    EXPECT_EQ(grid().model()->columnCount(), 8);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DataGrid, HeaderShowsTheFirstLinesOfTheFileByKind) {
+    const std::string text = TransmitFileText();
+    openTransmit();
+    window.dataPage().btnHeaderClick();
+    auto& header = child<QPlainTextEdit>("memHeader");
+    EXPECT_FALSE(header.isHidden());
+    EXPECT_TRUE(grid().isHidden());
+    const QStringList lines = header.toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines[2].toStdString(), "=================  TRANSMIT.txt : File of Transmitted Ions  ==================");
+    EXPECT_EQ(lines[9].toStdString(), "=====  He (5000 keV) ==> Silicon (10 um)                                 =====");
+    EXPECT_TRUE(header.font().fixedPitch());
+
+    importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
+    window.dataPage().btnHeaderClick();
+    const QStringList trimLines = header.toPlainText().split('\n');
+    ASSERT_EQ(trimLines.size(), 8);
+    EXPECT_EQ(trimLines[7].toStdString(), "======  He (5000 keV) ==> Silicon (10 um)                                 =====");
+}
+
+TEST_F(DataGrid, HeaderRefusesPointFilesAndForgetsAVanishedFile) {
+    importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
+    window.dataPage().btnHeaderClick();
+    EXPECT_EQ(dialogs.messages.back(), WarningMessage(kOnlyTransmitText));
+
+    const auto path = openTransmit();
+    window.dataPage().btnPreviewClick();
+    std::filesystem::remove(path);
+    window.dataPage().btnHeaderClick();
+    EXPECT_EQ(dialogs.messages.back(), ErrorMessage("Cannot open a file!"));
+    EXPECT_EQ(window.state().sourceKind, SourceKind::None);
+    EXPECT_FALSE(grid().isHidden());
+}
+
+TEST_F(DataGrid, CoordinateSystemPictureTakesThePlaceOfTheViews) {
+    auto& picture = child<QLabel>("imgCoordSys");
+    EXPECT_EQ(picture.pixmap().size(), QSize(548, 458));
+    openTransmit();
+    window.dataPage().btnPreviewClick();
+    window.dataPage().btnCoorSysClick();
+    EXPECT_FALSE(picture.isHidden());
+    EXPECT_TRUE(grid().isHidden());
+    window.dataPage().btnPreviewClick();
+    EXPECT_TRUE(picture.isHidden());
+}
+
+TEST_F(DataGrid, ButtonsCheckTheSourceKindBeforeOpeningTheirWindows) {
+    std::vector<std::string> opened;
+    window.hooks().openRelativisticWindow = [&] { opened.push_back("relativistic"); };
+    window.hooks().openPositionsWindow = [&] { opened.push_back("positions"); };
+    window.hooks().openAnglesWindow = [&] { opened.push_back("angles"); };
+    DataPage& page = window.dataPage();
+    for (auto click : {&DataPage::btnPreviewClick, &DataPage::btnHeaderClick, &DataPage::btnRelParClick,
+                       &DataPage::btnPositionClick, &DataPage::btnAnglesClick})
+        (page.*click)();
+    EXPECT_EQ(dialogs.messages, std::vector<Message>(5, ErrorMessage(kNoDataText)));
+    EXPECT_TRUE(opened.empty());
+
+    importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
+    page.btnRelParClick();
+    page.btnPositionClick();
+    page.btnAnglesClick();
+    EXPECT_EQ(dialogs.messages.back(), WarningMessage(kOnlyTransmitText));
+    EXPECT_EQ(opened, (std::vector<std::string>{"positions", "angles"}));
+
+    openTransmit();
+    page.btnRelParClick();
+    EXPECT_EQ(opened.back(), "relativistic");
+}
+
+} // namespace
+} // namespace zelkor::test

@@ -1,0 +1,197 @@
+// Edit > Select All, Select Columns, Deselect All and Copy, selections made
+// with the mouse, the deselect on focus loss and the Ctrl+C hand-over.
+#include "app/copy_shortcut_hand_over.hpp"
+#include "app/data_page.hpp"
+#include "app/edit_commands.hpp"
+#include "app/table_view_grid.hpp"
+#include "window_fixture.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zelkor::test {
+namespace {
+
+const std::string kRow1 = "1\t3.650895E+06\t1.000000E+05\t-8.619000E+01\t-1.016000E+02\t0.9999324\t0.0013460\t-0.0115474\t\r\n";
+const std::string kRow2 = "2\t3.658839E+06\t1.000000E+05\t1.105000E+02\t-8.610000E+02\t0.9998046\t0.0167895\t-0.0104302\t\r\n";
+
+std::string Clipboard() { return QApplication::clipboard()->text().toStdString(); }
+
+// An analysis window's grid: one column of seven rows, no title row.
+class AnalysisGridDouble : public EditableGrid, public CellTextSource {
+public:
+    explicit AnalysisGridDouble(int target) : target_(target) {}
+    bool shown = true;
+    GridRect selected = kNoCell;
+
+    int copyTarget() const override { return target_; }
+    bool isShown() const override { return shown; }
+    int firstDataRow() const override { return 0; }
+    int lastDataRow() const override { return 6; }
+    int lastColumn() const override { return 0; }
+    GridRect selection() const override { return selected; }
+    void setSelection(const GridRect& rect) override { selected = rect; }
+    const CellTextSource& cells() const override { return *this; }
+    void appendCell(std::string& out, int row, int column) const override {
+        out += "r" + std::to_string(row) + "c" + std::to_string(column);
+    }
+
+private:
+    int target_;
+};
+
+class EditMenu : public WindowTest {
+protected:
+    void SetUp() override {
+        openTransmit();
+        window.dataPage().btnPreviewClick();
+        dialogs.messages.clear();
+    }
+    QPoint cellCentre(int gridRow, int column) {
+        return grid().visualRect(grid().model()->index(gridRow - 1, column)).center();
+    }
+    void clickCell(int gridRow, int column, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, modifiers, cellCentre(gridRow, column));
+    }
+    GridRect selection() { return window.dataPage().editableGrid().selection(); }
+};
+
+TEST_F(EditMenu, SelectAllAndCopyPutEveryCellWithTabsAndCrLf) {
+    trigger("SelectAll");
+    EXPECT_EQ(selection(), (GridRect{0, 1, 7, 2}));
+    EXPECT_EQ(window.state().copyTarget, 1);
+    trigger("Copy");
+    EXPECT_EQ(Clipboard(), kRow1 + kRow2);
+    EXPECT_TRUE(child<QWidget>("panelCpyToCbr").isVisible());
+    EXPECT_TRUE(child<QTimer>("timerCpyToCbr").isActive());
+    EXPECT_FALSE(child<QWidget>("panelPlsWait").isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(EditMenu, ClickedCellsCopyAsTheUserSelectedThem) {
+    clickCell(2, 3);
+    EXPECT_EQ(window.state().copyTarget, 1);
+    trigger("Copy");
+    EXPECT_EQ(Clipboard(), "1.105000E+02\t\r\n");
+
+    clickCell(1, 1);
+    clickCell(1, 2, Qt::ShiftModifier);
+    EXPECT_EQ(selection(), (GridRect{1, 1, 2, 1}));
+    trigger("Copy");
+    EXPECT_EQ(Clipboard(), "3.650895E+06\t1.000000E+05\t\r\n");
+}
+
+TEST_F(EditMenu, SelectColumnsStretchesTheSelectedColumnsOverEveryRow) {
+    clickCell(1, 1);
+    clickCell(1, 3, Qt::ShiftModifier);
+    trigger("Selectcolumn");
+    EXPECT_EQ(selection(), (GridRect{1, 1, 3, 2}));
+    trigger("Copy");
+    EXPECT_EQ(Clipboard(), "3.650895E+06\t1.000000E+05\t-8.619000E+01\t\r\n"
+                           "3.658839E+06\t1.000000E+05\t1.105000E+02\t\r\n");
+}
+
+TEST_F(EditMenu, DeselectAllLeavesNothingToCopy) {
+    trigger("SelectAll");
+    trigger("DeselectAll");
+    EXPECT_EQ(selection(), kNoCell);
+    EXPECT_EQ(window.state().copyTarget, 0);
+    QApplication::clipboard()->setText("before");
+    trigger("Copy");
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{WarningMessage("No data selected")});
+    EXPECT_EQ(Clipboard(), "before");
+}
+
+TEST_F(EditMenu, CommandsWithoutAVisibleGridSayNoDataVisible) {
+    window.dataPage().btnCoorSysClick();
+    trigger("SelectAll");
+    trigger("Selectcolumn");
+    trigger("DeselectAll");
+    child<QTabWidget>("PageControl1").setCurrentIndex(static_cast<int>(MainPage::Emitt));
+    trigger("SelectAll");
+    EXPECT_EQ(dialogs.messages, std::vector<Message>(4, WarningMessage("No data visible")));
+}
+
+TEST_F(EditMenu, GridLosingTheFocusToAButtonDeselects) {
+    clickCell(1, 1);
+    ASSERT_TRUE(grid().hasFocus());
+    QTest::mouseClick(&child<QPushButton>("btnPosition"), Qt::LeftButton);
+    EXPECT_EQ(selection(), kNoCell);
+    trigger("Copy");
+    EXPECT_EQ(dialogs.messages, std::vector<Message>{WarningMessage("No data selected")});
+}
+
+TEST_F(EditMenu, OpeningAMenuKeepsTheSelection) {
+    clickCell(1, 1);
+    QMenu menu(&window);
+    menu.addAction("something");
+    menu.popup(window.mapToGlobal(QPoint(50, 50)));
+    QTest::qWait(20);
+    menu.close();
+    EXPECT_EQ(selection(), (GridRect{1, 1, 1, 1}));
+    trigger("Copy");
+    EXPECT_EQ(Clipboard(), "3.650895E+06\t\r\n");
+}
+
+TEST_F(EditMenu, NewLoadClearsTheSelectionAndCopyTarget) {
+    trigger("SelectAll");
+    importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
+    EXPECT_EQ(window.state().copyTarget, 0);
+    window.dataPage().btnPreviewClick();
+    EXPECT_EQ(selection(), kNoCell);
+}
+
+TEST_F(EditMenu, ShownAnalysisWindowTakesPrecedenceAndCopiesOnlyItsColumn) {
+    AnalysisGridDouble energy(7);
+    AnalysisGridDouble momentum(8);
+    window.edit().addAnalysisGrid(energy);
+    window.edit().addAnalysisGrid(momentum);
+    energy.shown = false;
+
+    trigger("SelectAll");
+    EXPECT_EQ(momentum.selected, (GridRect{0, 0, 0, 6}));
+    EXPECT_EQ(window.state().copyTarget, 8);
+    EXPECT_EQ(selection(), kNoCell);
+    momentum.selected = {0, 2, 3, 3};  // wider than the grid: only column 0 is read
+    trigger("Copy");
+    EXPECT_EQ(Clipboard(), "r2c0\t\r\nr3c0\t\r\n");
+    EXPECT_FALSE(child<QWidget>("panelCpyToCbr").isVisible());
+
+    energy.shown = true;
+    trigger("SelectAll");
+    EXPECT_EQ(window.state().copyTarget, 7);
+    trigger("DeselectAll");
+    EXPECT_EQ(energy.selected, kNoCell);
+    EXPECT_EQ(window.state().copyTarget, 0);
+}
+
+TEST_F(EditMenu, CtrlCBelongsToAnInputFieldWhileItHasTheFocus) {
+    auto* field = new QLineEdit("typed 42", &window.page(MainPage::DataProc));
+    window.copyHandOver().join(*field);
+    field->show();
+    QAction& copy = child<QAction>("Copy");
+
+    trigger("SelectAll");
+    grid().setFocus();
+    QTest::keyClick(&grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), kRow1 + kRow2);
+
+    field->setFocus();
+    EXPECT_TRUE(copy.shortcut().isEmpty());
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), "typed 42");
+
+    grid().setFocus();
+    EXPECT_EQ(copy.shortcut(), QKeySequence("Ctrl+C"));
+}
+
+} // namespace
+} // namespace zelkor::test

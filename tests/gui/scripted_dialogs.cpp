@@ -1,0 +1,38 @@
+#include "scripted_dialogs.hpp"
+
+#include <gtest/gtest.h>
+
+namespace zelkor::test {
+
+void ScriptedDialogs::message(const Message& message) {
+    if (onMessage) onMessage(message);
+    messages.push_back(message);
+}
+
+bool ScriptedDialogs::confirm(const std::string& caption, const std::string& text) {
+    messages.push_back({text, caption, MessageIcon::Information});
+    if (confirmAnswers.empty()) {
+        ADD_FAILURE() << "unexpected confirmation: " << text;
+        return false;
+    }
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::openFile(const FileDialogSpec& spec) { return nextFile(spec); }
+
+std::optional<std::filesystem::path> ScriptedDialogs::saveFile(const FileDialogSpec& spec) { return nextFile(spec); }
+
+std::optional<std::filesystem::path> ScriptedDialogs::nextFile(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << spec.title;
+        return std::nullopt;
+    }
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+} // namespace zelkor::test

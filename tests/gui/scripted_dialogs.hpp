@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/user_dialogs.hpp"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace zelkor::test {
+
+// Answers file dialogs from a queue (nothing queued fails the test and cancels)
+// and records every message and dialog.
+class ScriptedDialogs : public UserDialogs {
+public:
+    std::vector<Message> messages;
+    std::vector<FileDialogSpec> fileDialogs;
+    std::deque<std::optional<std::filesystem::path>> fileAnswers;  // nullopt: the user cancels
+    std::deque<bool> confirmAnswers;
+    // Runs when a message is shown, before it is recorded.
+    std::function<void(const Message&)> onMessage;
+
+    void answer(const std::filesystem::path& path) { fileAnswers.emplace_back(path); }
+    void cancel() { fileAnswers.emplace_back(std::nullopt); }
+
+    void message(const Message& message) override;
+    bool confirm(const std::string& caption, const std::string& text) override;
+    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+
+private:
+    std::optional<std::filesystem::path> nextFile(const FileDialogSpec& spec);
+};
+
+} // namespace zelkor::test

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/main_window.hpp"
+#include "scripted_dialogs.hpp"
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QTableView>
+
+#include <string>
+
+namespace zelkor::test {
+
+// Small files of each kind with values whose texts the tests know.
+std::string TransmitFileText();  // two ions, Z = 2
+std::string TrimDatFileText();   // two ions
+std::string WinAgileFileText();  // two points
+
+// The real main window, shown offscreen, with its dialogs scripted.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    std::filesystem::path writeFile(const std::string& name, const std::string& text) const;
+    // The three load commands with the dialog answered.
+    void open(const std::filesystem::path& path);
+    void importTrimDat(const std::filesystem::path& path);
+    void importWinAgile(const std::filesystem::path& path);
+    // A TRANSMIT.TXT file of two ions, opened.
+    std::filesystem::path openTransmit();
+    void trigger(const char* actionName);
+
+    template <class T>
+    T& child(const char* name) {
+        T* found = window.findChild<T*>(name);
+        if (!found) throw std::runtime_error(std::string("no control ") + name);
+        return *found;
+    }
+    QTableView& grid() { return child<QTableView>("strgDataProc"); }
+    QString countText() { return child<QLabel>("labelNbOfPart").text(); }
+    std::vector<std::string> messageTexts() const;
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow window{dialogs};
+};
+
+} // namespace zelkor::test
