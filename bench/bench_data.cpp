@@ -6,7 +6,7 @@
 namespace zelkor::bench {
 
 ParticleSet MakeBenchSet(int count) {
-    ParticleSet set(count);
+    ParticleSet set(count + 1);  // slot 0 and records 1..count
     set.count = count;
     set.lineCount = count;
     std::mt19937_64 random(20261209);

@@ -39,7 +39,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(version, 1, 1);
     layout->addWidget(comments, 2, 0, 1, 2);
     layout->addWidget(close, 3, 0, 1, 2, Qt::AlignHCenter);
-    setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
+    layout->setVerticalSpacing(8);
+    setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
 }
 
 } // namespace zelkor

@@ -95,6 +95,7 @@ QPixmap CoordinateSystemPicture() {
 
     font.setPixelSize(15);
     painter.setFont(font);
+    painter.setBrush(Qt::NoBrush);
     Formula(painter, QPointF(260, 345), "X", "a");
     Formula(painter, QPointF(260, 388), "Y", "b");
     Formula(painter, QPointF(260, 431), "Z", "c");

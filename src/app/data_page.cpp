@@ -1,6 +1,7 @@
 #include "app/data_page.hpp"
 
 #include "app/busy_panel.hpp"
+#include "app/data_grid_columns.hpp"
 #include "app/data_grid_model.hpp"
 #include "app/header_lines.hpp"
 #include "app/pictures.hpp"
@@ -36,6 +37,7 @@ QFont FixedPitchFont() {
     font.setFamilies({"Lucida Console", font.family()});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
+    font.setPointSizeF(font.pointSizeF() * 0.9);
     return font;
 }
 
@@ -46,6 +48,10 @@ DataPage::DataPage(const Services& services, QWidget* parent)
       header_(new QPlainTextEdit(this)), picture_(new QLabel(this)), count_(new QLabel(this)) {
     setObjectName("tabshDataProc");
     grid_->setObjectName("strgDataProc");
+    // A little smaller than the window's text, so that the eight columns fit beside the buttons.
+    QFont gridFont = grid_->font();
+    gridFont.setPointSizeF(gridFont.pointSizeF() * 0.85);
+    grid_->setFont(gridFont);
     grid_->setModel(model_);
     grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -113,14 +119,14 @@ void DataPage::buildLayout() {
 
     // The three views share one place; only one of them is shown at a time.
     auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setHorizontalSpacing(12);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setHorizontalSpacing(6);
     layout->addWidget(grid_, 0, 0);
     layout->addWidget(header_, 0, 0);
     layout->addWidget(picture_, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(buttons, 0, 1);
     layout->setColumnStretch(0, 1);
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setMinimumWidth(180);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setMinimumWidth(140);
 }
 
 void DataPage::hideViews() {
@@ -153,17 +159,22 @@ void DataPage::btnPreviewClick() {
     grid_->show();
 }
 
-// Wide enough for the title and the longest of the first and the last row's
-// texts: a look at every row would cost as much as filling the grid.
+// Wide enough for the title and the widest text the column's format can give
+// (a negative number with a two-digit exponent): no row needs to be looked at.
 void DataPage::fitColumns() {
     const QFontMetrics cells = grid_->fontMetrics();
     const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
-    const int rows = model_->rowCount();
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        int width = titles.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString()) + 16;
-        for (int row : {1, rows})
-            if (row >= 1) width = std::max(width, cells.horizontalAdvance(model_->cellText(row, column) + "-") + 12);
-        grid_->setColumnWidth(column, width);
+    const auto columns = DataColumnsFor(services_.state.sourceKind);
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        QString widest;
+        switch (columns[static_cast<std::size_t>(column)].format) {
+        case CellFormat::Index: widest = QString::number(std::max(services_.set.count, 10)); break;
+        case CellFormat::Exponent6: widest = "-8.888888E+88"; break;
+        case CellFormat::Fixed7: widest = "-0.8888888"; break;
+        case CellFormat::Exponent10: widest = "-8.8888888888E+88"; break;
+        }
+        const QString title = model_->headerData(column, Qt::Horizontal).toString();
+        grid_->setColumnWidth(column, std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 10));
     }
 }
 

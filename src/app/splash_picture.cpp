@@ -33,13 +33,13 @@ void DrawStarburst(QPainter& painter, QPointF centre, double radius, int rays) {
 }
 
 void DrawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& fill) {
+                      const QColor& fill, double outline) {
     QPainterPath path;
     const QFontMetricsF metrics(font);
     const double x = box.center().x() - metrics.horizontalAdvance(text) / 2;
     const double y = box.center().y() + (metrics.ascent() - metrics.descent()) / 2;
     path.addText(QPointF(x, y), font, text);
-    painter.setPen(QPen(QColor(10, 20, 60), 3));
+    painter.setPen(QPen(QColor(10, 20, 60), outline));
     painter.setBrush(fill);
     painter.drawPath(path);
 }
@@ -56,12 +56,12 @@ QPixmap SplashPicture() {
     QFont title("DejaVu Sans");
     title.setPixelSize(68);
     title.setBold(true);
-    DrawOutlinedText(painter, QRectF(0, 80, 380, 90), "ZELKOR", title, QColor(255, 220, 30));
+    DrawOutlinedText(painter, QRectF(0, 80, 380, 90), "ZELKOR", title, QColor(255, 220, 30), 3);
 
     QFont version("DejaVu Sans");
     version.setPixelSize(20);
     version.setBold(true);
-    DrawOutlinedText(painter, QRectF(0, 175, 380, 40), "version 1.0", version, QColor(255, 240, 150));
+    DrawOutlinedText(painter, QRectF(0, 175, 380, 40), "version 1.0", version, QColor(255, 240, 150), 1);
     return picture;
 }
 
@@ -74,7 +74,7 @@ QPixmap ProgramIcon(int size) {
     QFont letter("DejaVu Sans");
     letter.setPixelSize(size * 2 / 3);
     letter.setBold(true);
-    DrawOutlinedText(painter, QRectF(0, 0, size, size), "Z", letter, QColor(255, 220, 30));
+    DrawOutlinedText(painter, QRectF(0, 0, size, size), "Z", letter, QColor(255, 220, 30), 2);
     return icon;
 }
 

@@ -27,10 +27,14 @@ std::optional<double> SamplePosition(BeamRandom& random, Distribution d, double 
 }
 
 // The slope at a position: the window of the ellipse, then a draw inside it.
-std::variant<double, SamplingStop> SampleSlope(BeamRandom& random, Distribution d, double position,
+// A position exactly on the edge (a uniform draw of 0 gives -total) has the
+// edge's one slope even where rounding makes the discriminant negative, so
+// that such a legitimate position does not end the generation.
+std::variant<double, SamplingStop> SampleSlope(BeamRandom& random, Distribution d, double position, double total,
                                                const TwissParameters& twiss, double eps, double rms, const char* name,
                                                Progress& progress) {
-    const auto window = SlopeWindowAt(position, twiss, eps);
+    auto window = SlopeWindowAt(position, twiss, eps);
+    if (!window && std::fabs(position) >= total) window = EdgeSlope(position, twiss, eps);
     if (!window) return SamplingStop{"sqrt: DOMAIN error"};
     if (!(window->lower <= window->upper))
         return SamplingStop{std::string("The limits of ") + name + " are not a range of numbers"};
@@ -63,9 +67,9 @@ std::variant<GeneratedIon, SamplingStop> BeamSampler::next(BeamRandom& random, P
     if (!y) return SamplingStop{NoValue("Y")};
     const auto z = SamplePosition(random, p.distributions.posZ, p.zTotal, p.zRms, progress);
     if (!z) return SamplingStop{NoValue("Z")};
-    const auto yp = SampleSlope(random, p.distributions.slopeY, *y, twissY_, p.epsY, p.dydxRms, "dY/dX", progress);
+    const auto yp = SampleSlope(random, p.distributions.slopeY, *y, p.yTotal, twissY_, p.epsY, p.dydxRms, "dY/dX", progress);
     if (const auto* stop = std::get_if<SamplingStop>(&yp)) return *stop;
-    const auto zp = SampleSlope(random, p.distributions.slopeZ, *z, twissZ_, p.epsZ, p.dzdxRms, "dZ/dX", progress);
+    const auto zp = SampleSlope(random, p.distributions.slopeZ, *z, p.zTotal, twissZ_, p.epsZ, p.dzdxRms, "dZ/dX", progress);
     if (const auto* stop = std::get_if<SamplingStop>(&zp)) return *stop;
 
     const double delta = (GeneratorMomentum(*energy, p.amu) - p0_) / p0_;

@@ -1,7 +1,6 @@
 #include "generator/generate_trim_dat.hpp"
 
-#include "generator/trim_dat_layout.hpp"
-
+#include "io/trim_dat_layout.hpp"
 #include "io/atomic_file.hpp"
 #include "io/printf_format.hpp"
 #include "io/srim_columns.hpp"

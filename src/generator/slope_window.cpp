@@ -14,4 +14,9 @@ std::optional<SlopeWindow> SlopeWindowAt(double u, const TwissParameters& t, dou
     return SlopeWindow{(root - shift) / scale, (-shift - root) / scale};
 }
 
+SlopeWindow EdgeSlope(double u, const TwissParameters& t, double eps) {
+    const double slope = -(2 * t.alpha * u / eps) / (2 * t.beta / eps);
+    return {slope, slope};
+}
+
 } // namespace zelkor

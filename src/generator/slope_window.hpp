@@ -17,4 +17,8 @@ struct SlopeWindow {
 // ellipse, which for a sampled position happens only by rounding on its edge).
 std::optional<SlopeWindow> SlopeWindowAt(double position, const TwissParameters& twiss, double eps);
 
+// The one slope of the ellipse at a position on its edge (|position| equal
+// to the total half-size), where the window shrinks to a single value.
+SlopeWindow EdgeSlope(double position, const TwissParameters& twiss, double eps);
+
 } // namespace zelkor

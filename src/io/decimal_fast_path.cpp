@@ -90,16 +90,28 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The digits of value, zero-padded to width, two at a time.
-char* AppendDigits(char* out, std::uint64_t value, int width) {
-    int i = width;
-    while (i >= 2) {
+char* AppendPairs(char* end, std::uint32_t value, int pairs) {
+    for (int k = 0; k < pairs; ++k) {
         const char* pair = kDigitPairs + 2 * (value % 100);
-        out[--i] = pair[1];
-        out[--i] = pair[0];
+        *--end = pair[1];
+        *--end = pair[0];
         value /= 100;
     }
-    if (i == 1) out[0] = static_cast<char>('0' + value % 10);
+    return end;
+}
+
+// The digits of value (below 10^width), zero-padded to width; eight digits at
+// a time in 32-bit arithmetic, which is what makes this cheap.
+char* AppendDigits(char* out, std::uint64_t value, int width) {
+    char* end = out + width;
+    int left = width;
+    while (left > 8) {
+        end = AppendPairs(end, static_cast<std::uint32_t>(value % 100000000), 4);
+        value /= 100000000;
+        left -= 8;
+    }
+    end = AppendPairs(end, static_cast<std::uint32_t>(value), left / 2);
+    if (left % 2 == 1) end[-1] = static_cast<char>('0' + value / kPow10[left - 1] % 10);
     return out + width;
 }
 
@@ -111,10 +123,10 @@ char* AppendExponentFast(char* out, double value, int precision) {
     std::uint64_t digits = 0;
     int decimalExponent = 0;
     if (b.mantissa != 0) {
-        int binaryExponent = 0;
-        std::frexp(value, &binaryExponent);  // |value| in [2^(e-1), 2^e)
-        // floor(log10 |value|) is this estimate or one more; the loop settles it.
-        decimalExponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398119521));
+        // |value| is in [2^p, 2^(p+1)); floor(log10 |value|) is floor(p log10 2)
+        // or one more, and the loop settles which.
+        const int power = b.exponent + 63 - std::countl_zero(b.mantissa);
+        decimalExponent = (power * 78913) >> 18;
         for (int attempt = 0;; ++attempt) {
             if (attempt == 3 || !ScaledRound(b, precision - decimalExponent, digits))
                 return AppendExponent(out, value, precision);

@@ -11,13 +11,15 @@ std::array<std::string, 16> IdentityMatrixTexts() {
 }
 
 std::optional<Message> ReadTransferMatrix(const std::array<std::string, 16>& texts, TransferMatrix& matrix) {
+    TransferMatrix read{};
     for (std::size_t k = 0; k < texts.size(); ++k) {
         const std::string name = kTransferElementNames[k];
         if (texts[k].empty()) return ErrorMessage("Missing value " + name);
         const auto value = ParseUserReal(texts[k]);
         if (!value) return ErrorMessage("Value " + name + " must be real number");
-        matrix[k / 4][k % 4] = *value;
+        read[k / 4][k % 4] = *value;
     }
+    matrix = read;
     return std::nullopt;
 }
 

@@ -24,9 +24,10 @@ std::array<std::string, 16> IdentityMatrixTexts();
 
 // The checks of "Calculate": the texts in the order of kTransferElementNames;
 // an empty text gives "Missing value <name>", a text that is no real number
-// "Value <name> must be real number". Every element that passes is stored in
-// matrix at once, so after a failure the matrix holds the new elements before
-// the failing one and the old ones from it on.
+// "Value <name> must be real number". The matrix takes the sixteen values
+// only when all of them pass: a refused input leaves it as it was, so a
+// transformed file saved afterwards never uses a matrix half made of values
+// the user was told are wrong.
 std::optional<Message> ReadTransferMatrix(const std::array<std::string, 16>& texts, TransferMatrix& matrix);
 
 } // namespace zelkor

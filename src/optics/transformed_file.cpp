@@ -1,11 +1,11 @@
 #include "optics/transformed_file.hpp"
 
-#include "generator/trim_dat_layout.hpp"
+#include "io/trim_dat_layout.hpp"
 #include "io/decimal_fast_path.hpp"
 #include "io/srim_columns.hpp"
 #include "io/write_pass.hpp"
 #include "optics/transform.hpp"
-#include "optics/transmit_layout.hpp"
+#include "io/transmit_layout.hpp"
 
 #include <string_view>
 

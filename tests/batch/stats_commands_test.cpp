@@ -168,5 +168,27 @@ TEST_F(StatsCommands, HistogramWithACommittedFilterAndZoom) {
     EXPECT_EQ(RunBatchWords({"histogram", file, "--quantity", "KinEnerg", "--display", "all", "--default"}).status, 2);
 }
 
+// With the default width the outer intervals reach beyond the extreme ions:
+// every ion of a sample file is counted once.
+TEST(StatsCommandsOnSamples, DefaultWidthCountsEveryIon) {
+    const std::string dir = ZELKOR_EXAMPLES_DIR;
+    const struct {
+        std::string file;
+        int ions;
+        std::vector<std::string> quantities;
+    } samples[] = {
+        {"transmit-sample.txt", 36, {"KinEnerg", "PosYZ", "AngX", "dZdX"}},
+        {"trim-sample.dat", 32, {"PosabsY", "AngZ", "dYdX"}},
+        {"winagile-sample.pnt", 32, {"PosY", "PosZ", "dYdX", "dZdX"}},
+    };
+    for (const auto& sample : samples) {
+        for (const std::string& quantity : sample.quantities) {
+            const auto run = RunBatchWords({"histogram", dir + "/" + sample.file, "--quantity", quantity, "--default"});
+            EXPECT_EQ(run.status, 0) << sample.file << " " << quantity << ": " << run.err;
+            EXPECT_EQ(SumOfCounts(run.out), sample.ions) << sample.file << " " << quantity;
+        }
+    }
+}
+
 } // namespace
 } // namespace zelkor

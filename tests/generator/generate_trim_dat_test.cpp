@@ -161,20 +161,26 @@ TEST(GenerateTrimDat, AngleOfIncidenceTiltsEveryHorizontalSlope) {
     }
 }
 
-TEST(GenerateTrimDat, DomainErrorKeepsOnlyCompleteIons) {
-    // Uniform everything and no energy spread: six draws per ion, so draw 15 is
-    // ion 3's Y position. Drawn as 0 it lies exactly on the ellipse's edge,
-    // where rounding makes this ellipse's discriminant negative.
+const DistributionChoice kAllUniform{Distribution::Uniform, Distribution::Uniform, Distribution::Uniform,
+                                     Distribution::Uniform};
+
+// Uniform everything and no energy spread: six draws per ion, so draw 15 is
+// ion 3's Y position.
+GeneratorFields SteepBeam(const char* dydxTotal, const char* epsY) {
     GeneratorFields f = ProtonBeamFields();
     f.deltaE = "0";
     f.yTotal = "1";
-    f.dydxTotal = "2";
-    f.epsY = "1";
-    const DistributionChoice uniform{Distribution::Uniform, Distribution::Uniform, Distribution::Uniform,
-                                     Distribution::Uniform};
-    BeamRandom random = generator_test::SourceWithZeroAtDraw(15);
+    f.dydxTotal = dydxTotal;
+    f.epsY = epsY;
+    return f;
+}
+
+TEST(GenerateTrimDat, DomainErrorKeepsOnlyCompleteIons) {
+    // In this very thin ellipse the position next to the edge, -1 + 2/10000019
+    // mm, has a discriminant that rounds below zero.
+    BeamRandom random = generator_test::SourceWithUniformAtDraw(15, 1);
     GenerationResult result;
-    const auto lines = CrLfLines(Generate(Params(f, uniform), random, &result));
+    const auto lines = CrLfLines(Generate(Params(SteepBeam("3e5", "0.3"), kAllUniform), random, &result));
     EXPECT_EQ(lines.size(), 12u);
     EXPECT_EQ(result.ionsWritten, 2);
     ASSERT_EQ(result.messages.size(), 1u);
@@ -182,18 +188,26 @@ TEST(GenerateTrimDat, DomainErrorKeepsOnlyCompleteIons) {
               ErrorMessage("sqrt: DOMAIN error\nGeneration stopped at ion 3: the file holds the 2 ions before it."));
 }
 
+TEST(GenerateTrimDat, APositionOnTheEdgeTakesTheEdgeSlope) {
+    // At Y = -1 mm this ellipse's discriminant rounds below zero; the
+    // position still lies on the ellipse, whose slope there is -alpha Y / beta.
+    BeamRandom random = generator_test::SourceWithZeroAtDraw(15);
+    GenerationResult result;
+    const auto lines = CrLfLines(Generate(Params(SteepBeam("2", "1"), kAllUniform), random, &result));
+    EXPECT_TRUE(result.messages.empty());
+    ASSERT_EQ(lines.size(), 60u);
+    const IonFields third = Parse(lines[12]);
+    EXPECT_EQ(third.y, -1e7);
+    EXPECT_NEAR(1000 * third.cy / third.cx, std::sqrt(3.0), 1e-6);  // cosines carry ten decimals
+}
+
 TEST(GenerateTrimDat, EdgePositionWithAGaussianSlopeTakesTheOnlySlope) {
     // Here the discriminant at the edge is exactly 0: the window is one slope.
-    GeneratorFields f = ProtonBeamFields();
-    f.deltaE = "0";
-    f.yTotal = "1";
-    f.dydxTotal = "1";
-    f.epsY = "1";
     const DistributionChoice d{Distribution::Uniform, Distribution::Uniform, Distribution::Gaussian,
                                Distribution::Uniform};
     BeamRandom random = generator_test::SourceWithZeroAtDraw(3);
     GenerationResult result;
-    const auto lines = CrLfLines(Generate(Params(f, d), random, &result));
+    const auto lines = CrLfLines(Generate(Params(SteepBeam("1", "1"), d), random, &result));
     EXPECT_TRUE(result.messages.empty());
     const IonFields first = Parse(lines[10]);
     EXPECT_EQ(first.y, -1e7);
@@ -213,14 +227,19 @@ TEST(GenerateTrimDat, HopelessSamplingStopsWithAClearMessage) {
               "Generation stopped at ion 1: the file holds the 0 ions before it.");
 }
 
-TEST(GenerateTrimDat, NegativeEmittanceMirrorsAlphaAndStillSamples) {
+TEST(GenerateTrimDat, NegativeEmittanceIsThePositiveOneWithTheOtherSign) {
+    // beta / EPS and gamma / EPS keep their sign, only alpha / EPS turns: the
+    // slope window is an interval as ever, and the beam is the mirrored one.
     GeneratorFields f = ProtonBeamFields();
     f.epsY = "-1.5";
-    BeamRandom random;
+    f.signY = AlphaSign::Plus;
+    BeamRandom a, b;
     GenerationResult result;
-    const auto lines = CrLfLines(Generate(Params(f), random, &result));
+    const std::string negative = Generate(Params(f), a, &result);
     EXPECT_TRUE(result.messages.empty());
-    EXPECT_EQ(lines.size(), 60u);
+    f.epsY = "1.5";
+    f.signY = AlphaSign::Minus;
+    EXPECT_EQ(negative, Generate(Params(f), b));
 }
 
 TEST(GenerateTrimDat, AFileThatCannotBeCreatedWritesNothing) {

@@ -75,6 +75,18 @@ TEST_F(EditMenu, SelectAllAndCopyPutEveryCellWithTabsAndCrLf) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(EditMenu, ShortcutKeysInTheGridRunTheMenuCommands) {
+    clickCell(1, 1);
+    QTest::keyClick(&grid(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(selection(), (GridRect{0, 1, 7, 2}));
+    QTest::keyClick(&grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard(), kRow1 + kRow2);
+    QTest::keyClick(&grid(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(selection(), kNoCell);
+    EXPECT_TRUE(grid().hasFocus());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(EditMenu, ClickedCellsCopyAsTheUserSelectedThem) {
     clickCell(2, 3);
     EXPECT_EQ(window.state().copyTarget, 1);

@@ -29,21 +29,21 @@ TransferMatrix Drift(double metres) {
     return m;
 }
 
-TEST(ReadTransferMatrix, ChecksEachFieldInOrderAndStoresAsItGoes) {
-    TransferMatrix m = IdentityMatrix4();
-    auto texts = Texts("2 0 0 0  0 1 0 0  0 0 1 0  0 0 0 1");
+TEST(ReadTransferMatrix, ChecksEachFieldInOrderAndKeepsTheOldMatrixOnAFailure) {
+    TransferMatrix m = Drift(2.0);
+    auto texts = Texts("5 0 0 0  0 1 0 0  0 0 1 0  0 0 0 1");
     texts[6].clear();  // hv21
     texts[9] = "x";    // vh12
     ASSERT_EQ(ReadTransferMatrix(texts, m), ErrorMessage("Missing value hv21"));
-    EXPECT_EQ(m[0][0], 2.0);  // hh11 was stored before the failure
+    EXPECT_EQ(m, Drift(2.0));
     texts[6] = "-3.5";
-    texts[0] = "5";
     ASSERT_EQ(ReadTransferMatrix(texts, m), ErrorMessage("Value vh12 must be real number"));
+    EXPECT_EQ(m, Drift(2.0));
+    texts[9] = "0";
+    ASSERT_FALSE(ReadTransferMatrix(texts, m).has_value());
     EXPECT_EQ(m[0][0], 5.0);
     EXPECT_EQ(m[1][2], -3.5);
-    EXPECT_EQ(m[2][1], 0.0);  // vh12 and what follows keep their old values
-    texts[9] = "0";
-    EXPECT_FALSE(ReadTransferMatrix(texts, m).has_value());
+    EXPECT_EQ(m[0][1], 0.0);
 }
 
 TEST(ReadTransferMatrix, DefaultTextsAreTheIdentity) {

@@ -8,8 +8,8 @@ namespace zelkor {
 
 // The TRANSMIT.TXT layout written line by line: the twelve header lines
 // (line 10 "=" and the kept header line) and the start of a record line, the
-// letter T, the number and the atomic number. Byte for byte what
-// WriteTransmitTxt writes, which the tests compare.
+// letter T, the number and the atomic number. Shared by every writer of
+// the layout, including those that write line by line without a set.
 void AppendTransmitHeader(AtomicFile& file, std::string_view headerLine);
 char* AppendTransmitPrefix(char* out, int number, int atomZ);
 

@@ -1,4 +1,4 @@
-#include "generator/trim_dat_layout.hpp"
+#include "io/trim_dat_layout.hpp"
 
 #include "io/printf_format.hpp"
 #include "io/write_pass.hpp"

@@ -1,4 +1,4 @@
-#include "optics/transmit_layout.hpp"
+#include "io/transmit_layout.hpp"
 
 #include "io/printf_format.hpp"
 #include "io/write_pass.hpp"
