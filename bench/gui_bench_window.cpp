@@ -41,8 +41,8 @@ class AnswerWithFile : public zelkor::UserDialogs {
 public:
     void message(const zelkor::Message& message) override { std::fprintf(stderr, "%s\n", message.text.c_str()); }
     bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSpec&) override { return MillionIonFile(); }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return MillionIonFile(); }
+    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
 };
 
 double ResidentMegabytes() {

@@ -24,7 +24,7 @@ class EditCommands;
 class TransientPanel;
 class UserDialogs;
 class XCoordinateWindow;
-struct FileDialogSpec;
+struct FileDialogSetup;
 
 // TMainForm: owns the particle set and the application state for the whole
 // run, and runs the File, Edit and Help commands over them.
@@ -77,7 +77,7 @@ private:
     void buildPages();
     void buildMenus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)());
-    void loadFile(SourceKind kind, const FileDialogSpec& dialog);
+    void loadFile(SourceKind kind, const FileDialogSetup& dialog);
     void showMessages(const std::vector<Message>& messages);
 
     AppState state_;

@@ -3,7 +3,7 @@
 
 #include "app/busy_panel.hpp"
 #include "app/data_page.hpp"
-#include "app/file_dialog_specs.hpp"
+#include "app/file_dialog_setups.hpp"
 #include "app/transient_panel.hpp"
 #include "app/user_dialogs.hpp"
 #include "app/x_coordinate_window.hpp"
@@ -12,17 +12,17 @@
 
 namespace zelkor {
 
-void MainWindow::FileOpen() { loadFile(SourceKind::TransmitTxt, OpenDialogSpec()); }
+void MainWindow::FileOpen() { loadFile(SourceKind::TransmitTxt, OpenDialogSetup()); }
 
 void MainWindow::ImpTRIMDATClick() {
-    loadFile(SourceKind::TrimDat, ImportDialogSpec(kTrimDatExtension, kTrimDatFilter));
+    loadFile(SourceKind::TrimDat, ImportDialogSetup(kTrimDatExtension, kTrimDatFilter));
 }
 
 void MainWindow::WinAGILEPointFileImClick() {
-    loadFile(SourceKind::WinAgile, ImportDialogSpec(kWinAgileExtension, kWinAgileFilter));
+    loadFile(SourceKind::WinAgile, ImportDialogSetup(kWinAgileExtension, kWinAgileFilter));
 }
 
-void MainWindow::loadFile(SourceKind kind, const FileDialogSpec& dialog) {
+void MainWindow::loadFile(SourceKind kind, const FileDialogSetup& dialog) {
     const auto path = dialogs_.openFile(dialog);
     if (!path) return;
     const bool anglesWereEnabled = state_.angleControlsEnabled;
@@ -48,7 +48,7 @@ void MainWindow::loadFile(SourceKind kind, const FileDialogSpec& dialog) {
 void MainWindow::SaveFilteredFileClick() {
     if (const auto refusal = CheckCanSaveFiltered(state_)) return dialogs_.message(*refusal);
     const SaveDialogSetup setup = SaveFilteredDialog(state_.sourceKind);
-    const auto path = dialogs_.saveFile(SaveDialogSpec(setup.defaultExtension, setup.filter));
+    const auto path = dialogs_.saveFile(SaveDialogSetup(setup.defaultExtension, setup.filter));
     if (!path) return;
     busy_->start();
     const auto failure = SaveFilteredFile(*path, set_, state_, busy_->progress());
@@ -58,7 +58,7 @@ void MainWindow::SaveFilteredFileClick() {
 
 void MainWindow::WinAGILEPointFileExClick() {
     if (const auto refusal = CheckCanExportTransmit(state_)) return dialogs_.message(*refusal);
-    const auto path = dialogs_.saveFile(ExportDialogSpec(kWinAgileExtension, kWinAgileFilter));
+    const auto path = dialogs_.saveFile(ExportDialogSetup(kWinAgileExtension, kWinAgileFilter));
     if (!path) return;
     busy_->start();
     const auto failure = ExportTransmitToWinAgile(*path, set_, busy_->progress());
@@ -75,7 +75,7 @@ void MainWindow::TRANSMITTXTtoTRIMDATClick() {
 void MainWindow::exportTrimDatAfterXCoordinate() {
     // The set may have been replaced since OK was pressed; it must still be a TRANSMIT.TXT set.
     if (const auto refusal = CheckCanExportTransmit(state_)) return dialogs_.message(*refusal);
-    const auto path = dialogs_.saveFile(ExportDialogSpec(kTrimDatExtension, kTrimDatFilter));
+    const auto path = dialogs_.saveFile(ExportDialogSetup(kTrimDatExtension, kTrimDatFilter));
     if (!path) return;
     busy_->start();
     const auto failure = ExportTransmitToTrimDat(*path, set_, state_, xCoordinate_->fixedX(), busy_->progress());

@@ -47,24 +47,24 @@ bool QtUserDialogs::confirm(const std::string& caption, const std::string& text)
     return box.exec() == QMessageBox::Ok;
 }
 
-std::optional<std::filesystem::path> QtUserDialogs::openFile(const FileDialogSpec& spec) {
-    return runFileDialog(spec, false);
+std::optional<std::filesystem::path> QtUserDialogs::openFile(const FileDialogSetup& setup) {
+    return runFileDialog(setup, false);
 }
 
-std::optional<std::filesystem::path> QtUserDialogs::saveFile(const FileDialogSpec& spec) {
-    return runFileDialog(spec, true);
+std::optional<std::filesystem::path> QtUserDialogs::saveFile(const FileDialogSetup& setup) {
+    return runFileDialog(setup, true);
 }
 
-std::optional<std::filesystem::path> QtUserDialogs::runFileDialog(const FileDialogSpec& spec, bool save) {
+std::optional<std::filesystem::path> QtUserDialogs::runFileDialog(const FileDialogSetup& setup, bool save) {
     RefuseOffscreen("file dialog");
-    QFileDialog dialog(parent_, QString::fromStdString(spec.title));
-    dialog.setNameFilter(QtNameFilter(spec.filter));
-    QString suffix = QString::fromStdString(spec.defaultExtension);
+    QFileDialog dialog(parent_, QString::fromStdString(setup.title));
+    dialog.setNameFilter(QtNameFilter(setup.filter));
+    QString suffix = QString::fromStdString(setup.defaultExtension);
     if (suffix.startsWith('.')) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.promptOverwrite);
+    dialog.setFileMode(setup.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.promptOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }

@@ -20,11 +20,11 @@ public:
 
     void message(const Message& message) override;
     bool confirm(const std::string& caption, const std::string& text) override;
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> openFile(const FileDialogSetup& setup) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogSetup& setup) override;
 
 private:
-    std::optional<std::filesystem::path> runFileDialog(const FileDialogSpec& spec, bool save);
+    std::optional<std::filesystem::path> runFileDialog(const FileDialogSetup& setup, bool save);
 
     QWidget* parent_;
 };

@@ -23,8 +23,8 @@ public:
         std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
     }
     bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSpec&) override { return file_; }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return file_; }
+    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
 
 private:
     std::filesystem::path file_;

@@ -9,14 +9,14 @@
 namespace zelkor {
 
 // What a file dialog is asked to look like.
-struct FileDialogSpec {
+struct FileDialogSetup {
     std::string title;
     std::string filter;            // "Text File|*.txt": description and pattern pairs joined by '|'
     std::string defaultExtension;  // ".txt", or empty for none
     bool fileMustExist = false;
     bool promptOverwrite = false;
 
-    bool operator==(const FileDialogSpec&) const = default;
+    bool operator==(const FileDialogSetup&) const = default;
 };
 
 // Every message box and file dialog of the windows goes through this, so that
@@ -29,8 +29,8 @@ public:
     // A message with OK and Cancel and an information icon; true for OK.
     virtual bool confirm(const std::string& caption, const std::string& text) = 0;
     // The chosen file, or nothing when the user cancelled.
-    virtual std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::filesystem::path> openFile(const FileDialogSetup& setup) = 0;
+    virtual std::optional<std::filesystem::path> saveFile(const FileDialogSetup& setup) = 0;
 };
 
 } // namespace zelkor

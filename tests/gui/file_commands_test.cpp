@@ -1,6 +1,6 @@
 // Save > Filtered File, the two exports and the "X co-ordinate" window: the
 // checks, the dialogs and that the files are the writers' files.
-#include "app/file_dialog_specs.hpp"
+#include "app/file_dialog_setups.hpp"
 #include "app/x_coordinate_window.hpp"
 #include "io/file_commands.hpp"
 #include "window_fixture.hpp"
@@ -37,7 +37,7 @@ protected:
 TEST_F(FileCommands, SaveFilteredWritesEachKindInItsOwnLayout) {
     struct Case {
         std::function<void()> load;
-        FileDialogSpec dialog;
+        FileDialogSetup dialog;
     };
     const std::vector<Case> cases{
         {[this] { openTransmit(); }, {"Save", "Text File|*.txt", ".txt", false, true}},
@@ -52,7 +52,7 @@ TEST_F(FileCommands, SaveFilteredWritesEachKindInItsOwnLayout) {
         dialogs.fileDialogs.clear();
         dialogs.answer(out);
         trigger("SaveFilteredFile");
-        EXPECT_EQ(dialogs.fileDialogs, std::vector<FileDialogSpec>{c.dialog});
+        EXPECT_EQ(dialogs.fileDialogs, std::vector<FileDialogSetup>{c.dialog});
         EXPECT_EQ(ReadBytes(out), savedByCore());
         EXPECT_FALSE(child<QWidget>("panelPlsWait").isVisible());
     }
@@ -78,7 +78,7 @@ TEST_F(FileCommands, ExportToWinAgileWritesTheConvertedPoints) {
     const auto out = dir / "out.pnt";
     dialogs.answer(out);
     trigger("WinAGILEPointFileEx");
-    EXPECT_EQ(dialogs.fileDialogs.back(), (FileDialogSpec{"Export", "WinAGILE Point File|*.pnt", ".pnt", false, true}));
+    EXPECT_EQ(dialogs.fileDialogs.back(), (FileDialogSetup{"Export", "WinAGILE Point File|*.pnt", ".pnt", false, true}));
     const auto expected = dir / "expected.pnt";
     ASSERT_FALSE(ExportTransmitToWinAgile(expected, window.set()));
     EXPECT_EQ(ReadBytes(out), ReadBytes(expected));
@@ -126,7 +126,7 @@ TEST_F(FileCommands, ExportToTrimDatContinuesOrSetsTheDepthAfterTheTimer) {
         dialogs.answer(out);
         QTRY_VERIFY(dialogs.fileAnswers.empty());
         EXPECT_FALSE(timer.isActive());
-        EXPECT_EQ(dialogs.fileDialogs.back(), (FileDialogSpec{"Export", "TRIM.DAT|*.dat", ".dat", false, true}));
+        EXPECT_EQ(dialogs.fileDialogs.back(), (FileDialogSetup{"Export", "TRIM.DAT|*.dat", ".dat", false, true}));
         const auto expected = dir / "expected.dat";
         ASSERT_FALSE(ExportTransmitToTrimDat(expected, window.set(), window.state(), fixedX));
         EXPECT_EQ(ReadBytes(out), ReadBytes(expected));

@@ -1,7 +1,7 @@
 // File > Open and the two imports: dialogs, order of steps, what each outcome leaves behind.
 #include "app/busy_panel.hpp"
 #include "app/data_page.hpp"
-#include "app/file_dialog_specs.hpp"
+#include "app/file_dialog_setups.hpp"
 #include "window_fixture.hpp"
 
 #include <QProgressBar>
@@ -20,7 +20,7 @@ TEST_F(LoadCommands, OpenShowsPathCountAndDataAvailable) {
     const auto path = openTransmit();
 
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(dialogs.fileDialogs[0], (FileDialogSpec{"Open", "Text File|*.txt", "", true, false}));
+    EXPECT_EQ(dialogs.fileDialogs[0], (FileDialogSetup{"Open", "Text File|*.txt", "", true, false}));
     EXPECT_EQ(window.windowTitle(), "ZELKOR - " + QString::fromStdString(path.string()));
     EXPECT_EQ(countText(), "2");
     EXPECT_TRUE(dialogs.messages.empty());
@@ -46,8 +46,8 @@ TEST_F(LoadCommands, ImportsUseTheImportDialogWithTheirKindsFilter) {
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
 
     ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
-    EXPECT_EQ(dialogs.fileDialogs[0], (FileDialogSpec{"Import", "TRIM.DAT|*.dat", ".dat", true, false}));
-    EXPECT_EQ(dialogs.fileDialogs[1], (FileDialogSpec{"Import", "WinAGILE Point File|*.pnt", ".pnt", true, false}));
+    EXPECT_EQ(dialogs.fileDialogs[0], (FileDialogSetup{"Import", "TRIM.DAT|*.dat", ".dat", true, false}));
+    EXPECT_EQ(dialogs.fileDialogs[1], (FileDialogSetup{"Import", "WinAGILE Point File|*.pnt", ".pnt", true, false}));
     EXPECT_EQ(window.state().sourceKind, SourceKind::WinAgile);
     EXPECT_EQ(countText(), "2");
     EXPECT_TRUE(dialogs.messages.empty());

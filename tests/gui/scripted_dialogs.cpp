@@ -20,14 +20,14 @@ bool ScriptedDialogs::confirm(const std::string& caption, const std::string& tex
     return answer;
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::openFile(const FileDialogSpec& spec) { return nextFile(spec); }
+std::optional<std::filesystem::path> ScriptedDialogs::openFile(const FileDialogSetup& setup) { return nextFile(setup); }
 
-std::optional<std::filesystem::path> ScriptedDialogs::saveFile(const FileDialogSpec& spec) { return nextFile(spec); }
+std::optional<std::filesystem::path> ScriptedDialogs::saveFile(const FileDialogSetup& setup) { return nextFile(setup); }
 
-std::optional<std::filesystem::path> ScriptedDialogs::nextFile(const FileDialogSpec& spec) {
-    fileDialogs.push_back(spec);
+std::optional<std::filesystem::path> ScriptedDialogs::nextFile(const FileDialogSetup& setup) {
+    fileDialogs.push_back(setup);
     if (fileAnswers.empty()) {
-        ADD_FAILURE() << "unexpected file dialog: " << spec.title;
+        ADD_FAILURE() << "unexpected file dialog: " << setup.title;
         return std::nullopt;
     }
     auto answer = fileAnswers.front();

@@ -13,7 +13,7 @@ namespace zelkor::test {
 class ScriptedDialogs : public UserDialogs {
 public:
     std::vector<Message> messages;
-    std::vector<FileDialogSpec> fileDialogs;
+    std::vector<FileDialogSetup> fileDialogs;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;  // nullopt: the user cancels
     std::deque<bool> confirmAnswers;
     // Runs when a message is shown, before it is recorded.
@@ -24,11 +24,11 @@ public:
 
     void message(const Message& message) override;
     bool confirm(const std::string& caption, const std::string& text) override;
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> openFile(const FileDialogSetup& setup) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogSetup& setup) override;
 
 private:
-    std::optional<std::filesystem::path> nextFile(const FileDialogSpec& spec);
+    std::optional<std::filesystem::path> nextFile(const FileDialogSetup& setup);
 };
 
 } // namespace zelkor::test
