@@ -8,17 +8,17 @@ namespace zelkor {
 
 // The main window's four file dialogs as set at start; the commands that use
 // another extension and filter pass them in.
-inline FileDialogSetup OpenDialogSetup() { return {"Open", "Text File|*.txt", "", true, false}; }
+inline FileDialogSetup OpenDialog() { return {"Open", "Text File|*.txt", "", true, false}; }
 
-inline FileDialogSetup SaveDialogSetup(std::string extension = ".txt", std::string filter = "Text File|*.txt") {
+inline FileDialogSetup SaveDialog(std::string extension = ".txt", std::string filter = "Text File|*.txt") {
     return {"Save", std::move(filter), std::move(extension), false, true};
 }
 
-inline FileDialogSetup ImportDialogSetup(std::string extension, std::string filter) {
+inline FileDialogSetup ImportDialog(std::string extension, std::string filter) {
     return {"Import", std::move(filter), std::move(extension), true, false};
 }
 
-inline FileDialogSetup ExportDialogSetup(std::string extension, std::string filter) {
+inline FileDialogSetup ExportDialog(std::string extension, std::string filter) {
     return {"Export", std::move(filter), std::move(extension), false, true};
 }
 

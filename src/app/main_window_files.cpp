@@ -12,14 +12,14 @@
 
 namespace zelkor {
 
-void MainWindow::FileOpen() { loadFile(SourceKind::TransmitTxt, OpenDialogSetup()); }
+void MainWindow::FileOpen() { loadFile(SourceKind::TransmitTxt, OpenDialog()); }
 
 void MainWindow::ImpTRIMDATClick() {
-    loadFile(SourceKind::TrimDat, ImportDialogSetup(kTrimDatExtension, kTrimDatFilter));
+    loadFile(SourceKind::TrimDat, ImportDialog(kTrimDatExtension, kTrimDatFilter));
 }
 
 void MainWindow::WinAGILEPointFileImClick() {
-    loadFile(SourceKind::WinAgile, ImportDialogSetup(kWinAgileExtension, kWinAgileFilter));
+    loadFile(SourceKind::WinAgile, ImportDialog(kWinAgileExtension, kWinAgileFilter));
 }
 
 void MainWindow::loadFile(SourceKind kind, const FileDialogSetup& dialog) {
@@ -47,8 +47,8 @@ void MainWindow::loadFile(SourceKind kind, const FileDialogSetup& dialog) {
 
 void MainWindow::SaveFilteredFileClick() {
     if (const auto refusal = CheckCanSaveFiltered(state_)) return dialogs_.message(*refusal);
-    const SaveDialogSetup setup = SaveFilteredDialog(state_.sourceKind);
-    const auto path = dialogs_.saveFile(SaveDialogSetup(setup.defaultExtension, setup.filter));
+    const SaveDialogSetup kindSetup = SaveFilteredDialog(state_.sourceKind);
+    const auto path = dialogs_.saveFile(SaveDialog(kindSetup.defaultExtension, kindSetup.filter));
     if (!path) return;
     busy_->start();
     const auto failure = SaveFilteredFile(*path, set_, state_, busy_->progress());
@@ -58,7 +58,7 @@ void MainWindow::SaveFilteredFileClick() {
 
 void MainWindow::WinAGILEPointFileExClick() {
     if (const auto refusal = CheckCanExportTransmit(state_)) return dialogs_.message(*refusal);
-    const auto path = dialogs_.saveFile(ExportDialogSetup(kWinAgileExtension, kWinAgileFilter));
+    const auto path = dialogs_.saveFile(ExportDialog(kWinAgileExtension, kWinAgileFilter));
     if (!path) return;
     busy_->start();
     const auto failure = ExportTransmitToWinAgile(*path, set_, busy_->progress());
@@ -75,7 +75,7 @@ void MainWindow::TRANSMITTXTtoTRIMDATClick() {
 void MainWindow::exportTrimDatAfterXCoordinate() {
     // The set may have been replaced since OK was pressed; it must still be a TRANSMIT.TXT set.
     if (const auto refusal = CheckCanExportTransmit(state_)) return dialogs_.message(*refusal);
-    const auto path = dialogs_.saveFile(ExportDialogSetup(kTrimDatExtension, kTrimDatFilter));
+    const auto path = dialogs_.saveFile(ExportDialog(kTrimDatExtension, kTrimDatFilter));
     if (!path) return;
     busy_->start();
     const auto failure = ExportTransmitToTrimDat(*path, set_, state_, xCoordinate_->fixedX(), busy_->progress());
