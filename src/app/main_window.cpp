@@ -11,6 +11,7 @@
 #include "app/user_dialogs.hpp"
 #include "app/x_coordinate_window.hpp"
 #include "stats/filter_spectrum.hpp"
+#include "stats/ui/statistics_pages.hpp"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -50,6 +51,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QMainWindow(pare
     setWindowIcon(ProgramIcon(32));
     buildPages();
     buildMenus();
+    InstallStatisticsPages(*this, dialogs_);
     about_ = new AboutBox(this);
     xCoordinate_ = new XCoordinateWindow(dialogs_, this);
     connect(xCoordinate_, &XCoordinateWindow::exportRequested, this, &MainWindow::exportTrimDatAfterXCoordinate);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/large_block_allocator.hpp"
 #include "data/particle_record.hpp"
 
 #include <cassert>
@@ -10,7 +11,7 @@ namespace zelkor {
 // The loaded ions, addressed 1..count; slot 0 exists in storage and is never used.
 // A load allocates storage for lineCount slots (at least one) once.
 struct ParticleSet {
-    std::vector<ParticleRecord> records{1};
+    std::vector<ParticleRecord, LargeBlockAllocator<ParticleRecord>> records{1};
     int count = 0;
     int lineCount = 0;
 

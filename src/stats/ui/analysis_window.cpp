@@ -1,0 +1,162 @@
+#include "stats/ui/analysis_window.hpp"
+
+#include "stats/ui/string_grid_model.hpp"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace zelkor {
+namespace {
+
+QString Name(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
+QString ColourStyle(const Rgb& colour) {
+    return QString("QTableView { background-color: rgb(%1, %2, %3); gridline-color: black; }")
+        .arg(colour.red)
+        .arg(colour.green)
+        .arg(colour.blue);
+}
+
+} // namespace
+
+AnalysisWindow::AnalysisWindow(const PageDescription& page, int copyTarget, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(Name(page.analysisClass));
+    setWindowTitle(Name(page.analysisTitle));
+    setFixedSize(370, 310);
+
+    auto* fixedStatus = new QLabel("Filter Status:", this);
+    status_ = new QLabel(kNoFilterText, this);
+    status_->setObjectName(Name(page.statusLabel));
+    status_->setStyleSheet("color: red;");
+
+    model_ = new StringGridModel(1, false, this);
+    model_->setRows(std::vector<std::vector<std::string>>(7, std::vector<std::string>{""}));
+    grid_ = new QTableView(this);
+    grid_->setObjectName(Name(page.analysisGrid));
+    grid_->setModel(model_);
+    grid_->setFixedSize(332, 158);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setStyleSheet(ColourStyle(page.analysisGridColour));
+    editableGrid_ = new AnalysisGrid(*grid_, *model_, copyTarget, *this);
+
+    rejection_ = new QLabel(this);
+    rejection_->setObjectName(Name(page.rejectionLabel));
+    rejection_->setStyleSheet("color: maroon;");
+    rejection_->hide();
+
+    close_ = new QPushButton("Close", this);
+    close_->setObjectName(Name(page.closeButton));
+    ok_button_ = new QPushButton("OK", this);
+    ok_button_->setObjectName(Name(page.okButton));
+    ok_button_->hide();
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName(Name(page.cancelButton));
+    cancel_button_->hide();
+    connect(close_, &QPushButton::clicked, this, &AnalysisWindow::closeClick);
+    connect(ok_button_, &QPushButton::clicked, this, &AnalysisWindow::okClick);
+    connect(cancel_button_, &QPushButton::clicked, this, &AnalysisWindow::cancelClick);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(fixedStatus);
+    top->addWidget(status_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_button_);
+    buttons->addWidget(close_);
+    buttons->addWidget(cancel_button_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(grid_, 0, Qt::AlignHCenter);
+    layout->addWidget(rejection_);
+    layout->addStretch();
+    layout->addLayout(buttons);
+}
+
+AnalysisWindow::~AnalysisWindow() = default;
+
+void AnalysisWindow::writeRows(const std::optional<ReportRows>& rows) {
+    std::vector<std::vector<std::string>> cells(7, std::vector<std::string>{""});
+    if (rows)
+        for (std::size_t i = 0; i < rows->size(); ++i) cells[i][0] = (*rows)[i];
+    model_->setRows(std::move(cells));
+}
+
+void AnalysisWindow::showReport(const ReportRows& rows, const std::optional<std::string>& rejectionLine) {
+    writeRows(rows);
+    status_->setText(kNoFilterText);
+    rejection_->setText(rejectionLine ? QString::fromStdString(*rejectionLine) : QString());
+    rejection_->setVisible(rejectionLine.has_value());
+    ok_button_->hide();
+    cancel_button_->hide();
+    close_->show();
+    showCentred();
+}
+
+void AnalysisWindow::showFilterOutcome(const std::optional<ReportRows>& rows, const std::string& rejectionLine,
+                                       const std::string& status) {
+    writeRows(rows);
+    rejection_->setText(QString::fromStdString(rejectionLine));
+    rejection_->show();
+    status_->setText(QString::fromStdString(status));
+    ok_button_->show();
+    cancel_button_->show();
+    close_->hide();
+    showCentred();
+}
+
+void AnalysisWindow::showCentred() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+}
+
+bool AnalysisWindow::outcomePending() const { return !ok_button_->isHidden(); }
+
+void AnalysisWindow::closeClick() {
+    closingByButton_ = true;
+    close();
+    closingByButton_ = false;
+    if (dismissed_) dismissed_();
+}
+
+void AnalysisWindow::okClick() {
+    if (ok_) ok_();
+    closeClick();
+}
+
+void AnalysisWindow::cancelClick() {
+    if (cancel_) cancel_();
+    closeClick();
+}
+
+void AnalysisWindow::closeEvent(QCloseEvent* event) {
+    // The title bar's close button while a filter outcome waits for OK or
+    // Cancel discards the run: an uncommitted band must not stay in the flags.
+    if (!closingByButton_ && outcomePending()) {
+        event->ignore();
+        cancelClick();
+        return;
+    }
+    QWidget::closeEvent(event);
+    if (!closingByButton_ && dismissed_) dismissed_();
+}
+
+} // namespace zelkor

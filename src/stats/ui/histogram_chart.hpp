@@ -1,0 +1,56 @@
+#pragma once
+
+#include "stats/histogram_text.hpp"
+#include "stats/page_description.hpp"
+
+#include <qcustomplot.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelkor {
+
+class UserDialogs;
+
+// graphE, graphM, graphP, graphA: one bar per interval in order, the axis
+// shows the interval centres as text. The count axis is linear or
+// logarithmic; a rectangle dragged with the mouse zooms, a double click shows
+// everything again, the right button offers saving the chart as PNG or PDF.
+class HistogramChart : public QCustomPlot {
+    Q_OBJECT
+public:
+    HistogramChart(const PageDescription& page, UserDialogs& dialogs, QWidget* parent);
+
+    // Replaces the bars and the bottom axis caption, and shows every bar.
+    void setBars(const HistogramBars& bars);
+    void setLogarithmic(bool logarithmic);
+    bool logarithmic() const;
+
+    QCPBars& bars() { return *bars_; }
+    const std::vector<std::string>& labels() const { return labels_; }
+
+    // The whole histogram in view again (after a mouse zoom).
+    void showAll();
+    // Writes the chart through a temporary file in the target's folder.
+    bool savePicture(const std::filesystem::path& path, bool pdf);
+    void saveAs(bool pdf);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void showMenu(const QPoint& position);
+    void updateTicks();
+    void fitCountAxis();
+
+    UserDialogs& dialogs_;
+    QCPBars* bars_;
+    QSharedPointer<QCPAxisTickerText> labelTicker_;
+    std::vector<std::string> labels_;
+    int maxCount_ = 0;
+};
+
+} // namespace zelkor

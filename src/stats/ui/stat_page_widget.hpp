@@ -1,0 +1,125 @@
+#pragma once
+
+#include "data/message.hpp"
+#include "stats/display_mode.hpp"
+#include "stats/histogram_view.hpp"
+#include "stats/page_description.hpp"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace zelkor {
+
+struct AppState;
+struct ParticleSet;
+class AnalysisWindow;
+class BusyPanel;
+class CopyShortcutHandOver;
+class EditCommands;
+class HistogramChart;
+class StringGridModel;
+class TableViewGrid;
+class UserDialogs;
+enum class QuantityId;
+
+// One of the four statistics pages, configured by its page description: the
+// quantity choice, "Basic Analysis", "Filter Spectrum", "Display Spectrum"
+// with "Default", "Data", "Graph" and "Graph Scale", and the histogram shown
+// as a table or a chart in the same place. The work is the core's; the page
+// reads its controls, calls it, and shows what comes back.
+class StatPageWidget : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        AppState& state;
+        ParticleSet& set;
+        UserDialogs& dialogs;
+        BusyPanel& busy;
+        EditCommands& edit;
+        CopyShortcutHandOver& copyHandOver;
+        std::function<void()> uklid;
+    };
+
+    StatPageWidget(const Services& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
+                   QWidget* parent);
+    ~StatPageWidget() override;
+
+    StatPage page() const { return description_.page; }
+    AnalysisWindow& analysisWindow() { return analysis_; }
+    TableViewGrid& editableGrid() { return *editableGrid_; }
+    HistogramChart& chart() { return *chart_; }
+    StringGridModel& tableModel() { return *tableModel_; }
+
+    // The page's part of the reset before a load.
+    void resetForLoad();
+    // Angle page: ang X, ang Y and ang Z enabled (ang X selected) or disabled (dY/dX selected).
+    void switchAngleChoices(bool enabled);
+    // The caption of the interval-width edit.
+    void setRangeLabel(const std::string& caption);
+    // Table and chart out of sight.
+    void hideHistogram();
+
+public slots:
+    void btnBasAnalysClick();
+    void btnSpecFiltClick();
+    void btnDefaultClick();
+    void btnDataClick();
+    void btnGraphClick();
+    void radbtnNoFilterClick();
+    void radbtnFXsigmaClick();
+    void quantityClick(QuantityId quantity);
+    void displayModeClick(DisplayMode mode);
+    void rbtnLinearClick();
+    void rbtnLogarithmicClick();
+    // OK and Cancel of the page's analysis window.
+    void filterOk();
+    void filterCancel();
+
+private:
+    void buildLayout();
+    QWidget* buildQuantityGroup();
+    QWidget* buildFilterGroup();
+    QWidget* buildDisplayGroup();
+    QWidget* buildHistogramArea();
+    QString name(const char* stem) const;
+    void showNoFilter();
+    bool refuse(const std::optional<Message>& refusal);
+    void runHistogram(HistogramView view);
+
+    Services services_;
+    const PageDescription& description_;
+    AnalysisWindow& analysis_;
+    int tableCopyTarget_;
+    double runMultiplier_ = 0.0;
+
+    std::map<QuantityId, QRadioButton*> quantityButtons_;
+    QLabel* filterStatus_ = nullptr;
+    QRadioButton* noFilter_ = nullptr;
+    QRadioButton* xSigma_ = nullptr;
+    QLineEdit* multiplier_ = nullptr;
+    QRadioButton* whole_ = nullptr;
+    QRadioButton* filtered_ = nullptr;
+    QRadioButton* zoom_ = nullptr;
+    QLineEdit* zoomEdit_ = nullptr;
+    QLabel* rangeLabel_ = nullptr;
+    QLineEdit* width_ = nullptr;
+    QRadioButton* linear_ = nullptr;
+    QRadioButton* logarithmic_ = nullptr;
+    QTableView* table_ = nullptr;
+    StringGridModel* tableModel_ = nullptr;
+    TableViewGrid* editableGrid_ = nullptr;
+    HistogramChart* chart_ = nullptr;
+};
+
+} // namespace zelkor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/cell_text_source.hpp"
+
+#include <QAbstractTableModel>
+
+#include <string>
+#include <vector>
+
+namespace zelkor {
+
+// The small grids of the statistics pages (histogram tables, analysis rows):
+// they hold their few thousand texts as strings. With a title row, the view's
+// horizontal header shows it and grid row r is model row r - 1.
+class StringGridModel : public QAbstractTableModel, public CellTextSource {
+    Q_OBJECT
+public:
+    StringGridModel(int columnCount, bool titleRow, QObject* parent);
+
+    void setTitles(std::vector<std::string> titles);
+    void setRows(std::vector<std::vector<std::string>> rows);
+    const std::vector<std::vector<std::string>>& rows() const { return rows_; }
+    // The text of a model cell, empty outside the rows written.
+    const std::string& text(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void appendCell(std::string& out, int row, int column) const override;
+
+private:
+    int columnCount_;
+    bool titleRow_;
+    std::vector<std::string> titles_;
+    std::vector<std::vector<std::string>> rows_;
+};
+
+} // namespace zelkor
