@@ -7,7 +7,10 @@
 #include "app/user_dialogs.hpp"
 #include "app/x_coordinate_window.hpp"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +41,41 @@ void Save(QWidget& window, const QString& path) {
     if (!picture.save(path)) std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
 }
 
+void Click(QWidget& window, const char* name) {
+    if (auto* button = window.findChild<QAbstractButton*>(name)) button->click();
+    else std::fprintf(stderr, "no button %s\n", name);
+}
+
+void Type(QWidget& window, const char* name, const char* text) {
+    if (auto* edit = window.findChild<QLineEdit*>(name)) edit->setText(text);
+}
+
+// A statistics page on the typical road: its analysis window, a table, a
+// linear and a logarithmic chart of 101 bars, and a chart of 1001 bars.
+void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char* analysisClass, const QString& folder) {
+    const auto name = [suffix](const char* stem) { return std::string(stem) + suffix; };
+    const QString prefix = folder + "stat" + QChar(suffix) + "-";
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(tab);
+    Click(window, name("btnBasAnalys").c_str());
+    if (auto* analysis = window.findChild<QWidget*>(analysisClass)) {
+        Save(*analysis, prefix + "analysis.png");
+        analysis->hide();
+    }
+    Click(window, name("btnDefault").c_str());
+    Click(window, name("btnData").c_str());
+    Save(window, prefix + "table.png");
+    Click(window, name("btnGraph").c_str());
+    Save(window, prefix + "graph-linear.png");
+    Click(window, name("rbtnLogarithmic").c_str());
+    Save(window, prefix + "graph-log.png");
+    Click(window, name("rbtnLinear").c_str());
+    const QString width = window.findChild<QLineEdit*>(QString::fromStdString(name("lbeditRanofInt")))->text();
+    const std::string narrow = std::to_string(width.toDouble() / 9.9);
+    Type(window, name("lbeditRanofInt").c_str(), narrow.c_str());
+    Click(window, name("btnGraph").c_str());
+    Save(window, prefix + "graph-1001.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -65,6 +103,11 @@ int main(int argc, char* argv[]) {
     Save(window, folder + "header.png");
     window.dataPage().btnCoorSysClick();
     Save(window, folder + "coordinate-system.png");
+
+    StatisticsPage(window, 1, 'E', "TEnAnalys", folder);
+    StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
+    StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
 
     window.HelpAboutItemClick();
     Save(window.aboutBox(), folder + "about.png");

@@ -4,6 +4,7 @@
 #include "app/data_page.hpp"
 #include "app/edit_commands.hpp"
 #include "app/table_view_grid.hpp"
+#include "stats/ui/analysis_window.hpp"
 #include "window_fixture.hpp"
 
 #include <QApplication>
@@ -23,29 +24,6 @@ const std::string kRow1 = "1\t3.650895E+06\t1.000000E+05\t-8.619000E+01\t-1.0160
 const std::string kRow2 = "2\t3.658839E+06\t1.000000E+05\t1.105000E+02\t-8.610000E+02\t0.9998046\t0.0167895\t-0.0104302\t\r\n";
 
 std::string Clipboard() { return QApplication::clipboard()->text().toStdString(); }
-
-// An analysis window's grid: one column of seven rows, no title row.
-class AnalysisGridDouble : public EditableGrid, public CellTextSource {
-public:
-    explicit AnalysisGridDouble(int target) : target_(target) {}
-    bool shown = true;
-    GridRect selected = kNoCell;
-
-    int copyTarget() const override { return target_; }
-    bool isShown() const override { return shown; }
-    int firstDataRow() const override { return 0; }
-    int lastDataRow() const override { return 6; }
-    int lastColumn() const override { return 0; }
-    GridRect selection() const override { return selected; }
-    void setSelection(const GridRect& rect) override { selected = rect; }
-    const CellTextSource& cells() const override { return *this; }
-    void appendCell(std::string& out, int row, int column) const override {
-        out += "r" + std::to_string(row) + "c" + std::to_string(column);
-    }
-
-private:
-    int target_;
-};
 
 class EditMenu : public WindowTest {
 protected:
@@ -161,26 +139,29 @@ TEST_F(EditMenu, NewLoadClearsTheSelectionAndCopyTarget) {
 }
 
 TEST_F(EditMenu, ShownAnalysisWindowTakesPrecedenceAndCopiesOnlyItsColumn) {
-    AnalysisGridDouble energy(7);
-    AnalysisGridDouble momentum(8);
-    window.edit().addAnalysisGrid(energy);
-    window.edit().addAnalysisGrid(momentum);
-    energy.shown = false;
+    // The energy window goes before the position window, and both before the page.
+    child<QPushButton>("btnBasAnalysE").click();
+    child<QPushButton>("btnBasAnalysP").click();
+    auto& energy = child<AnalysisWindow>("TEnAnalys");
+    auto& position = child<AnalysisWindow>("TPosAnalys");
+    energy.hide();
 
     trigger("SelectAll");
-    EXPECT_EQ(momentum.selected, (GridRect{0, 0, 0, 6}));
-    EXPECT_EQ(window.state().copyTarget, 8);
+    EXPECT_EQ(position.editableGrid().selection(), (GridRect{0, 0, 0, 6}));
+    EXPECT_EQ(window.state().copyTarget, 6);
     EXPECT_EQ(selection(), kNoCell);
-    momentum.selected = {0, 2, 3, 3};  // wider than the grid: only column 0 is read
+    position.editableGrid().setSelection({0, 2, 0, 3});
     trigger("Copy");
-    EXPECT_EQ(Clipboard(), "r2c0\t\r\nr3c0\t\r\n");
+    const auto* rows = position.grid().model();
+    EXPECT_EQ(Clipboard(), rows->index(2, 0).data().toString().toStdString() + "\t\r\n" +
+                               rows->index(3, 0).data().toString().toStdString() + "\t\r\n");
     EXPECT_FALSE(child<QWidget>("panelCpyToCbr").isVisible());
 
-    energy.shown = true;
+    energy.show();
     trigger("SelectAll");
     EXPECT_EQ(window.state().copyTarget, 7);
     trigger("DeselectAll");
-    EXPECT_EQ(energy.selected, kNoCell);
+    EXPECT_EQ(energy.editableGrid().selection(), kNoCell);
     EXPECT_EQ(window.state().copyTarget, 0);
 }
 

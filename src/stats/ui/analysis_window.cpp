@@ -148,15 +148,12 @@ void AnalysisWindow::cancelClick() {
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (closingByButton_) return;
     // The title bar's close button while a filter outcome waits for OK or
     // Cancel discards the run: an uncommitted band must not stay in the flags.
-    if (!closingByButton_ && outcomePending()) {
-        event->ignore();
-        cancelClick();
-        return;
-    }
-    QWidget::closeEvent(event);
-    if (!closingByButton_ && dismissed_) dismissed_();
+    if (outcomePending() && cancel_) cancel_();
+    if (dismissed_) dismissed_();
 }
 
 } // namespace zelkor

@@ -26,6 +26,12 @@
 namespace zelkor {
 namespace {
 
+// The page must fit the 790 x 570 window: group boxes sit close together.
+void Compact(QLayout* layout) {
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(2);
+}
+
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Runs the action when the button becomes checked, by a click or by the
@@ -88,6 +94,7 @@ QWidget* StatPageWidget::buildQuantityGroup() {
         ++index;
     }
     if (index == 0) layout->addWidget(new QLabel("Momentum of the ions", group), 0, 0);
+    Compact(layout);
     return group;
 }
 
@@ -125,6 +132,7 @@ QWidget* StatPageWidget::buildFilterGroup() {
     layout->addWidget(multiplier_, 2, 1);
     layout->addWidget(xSigmaText, 2, 2);
     layout->addWidget(run, 3, 0, 1, 4);
+    Compact(layout);
     layout->setColumnStretch(3, 1);
     return group;
 }
@@ -171,6 +179,7 @@ QWidget* StatPageWidget::buildDisplayGroup() {
     auto* optionsLayout = new QHBoxLayout(options);
     optionsLayout->addWidget(data);
     optionsLayout->addWidget(graph);
+    Compact(optionsLayout);
 
     auto* scale = new QGroupBox("Graph Scale", group);
     scale->setObjectName(name("grboxGraphScale"));
@@ -184,6 +193,7 @@ QWidget* StatPageWidget::buildDisplayGroup() {
     auto* scaleLayout = new QVBoxLayout(scale);
     scaleLayout->addWidget(linear_);
     scaleLayout->addWidget(logarithmic_);
+    Compact(scaleLayout);
 
     auto* layout = new QGridLayout(group);
     layout->addWidget(whole_, 0, 0, 1, 4);
@@ -198,6 +208,7 @@ QWidget* StatPageWidget::buildDisplayGroup() {
     bottom->addWidget(options);
     bottom->addWidget(scale);
     layout->addLayout(bottom, 5, 0, 1, 4);
+    Compact(layout);
     layout->setColumnStretch(3, 1);
     return group;
 }
