@@ -95,12 +95,3 @@ BENCHMARK(BM_Data1001)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Graph1001)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
