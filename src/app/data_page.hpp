@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/page_services.hpp"
+
 #include <QWidget>
 
 #include <functional>
@@ -24,11 +26,7 @@ class UserDialogs;
 class DataPage : public QWidget {
     Q_OBJECT
 public:
-    struct Services {
-        AppState& state;
-        ParticleSet& set;
-        UserDialogs& dialogs;
-        BusyPanel& busy;
+    struct Services : PageServices {
         WindowHooks& hooks;
         std::function<void()> uklid;
     };

@@ -51,7 +51,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QMainWindow(pare
     setWindowIcon(ProgramIcon(32));
     buildPages();
     buildMenus();
-    InstallStatisticsPages(*this, dialogs_);
+    InstallStatisticsPages(*this);
     about_ = new AboutBox(this);
     xCoordinate_ = new XCoordinateWindow(dialogs_, this);
     connect(xCoordinate_, &XCoordinateWindow::exportRequested, this, &MainWindow::exportTrimDatAfterXCoordinate);
@@ -78,7 +78,7 @@ void MainWindow::buildPages() {
     edit_ = std::make_unique<EditCommands>(state_, dialogs_, *busy_, *copied_);
     edit_->setShownPage([this] { return pages_->currentIndex(); });
 
-    dataPage_ = new DataPage({state_, set_, dialogs_, *busy_, hooks_, [this] { Uklid(); }}, pages_);
+    dataPage_ = new DataPage({pageServices(), hooks_, [this] { Uklid(); }}, pages_);
     pages_->addTab(dataPage_, kPages[0].caption);
     for (std::size_t i = 1; i < kPages.size(); ++i) {
         auto* page = new QWidget(pages_);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/page_services.hpp"
+
 #include "app/main_page.hpp"
 #include "app/window_hooks.hpp"
 #include "data/app_state.hpp"
@@ -45,6 +47,7 @@ public:
     QWidget& page(MainPage page);
     DataPage& dataPage() { return *dataPage_; }
     BusyPanel& busyPanel() { return *busy_; }
+    PageServices pageServices() { return {state_, set_, dialogs_, *busy_}; }
     XCoordinateWindow& xCoordinateWindow() { return *xCoordinate_; }
     AboutBox& aboutBox() { return *about_; }
 

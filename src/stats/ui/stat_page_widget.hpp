@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/page_services.hpp"
 #include "data/message.hpp"
 #include "stats/display_mode.hpp"
 #include "stats/histogram_view.hpp"
@@ -41,11 +42,7 @@ enum class QuantityId;
 class StatPageWidget : public QWidget {
     Q_OBJECT
 public:
-    struct Services {
-        AppState& state;
-        ParticleSet& set;
-        UserDialogs& dialogs;
-        BusyPanel& busy;
+    struct Services : PageServices {
         EditCommands& edit;
         CopyShortcutHandOver& copyHandOver;
         std::function<void()> uklid;

@@ -29,10 +29,9 @@ constexpr std::array<PagePlace, kStatPageCount> kPlaces{{
 
 } // namespace
 
-void InstallStatisticsPages(MainWindow& window, UserDialogs& dialogs) {
-    const StatPageWidget::Services services{window.state(), window.set(),         dialogs,
-                                            window.busyPanel(), window.edit(), window.copyHandOver(),
-                                            [&window] { window.Uklid(); }};
+void InstallStatisticsPages(MainWindow& window) {
+    const StatPageWidget::Services services{
+        window.pageServices(), window.edit(), window.copyHandOver(), [&window] { window.Uklid(); }};
     std::array<StatPageWidget*, kStatPageCount> pages{};
     for (const PagePlace& place : kPlaces) {
         auto* analysis = new AnalysisWindow(DescribePage(place.page), place.analysisCopyTarget, &window);
