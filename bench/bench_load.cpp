@@ -1,7 +1,7 @@
 // The whole load of a 1,000,000-ion TRANSMIT.TXT-style file (check, count,
 // parse), as File > Open runs it.
 #include "bench_data.hpp"
-#include "data/load_file.hpp"
+#include "state/load_file.hpp"
 #include "data/particle_reader.hpp"
 #include "io/write_transmit_txt.hpp"
 

@@ -2,7 +2,7 @@
 // (target 0.15 s), and the transform listing's values plus the transformed
 // file (target 0.5 s together).
 #include "bench_data.hpp"
-#include "data/app_state.hpp"
+#include "state/app_state.hpp"
 #include "optics/sigma_matrix.hpp"
 #include "optics/transform.hpp"
 #include "optics/transformed_file.hpp"

@@ -1,8 +1,9 @@
 // The energy statistics page driven offscreen over 1,000,000 ions, from the
 // click to the result shown: "Basic Analysis", "Filter Spectrum", "Default",
 // "Data" with 101 and 1001 intervals, and "Graph" with 1001 bars.
+#include "app/compose.hpp"
 #include "app/main_window.hpp"
-#include "app/user_dialogs.hpp"
+#include "widgets/user_dialogs.hpp"
 #include "bench_data.hpp"
 
 #include <benchmark/benchmark.h>
@@ -28,6 +29,7 @@ struct Page {
     AnswerOk dialogs;
     zelkor::MainWindow main{dialogs};
     Page() {
+        zelkor::Compose(main);
         main.set() = zelkor::bench::MakeBenchSet(1'000'000);
         main.state().sourceKind = zelkor::SourceKind::TransmitTxt;
         main.show();

@@ -2,12 +2,13 @@
 // File > Open to "Number of Particles" (beside the core's own load of the
 // same file), Preview, Select All + Copy of all eight columns, and the
 // resident memory after Preview.
-#include "app/data_page.hpp"
-#include "app/edit_commands.hpp"
+#include "data/ui/data_page.hpp"
+#include "widgets/edit_commands.hpp"
+#include "app/compose.hpp"
 #include "app/main_window.hpp"
-#include "app/user_dialogs.hpp"
+#include "widgets/user_dialogs.hpp"
 #include "bench_data.hpp"
-#include "data/load_file.hpp"
+#include "state/load_file.hpp"
 #include "io/write_transmit_txt.hpp"
 
 #include <benchmark/benchmark.h>
@@ -56,10 +57,12 @@ struct Window {
     AnswerWithFile dialogs;
     zelkor::MainWindow main{dialogs};
     Window() {
+        zelkor::Compose(main);
         main.show();
         QCoreApplication::processEvents();
     }
-    QTableView& grid() { return main.dataPage().grid(); }
+    zelkor::DataPage& dataPage() { return *main.findChild<zelkor::DataPage*>(); }
+    QTableView& grid() { return dataPage().grid(); }
 };
 
 Window& TheWindow() {
@@ -92,7 +95,7 @@ void BM_Preview(benchmark::State& state) {
     Window& window = TheWindow();
     if (window.main.set().count != kIons) window.main.FileOpen();
     for (auto _ : state) {
-        window.main.dataPage().btnPreviewClick();
+        window.dataPage().btnPreviewClick();
         window.grid().viewport()->repaint();
     }
     state.counters["RSS_MB_after_preview"] = ResidentMegabytes();
@@ -104,10 +107,10 @@ BENCHMARK(BM_Preview)->Unit(benchmark::kMillisecond);
 void BM_SelectAllAndCopy(benchmark::State& state) {
     Window& window = TheWindow();
     if (window.main.set().count != kIons) window.main.FileOpen();
-    window.main.dataPage().btnPreviewClick();
+    window.dataPage().btnPreviewClick();
     for (auto _ : state) {
-        window.main.edit().SelectAllClick();
-        window.main.edit().CopyClick();
+        window.main.services().edit.SelectAllClick();
+        window.main.services().edit.CopyClick();
         QCoreApplication::processEvents();
     }
     state.counters["clipboard_MB"] = static_cast<double>(QApplication::clipboard()->text().size()) / 1e6;

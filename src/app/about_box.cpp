@@ -1,6 +1,6 @@
 #include "app/about_box.hpp"
 
-#include "app/pictures.hpp"
+#include "widgets/pictures.hpp"
 
 #include <QGridLayout>
 #include <QLabel>

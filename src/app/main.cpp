@@ -1,6 +1,7 @@
 // ZELKOR: the splash for five seconds, then the main window until the user exits.
+#include "app/compose.hpp"
 #include "app/main_window.hpp"
-#include "app/qt_user_dialogs.hpp"
+#include "widgets/qt_user_dialogs.hpp"
 #include "app/splash.hpp"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     try {
         zelkor::QtUserDialogs dialogs;
         zelkor::MainWindow mainWindow(dialogs);
+        zelkor::Compose(mainWindow);
         dialogs.setParent(&mainWindow);
         auto* splash = new zelkor::SplashWindow;
         QObject::connect(splash, &zelkor::SplashWindow::finished, &mainWindow, [&mainWindow, splash] {

@@ -1,17 +1,14 @@
 #include "app/main_window.hpp"
 
 #include "app/about_box.hpp"
-#include "app/busy_panel.hpp"
-#include "app/copy_shortcut_hand_over.hpp"
-#include "app/data_page.hpp"
-#include "app/edit_commands.hpp"
-#include "app/pictures.hpp"
-#include "app/table_view_grid.hpp"
-#include "app/transient_panel.hpp"
-#include "app/user_dialogs.hpp"
-#include "app/x_coordinate_window.hpp"
+#include "widgets/busy_panel.hpp"
+#include "widgets/copy_shortcut_hand_over.hpp"
+#include "widgets/edit_commands.hpp"
+#include "widgets/pictures.hpp"
+#include "widgets/table_view_grid.hpp"
+#include "widgets/transient_panel.hpp"
+#include "widgets/user_dialogs.hpp"
 #include "stats/filter_spectrum.hpp"
-#include "stats/ui/statistics_pages.hpp"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,6 +21,8 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
 namespace zelkor {
 namespace {
@@ -51,10 +50,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QMainWindow(pare
     setWindowIcon(ProgramIcon(32));
     buildPages();
     buildMenus();
-    InstallStatisticsPages(*this);
     about_ = new AboutBox(this);
-    xCoordinate_ = new XCoordinateWindow(dialogs_, this);
-    connect(xCoordinate_, &XCoordinateWindow::exportRequested, this, &MainWindow::exportTrimDatAfterXCoordinate);
     resize(790, 570);
 }
 
@@ -78,20 +74,23 @@ void MainWindow::buildPages() {
     edit_ = std::make_unique<EditCommands>(state_, dialogs_, *busy_, *copied_);
     edit_->setShownPage([this] { return pages_->currentIndex(); });
 
-    dataPage_ = new DataPage({pageServices(), hooks_, [this] { Uklid(); }}, pages_);
-    pages_->addTab(dataPage_, kPages[0].caption);
-    for (std::size_t i = 1; i < kPages.size(); ++i) {
+    for (std::size_t i = 0; i < kPages.size(); ++i) {
         auto* page = new QWidget(pages_);
         page->setObjectName(kPages[i].objectName);
         pages_->addTab(page, kPages[i].caption);
     }
     pages_->setCurrentIndex(0);
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+}
 
-    TableViewGrid& grid = dataPage_->editableGrid();
-    edit_->setPageGrid(static_cast<int>(MainPage::DataProc), grid);
-    grid.onClicked([this, &grid] { edit_->gridClicked(grid); });
-    grid.onFocusLost([this] { edit_->DeselectAllClick(); });
+WindowServices MainWindow::services() {
+    return {state_, set_, dialogs_, *busy_, *edit_, *copyHandOver_, *this};
+}
+
+QAction& MainWindow::action(const char* objectName) {
+    auto* found = menuBar()->findChild<QAction*>(objectName);
+    if (!found) throw std::logic_error(std::string("no menu action ") + objectName);
+    return *found;
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)()) {
@@ -108,18 +107,17 @@ void MainWindow::buildMenus() {
     open->setStatusTip("Open an existing file");
     open->setToolTip("Open an existing file");
     QMenu* generate = file->addMenu("Generate");
-    // Their commands belong to the generator and the transform page, which connect to these actions.
-    addAction(generate, "GenTRIMDAT", "TRIM.DAT", nullptr);
+    // The commands of these and the Export actions belong to the windows that connect to them.
+    addAction(generate, "GenTRIMDAT", "TRIM.DAT");
     QMenu* save = file->addMenu("Save");
-    addAction(save, "SaveFilteredFile", "Filtered File", &MainWindow::SaveFilteredFileClick);
-    addAction(save, "SaveTransformedFile", "Transformed File", nullptr);
+    addAction(save, "SaveFilteredFile", "Filtered File");
+    addAction(save, "SaveTransformedFile", "Transformed File");
     QMenu* import = file->addMenu("Import");
     addAction(import, "WinAGILEPointFileIm", "WinAGILE Point File", &MainWindow::WinAGILEPointFileImClick);
     addAction(import, "ImpTRIMDAT", "TRIM.DAT", &MainWindow::ImpTRIMDATClick);
     QMenu* exportMenu = file->addMenu("Export");
-    addAction(exportMenu, "WinAGILEPointFileEx", "TRANSMIT.TXT to WinAGILE Point File",
-              &MainWindow::WinAGILEPointFileExClick);
-    addAction(exportMenu, "TRANSMITTXTtoTRIMDAT", "TRANSMIT.TXT to TRIM.DAT", &MainWindow::TRANSMITTXTtoTRIMDATClick);
+    addAction(exportMenu, "WinAGILEPointFileEx", "TRANSMIT.TXT to WinAGILE Point File");
+    addAction(exportMenu, "TRANSMITTXTtoTRIMDAT", "TRANSMIT.TXT to TRIM.DAT");
     file->addSeparator();
     addAction(file, "menubtnExit", "Exit", &MainWindow::menubtnExitClick);
 
@@ -161,12 +159,9 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::Cisti() {
-    dataPage_->hideViews();
-    dataPage_->forgetSet();
     busy_->start();
-    dataPage_->clearParticleCount();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     for (const auto& reset : hooks_.reset) reset();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     Uklid();
 }
 

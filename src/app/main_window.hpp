@@ -1,12 +1,11 @@
 #pragma once
 
-#include "app/page_services.hpp"
-
-#include "app/main_page.hpp"
-#include "app/window_hooks.hpp"
-#include "data/app_state.hpp"
 #include "data/message.hpp"
 #include "data/particle_set.hpp"
+#include "state/app_state.hpp"
+#include "widgets/page_host.hpp"
+#include "widgets/window_hooks.hpp"
+#include "widgets/window_services.hpp"
 
 #include <QMainWindow>
 
@@ -21,16 +20,15 @@ namespace zelkor {
 class AboutBox;
 class BusyPanel;
 class CopyShortcutHandOver;
-class DataPage;
 class EditCommands;
 class TransientPanel;
 class UserDialogs;
-class XCoordinateWindow;
 struct FileDialogSetup;
 
 // TMainForm: owns the particle set and the application state for the whole
-// run, and runs the File, Edit and Help commands over them.
-class MainWindow : public QMainWindow {
+// run, the frame (pages, menus, panels) and the load commands. The pages'
+// contents and the other windows join through PageHost (see compose.hpp).
+class MainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
 public:
     explicit MainWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -38,18 +36,15 @@ public:
 
     AppState& state() { return state_; }
     ParticleSet& set() { return set_; }
-    // Where later pages and windows join the reset and the data page's buttons.
-    WindowHooks& hooks() { return hooks_; }
-    // Where grids join the Edit menu.
-    EditCommands& edit() { return *edit_; }
-    // Where input fields join the Ctrl+C hand-over.
-    CopyShortcutHandOver& copyHandOver() { return *copyHandOver_; }
-    QWidget& page(MainPage page);
-    DataPage& dataPage() { return *dataPage_; }
-    BusyPanel& busyPanel() { return *busy_; }
-    PageServices pageServices() { return {state_, set_, dialogs_, *busy_}; }
-    XCoordinateWindow& xCoordinateWindow() { return *xCoordinate_; }
+    // What every subsystem's windows are given.
+    WindowServices services();
     AboutBox& aboutBox() { return *about_; }
+
+    QWidget& page(MainPage page) override;
+    QAction& action(const char* objectName) override;
+    QWidget& topWindow() override { return *this; }
+    void Uklid() override;
+    WindowHooks& hooks() override { return hooks_; }
 
     // 790 x 570 in the middle of the screen.
     void centreOnScreen();
@@ -58,11 +53,6 @@ public slots:
     void FileOpen();
     void ImpTRIMDATClick();
     void WinAGILEPointFileImClick();
-    void SaveFilteredFileClick();
-    void WinAGILEPointFileExClick();
-    void TRANSMITTXTtoTRIMDATClick();
-    // timerXCoor fired: the export dialog and the write of the TRIM.DAT conversion.
-    void exportTrimDatAfterXCoordinate();
     void menubtnExitClick();
     void HelpAboutItemClick();
     void PageControl1Change(int index);
@@ -71,7 +61,6 @@ public slots:
     void Cisti();
     void Povol();
     void Pozastav();
-    void Uklid();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,7 +68,7 @@ protected:
 private:
     void buildPages();
     void buildMenus();
-    QAction* addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)());
+    QAction* addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)() = nullptr);
     void loadFile(SourceKind kind, const FileDialogSetup& dialog);
     void showMessages(const std::vector<Message>& messages);
 
@@ -88,14 +77,12 @@ private:
     UserDialogs& dialogs_;
     WindowHooks hooks_;
     QTabWidget* pages_ = nullptr;
-    DataPage* dataPage_ = nullptr;
     BusyPanel* busy_ = nullptr;
     TransientPanel* dataAvailable_ = nullptr;
     TransientPanel* copied_ = nullptr;
     std::unique_ptr<EditCommands> edit_;
     CopyShortcutHandOver* copyHandOver_ = nullptr;
     AboutBox* about_ = nullptr;
-    XCoordinateWindow* xCoordinate_ = nullptr;
 };
 
 } // namespace zelkor

@@ -1,11 +1,12 @@
 // zelkor-screenshot FILE FOLDER: the program's windows as a person sees them,
 // saved as pictures. File > Open is answered with FILE; nothing else is faked.
 #include "app/about_box.hpp"
-#include "app/data_page.hpp"
+#include "app/compose.hpp"
+#include "data/ui/data_page.hpp"
 #include "app/main_window.hpp"
 #include "app/splash.hpp"
-#include "app/user_dialogs.hpp"
-#include "app/x_coordinate_window.hpp"
+#include "widgets/user_dialogs.hpp"
+#include "io/ui/x_coordinate_window.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -93,15 +94,17 @@ int main(int argc, char* argv[]) {
     splash.hide();
 
     zelkor::MainWindow window(dialogs);
+    zelkor::Compose(window);
+    zelkor::DataPage& dataPage = *window.findChild<zelkor::DataPage*>();
     window.centreOnScreen();
     window.show();
     window.FileOpen();
     Save(window, folder + "data-available.png");
-    window.dataPage().btnPreviewClick();
+    dataPage.btnPreviewClick();
     Save(window, folder + "preview.png");
-    window.dataPage().btnHeaderClick();
+    dataPage.btnHeaderClick();
     Save(window, folder + "header.png");
-    window.dataPage().btnCoorSysClick();
+    dataPage.btnCoorSysClick();
     Save(window, folder + "coordinate-system.png");
 
     StatisticsPage(window, 1, 'E', "TEnAnalys", folder);
@@ -113,7 +116,7 @@ int main(int argc, char* argv[]) {
     Save(window.aboutBox(), folder + "about.png");
     window.aboutBox().close();
 
-    zelkor::XCoordinateWindow& x = window.xCoordinateWindow();
+    zelkor::XCoordinateWindow& x = *window.findChild<zelkor::XCoordinateWindow*>();
     x.prepare();
     x.show();
     Save(x, folder + "x-coordinate.png");

@@ -1,6 +1,6 @@
 #include "app/splash.hpp"
 
-#include "app/pictures.hpp"
+#include "widgets/pictures.hpp"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "batch/batch_load.hpp"
 
-#include "data/load_file.hpp"
+#include "state/load_file.hpp"
 
 #include <algorithm>
 #include <cctype>

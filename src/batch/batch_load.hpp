@@ -2,7 +2,7 @@
 
 #include "batch/batch_args.hpp"
 #include "batch/batch_io.hpp"
-#include "data/app_state.hpp"
+#include "state/app_state.hpp"
 #include "data/particle_set.hpp"
 
 #include <optional>

@@ -4,7 +4,7 @@
 // batch tool run them after their file dialogs: the kind checks, the writer
 // and its parameters, the messages.
 
-#include "data/app_state.hpp"
+#include "state/app_state.hpp"
 #include "data/message.hpp"
 #include "data/particle_set.hpp"
 #include "data/progress.hpp"

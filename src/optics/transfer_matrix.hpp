@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/app_state.hpp"
+#include "optics/matrix4.hpp"
 #include "data/message.hpp"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/app_state.hpp"
+#include "state/app_state.hpp"
 #include "data/particle_set.hpp"
 #include "data/progress.hpp"
 #include "stats/checked.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/app_state.hpp"
+#include "state/app_state.hpp"
 #include "stats/quantity_selection.hpp"
 
 namespace zelkor {

@@ -1,4 +1,4 @@
-#include "data/load_file.hpp"
+#include "state/load_file.hpp"
 #include "data/trim_dat_reader.hpp"
 #include "support/srim_text.hpp"
 #include "support/temp_dir.hpp"

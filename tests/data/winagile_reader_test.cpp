@@ -1,4 +1,4 @@
-#include "data/load_file.hpp"
+#include "state/load_file.hpp"
 #include "data/winagile_reader.hpp"
 #include "support/temp_dir.hpp"
 

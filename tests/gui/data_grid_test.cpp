@@ -1,8 +1,8 @@
 // The "Data Processing" page: Preview's columns and cell texts, Header, the
 // picture and the source-kind checks of its buttons.
-#include "app/data_grid_columns.hpp"
-#include "app/data_grid_model.hpp"
-#include "app/data_page.hpp"
+#include "data/ui/data_grid_columns.hpp"
+#include "data/ui/data_grid_model.hpp"
+#include "data/ui/data_page.hpp"
 #include "window_fixture.hpp"
 
 #include <QAbstractItemModelTester>
@@ -31,7 +31,7 @@ QStringList Row(const QTableView& view, int gridRow) {
 
 TEST_F(DataGrid, PreviewOfTransmitShowsEightColumnsInTheirFormats) {
     openTransmit();
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
 
     EXPECT_FALSE(grid().isHidden());
     EXPECT_EQ(Titles(grid()), (QStringList{"Ion", "Energy  [eV]", "Depth  X [A]", "Lat.-Pos.  Y [A]",
@@ -46,7 +46,7 @@ TEST_F(DataGrid, PreviewOfTransmitShowsEightColumnsInTheirFormats) {
 
 TEST_F(DataGrid, PreviewOfTrimDatShowsTheSameColumns) {
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     EXPECT_EQ(Titles(grid()).size(), 8);
     EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "3.658839E+06", "1.000000E+05", "1.105000E+02", "-8.610000E+02",
                                            "0.9998046", "0.0167895", "-0.0104302"}));
@@ -54,7 +54,7 @@ TEST_F(DataGrid, PreviewOfTrimDatShowsTheSameColumns) {
 
 TEST_F(DataGrid, PreviewOfWinAgileShowsMetresSlopesAndPercent) {
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
 
     EXPECT_EQ(Titles(grid()), (QStringList{"Ion", " Y [m]", " dY/dX [rad]", " Z [m]", " dZ/dX [rad]", "dp/p [%]"}));
     EXPECT_EQ(Row(grid(), 1), (QStringList{"1", "-1.0000000000E-03", "2.0000000000E-04", "5.0000000000E-04",
@@ -75,7 +75,7 @@ TEST_F(DataGrid, CellsMatchPrintfForAwkwardValues) {
         ++set.count;
     }
     window.state().sourceKind = SourceKind::TransmitTxt;
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     char expected[512];
     for (int i = 1; i <= set.count; ++i) {
         const double value = values[i - 1];
@@ -85,7 +85,7 @@ TEST_F(DataGrid, CellsMatchPrintfForAwkwardValues) {
         EXPECT_EQ(Row(grid(), i)[5].toStdString(), expected);
     }
     window.state().sourceKind = SourceKind::WinAgile;
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     for (int i = 1; i <= set.count; ++i) {
         std::snprintf(expected, sizeof expected, "%.10lE", values[i - 1] * 1e-10);
         EXPECT_EQ(Row(grid(), i)[1].toStdString(), expected);
@@ -95,13 +95,13 @@ TEST_F(DataGrid, CellsMatchPrintfForAwkwardValues) {
 }
 
 TEST_F(DataGrid, ModelPassesTheItemModelTesterThroughPreviewAndReload) {
-    DataGridModel& model = window.dataPage().model();
+    DataGridModel& model = dataPage().model();
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     openTransmit();
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
     EXPECT_EQ(model.rowCount(), 0);
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     EXPECT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.columnCount(), 6);
 }
@@ -109,7 +109,7 @@ TEST_F(DataGrid, ModelPassesTheItemModelTesterThroughPreviewAndReload) {
 TEST_F(DataGrid, EmptySetPreviewsAsTitlesOnly) {
     open(writeFile("empty.txt", TransmitFileText().substr(0, TransmitFileText().find("T    1"))));
     EXPECT_EQ(countText(), "0");
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     EXPECT_EQ(grid().model()->rowCount(), 0);
     EXPECT_EQ(grid().model()->columnCount(), 8);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -118,7 +118,7 @@ TEST_F(DataGrid, EmptySetPreviewsAsTitlesOnly) {
 TEST_F(DataGrid, HeaderShowsTheFirstLinesOfTheFileByKind) {
     const std::string text = TransmitFileText();
     openTransmit();
-    window.dataPage().btnHeaderClick();
+    dataPage().btnHeaderClick();
     auto& header = child<QPlainTextEdit>("memHeader");
     EXPECT_FALSE(header.isHidden());
     EXPECT_TRUE(grid().isHidden());
@@ -129,7 +129,7 @@ TEST_F(DataGrid, HeaderShowsTheFirstLinesOfTheFileByKind) {
     EXPECT_TRUE(header.font().fixedPitch());
 
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
-    window.dataPage().btnHeaderClick();
+    dataPage().btnHeaderClick();
     const QStringList trimLines = header.toPlainText().split('\n');
     ASSERT_EQ(trimLines.size(), 8);
     EXPECT_EQ(trimLines[7].toStdString(), "======  He (5000 keV) ==> Silicon (10 um)                                 =====");
@@ -137,13 +137,13 @@ TEST_F(DataGrid, HeaderShowsTheFirstLinesOfTheFileByKind) {
 
 TEST_F(DataGrid, HeaderRefusesPointFilesAndForgetsAVanishedFile) {
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
-    window.dataPage().btnHeaderClick();
+    dataPage().btnHeaderClick();
     EXPECT_EQ(dialogs.messages.back(), WarningMessage(kOnlyTransmitText));
 
     const auto path = openTransmit();
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     std::filesystem::remove(path);
-    window.dataPage().btnHeaderClick();
+    dataPage().btnHeaderClick();
     EXPECT_EQ(dialogs.messages.back(), ErrorMessage("Cannot open a file!"));
     EXPECT_EQ(window.state().sourceKind, SourceKind::None);
     EXPECT_FALSE(grid().isHidden());
@@ -153,11 +153,11 @@ TEST_F(DataGrid, CoordinateSystemPictureTakesThePlaceOfTheViews) {
     auto& picture = child<QLabel>("imgCoordSys");
     EXPECT_EQ(picture.pixmap().size(), QSize(548, 458));
     openTransmit();
-    window.dataPage().btnPreviewClick();
-    window.dataPage().btnCoorSysClick();
+    dataPage().btnPreviewClick();
+    dataPage().btnCoorSysClick();
     EXPECT_FALSE(picture.isHidden());
     EXPECT_TRUE(grid().isHidden());
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     EXPECT_TRUE(picture.isHidden());
 }
 
@@ -166,7 +166,7 @@ TEST_F(DataGrid, ButtonsCheckTheSourceKindBeforeOpeningTheirWindows) {
     window.hooks().openRelativisticWindow = [&] { opened.push_back("relativistic"); };
     window.hooks().openPositionsWindow = [&] { opened.push_back("positions"); };
     window.hooks().openAnglesWindow = [&] { opened.push_back("angles"); };
-    DataPage& page = window.dataPage();
+    DataPage& page = dataPage();
     for (auto click : {&DataPage::btnPreviewClick, &DataPage::btnHeaderClick, &DataPage::btnRelParClick,
                        &DataPage::btnPositionClick, &DataPage::btnAnglesClick})
         (page.*click)();

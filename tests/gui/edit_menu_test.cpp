@@ -1,9 +1,9 @@
 // Edit > Select All, Select Columns, Deselect All and Copy, selections made
 // with the mouse, the deselect on focus loss and the Ctrl+C hand-over.
-#include "app/copy_shortcut_hand_over.hpp"
-#include "app/data_page.hpp"
-#include "app/edit_commands.hpp"
-#include "app/table_view_grid.hpp"
+#include "widgets/copy_shortcut_hand_over.hpp"
+#include "data/ui/data_page.hpp"
+#include "widgets/edit_commands.hpp"
+#include "widgets/table_view_grid.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "window_fixture.hpp"
 
@@ -29,7 +29,7 @@ class EditMenu : public WindowTest {
 protected:
     void SetUp() override {
         openTransmit();
-        window.dataPage().btnPreviewClick();
+        dataPage().btnPreviewClick();
         dialogs.messages.clear();
     }
     QPoint cellCentre(int gridRow, int column) {
@@ -38,7 +38,7 @@ protected:
     void clickCell(int gridRow, int column, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(grid().viewport(), Qt::LeftButton, modifiers, cellCentre(gridRow, column));
     }
-    GridRect selection() { return window.dataPage().editableGrid().selection(); }
+    GridRect selection() { return dataPage().editableGrid().selection(); }
 };
 
 TEST_F(EditMenu, SelectAllAndCopyPutEveryCellWithTabsAndCrLf) {
@@ -100,7 +100,7 @@ TEST_F(EditMenu, DeselectAllLeavesNothingToCopy) {
 }
 
 TEST_F(EditMenu, CommandsWithoutAVisibleGridSayNoDataVisible) {
-    window.dataPage().btnCoorSysClick();
+    dataPage().btnCoorSysClick();
     trigger("SelectAll");
     trigger("Selectcolumn");
     trigger("DeselectAll");
@@ -134,7 +134,7 @@ TEST_F(EditMenu, NewLoadClearsTheSelectionAndCopyTarget) {
     trigger("SelectAll");
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
     EXPECT_EQ(window.state().copyTarget, 0);
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     EXPECT_EQ(selection(), kNoCell);
 }
 
@@ -167,7 +167,7 @@ TEST_F(EditMenu, ShownAnalysisWindowTakesPrecedenceAndCopiesOnlyItsColumn) {
 
 TEST_F(EditMenu, CtrlCBelongsToAnInputFieldWhileItHasTheFocus) {
     auto* field = new QLineEdit("typed 42", &window.page(MainPage::DataProc));
-    window.copyHandOver().join(*field);
+    window.services().copyHandOver.join(*field);
     field->show();
     QAction& copy = child<QAction>("Copy");
 

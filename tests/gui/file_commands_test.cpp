@@ -1,7 +1,7 @@
 // Save > Filtered File, the two exports and the "X co-ordinate" window: the
 // checks, the dialogs and that the files are the writers' files.
-#include "app/file_dialog_setups.hpp"
-#include "app/x_coordinate_window.hpp"
+#include "widgets/file_dialog_setups.hpp"
+#include "io/ui/x_coordinate_window.hpp"
 #include "io/file_commands.hpp"
 #include "window_fixture.hpp"
 
@@ -24,8 +24,8 @@ protected:
     }
     // Runs the export with the X co-ordinate window answered by `answer` while it is open.
     void exportToTrimDat(const std::function<void(XCoordinateWindow&)>& answer) {
-        QTimer::singleShot(0, &window, [this, answer] { answer(window.xCoordinateWindow()); });
-        window.TRANSMITTXTtoTRIMDATClick();
+        QTimer::singleShot(0, &window, [this, answer] { answer(xCoordinateWindow()); });
+        trigger("TRANSMITTXTtoTRIMDAT");
     }
     static void type(XCoordinateWindow& x, const char* button, const QString& text) {
         x.findChild<QRadioButton*>(button)->click();
@@ -107,7 +107,7 @@ TEST_F(FileCommands, XCoordinateWindowOpensInContinueModeWithZero) {
         x.findChild<QPushButton*>("btnCancel")->click();
     });
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(window.xCoordinateWindow().timer().isActive());
+    EXPECT_FALSE(xCoordinateWindow().timer().isActive());
     EXPECT_TRUE(dialogs.fileDialogs.size() == 1u);  // only the open dialog: Cancel writes nothing
 }
 
@@ -118,8 +118,8 @@ TEST_F(FileCommands, ExportToTrimDatContinuesOrSetsTheDepthAfterTheTimer) {
             if (fixedX) type(x, "radbtnSet", "2500");
             ok(x);
         });
-        EXPECT_FALSE(window.xCoordinateWindow().isVisible());
-        QTimer& timer = window.xCoordinateWindow().timer();
+        EXPECT_FALSE(xCoordinateWindow().isVisible());
+        QTimer& timer = xCoordinateWindow().timer();
         EXPECT_TRUE(timer.isActive());
         EXPECT_EQ(timer.interval(), 100);
         const auto out = dir / "converted.dat";
@@ -163,9 +163,9 @@ TEST_F(FileCommands, ZeroIsAnAcceptedDepth) {
         type(x, "radbtnSet", "0");
         ok(x);
     });
-    EXPECT_EQ(window.xCoordinateWindow().fixedX(), std::optional<double>(0.0));
+    EXPECT_EQ(xCoordinateWindow().fixedX(), std::optional<double>(0.0));
     dialogs.cancel();
-    window.xCoordinateWindow().timerXCoorTimer();
+    xCoordinateWindow().timerXCoorTimer();
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -1,7 +1,7 @@
 // File > Open and the two imports: dialogs, order of steps, what each outcome leaves behind.
-#include "app/busy_panel.hpp"
-#include "app/data_page.hpp"
-#include "app/file_dialog_setups.hpp"
+#include "widgets/busy_panel.hpp"
+#include "data/ui/data_page.hpp"
+#include "widgets/file_dialog_setups.hpp"
 #include "window_fixture.hpp"
 
 #include <QProgressBar>
@@ -69,7 +69,7 @@ TEST_F(LoadCommands, CancelledDialogChangesNothing) {
 
 TEST_F(LoadCommands, UnopenableFileForgetsTheKindButKeepsTheWindow) {
     const auto path = openTransmit();
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     open(dir / "missing.txt");
 
     EXPECT_EQ(dialogs.messages, std::vector<Message>{kCannotOpen});
@@ -78,13 +78,13 @@ TEST_F(LoadCommands, UnopenableFileForgetsTheKindButKeepsTheWindow) {
     EXPECT_EQ(countText(), "2");
     EXPECT_FALSE(grid().isHidden());
 
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     EXPECT_EQ(dialogs.messages.back(), ErrorMessage(kNoDataText));
 }
 
 TEST_F(LoadCommands, RejectedFileKeepsTheSetUnderTheNewKind) {
     const auto path = openTransmit();
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     bool resetRan = false;
     window.hooks().reset.push_back([&resetRan] { resetRan = true; });
     importTrimDat(writeFile("not-trim.dat", "just some text\r\n"));
@@ -110,7 +110,7 @@ TEST_F(LoadCommands, RejectedFirstFileLeavesAnEmptySet) {
 
 TEST_F(LoadCommands, ResetRunsRegisteredPiecesWithTheCountEmptyAndTheBusyPanelUp) {
     openTransmit();
-    window.dataPage().btnPreviewClick();
+    dataPage().btnPreviewClick();
     window.state().copyTarget = 1;
     QString countDuringReset = "not run";
     bool busyDuringReset = false;

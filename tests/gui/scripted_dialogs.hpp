@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/user_dialogs.hpp"
+#include "widgets/user_dialogs.hpp"
 
 #include <deque>
 #include <functional>

@@ -128,12 +128,14 @@ TEST_F(StatPageTest, WinAgileImportSwitchesTheAngleChoicesAndLabels) {
     EXPECT_FALSE(child<QWidget>("rbtnAngX").isEnabled());
     EXPECT_TRUE(child<QRadioButton>("rbtndYdX").isChecked());
     EXPECT_EQ(window.state().angleQuantity, QuantityId::dYdX);
-    EXPECT_EQ(text("lbeditRanofIntLabelP"), "Range of Interval [mm]");
-    EXPECT_EQ(text("lbeditRanofIntLabelA"), "Range of Interval [mrad]");
+    // The captions name the units the pages compute in (A and rad), not the file's own.
+    EXPECT_EQ(text("lbeditRanofIntLabelP"), "Range of Interval [A]");
+    EXPECT_EQ(text("lbeditRanofIntLabelA"), "Range of Interval [rad]");
     open(writeFile("AGAIN.TXT", TenIonTransmitText()));
     EXPECT_TRUE(child<QWidget>("rbtnAngX").isEnabled());
     EXPECT_TRUE(child<QRadioButton>("rbtnAngX").isChecked());
     EXPECT_EQ(window.state().angleQuantity, QuantityId::AngX);
+    EXPECT_EQ(text("lbeditRanofIntLabelA"), "Range of Interval [deg]");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "window_fixture.hpp"
 
+#include "app/compose.hpp"
 #include "support/srim_text.hpp"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ std::string WinAgileFileText() {
 }
 
 WindowTest::WindowTest() {
+    Compose(window);
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));

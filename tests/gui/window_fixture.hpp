@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/main_window.hpp"
+#include "data/ui/data_page.hpp"
+#include "io/ui/x_coordinate_window.hpp"
 #include "scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
@@ -41,6 +43,8 @@ protected:
         return *found;
     }
     QTableView& grid() { return child<QTableView>("strgDataProc"); }
+    DataPage& dataPage() { return child<DataPage>("DataPage"); }
+    XCoordinateWindow& xCoordinateWindow() { return child<XCoordinateWindow>("TXCoordinate"); }
     QString countText() { return child<QLabel>("labelNbOfPart").text(); }
     std::vector<std::string> messageTexts() const;
 

@@ -1,7 +1,7 @@
 // The frame of the program: start-up windows, pages, menus, panels, about box.
 #include "app/about_box.hpp"
-#include "app/busy_panel.hpp"
-#include "app/qt_user_dialogs.hpp"
+#include "widgets/busy_panel.hpp"
+#include "widgets/qt_user_dialogs.hpp"
 #include "app/splash.hpp"
 #include "window_fixture.hpp"
 
@@ -59,7 +59,7 @@ TEST_F(WindowFrame, MenusCarryTheirEntriesShortcutsAndHints) {
 }
 
 TEST_F(WindowFrame, BusyPanelRepaintsAtMostEvery30MsAndStepsTheBar) {
-    BusyPanel& busy = window.busyPanel();
+    BusyPanel& busy = window.services().busy;
     busy.start();
     EXPECT_TRUE(busy.isVisible());
     busy.progress().advance(5);

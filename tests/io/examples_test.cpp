@@ -1,4 +1,4 @@
-#include "data/load_file.hpp"
+#include "state/load_file.hpp"
 #include "io/write_trim_dat.hpp"
 #include "io/write_winagile_point.hpp"
 

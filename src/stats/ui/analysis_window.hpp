@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/table_view_grid.hpp"
+#include "widgets/table_view_grid.hpp"
 #include "stats/page_description.hpp"
 #include "stats/report_text.hpp"
 

@@ -1,8 +1,5 @@
 #include "stats/ui/histogram_chart.hpp"
 
-#include "app/user_dialogs.hpp"
-
-#include <QMenu>
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +28,7 @@ void StyleAxis(QCPAxis& axis) {
 } // namespace
 
 HistogramChart::HistogramChart(const PageDescription& page, UserDialogs& dialogs, QWidget* parent)
-    : QCustomPlot(parent), dialogs_(dialogs) {
+    : KeepableChart(dialogs, parent) {
     setObjectName(Text(page.chart));
     QLinearGradient gradient(0, 0, 0, 400);
     gradient.setColorAt(0, Qt::white);
@@ -55,12 +52,9 @@ HistogramChart::HistogramChart(const PageDescription& page, UserDialogs& dialogs
     SetValueFormat(*yAxis, page.countAxisFormat);
     yAxis->setLabel("Number of Ions");
 
-    // Dragging a rectangle zooms into it in one step, the wheel zooms too.
+    // The wheel zooms too.
     setInteractions(QCP::iRangeZoom);
-    setSelectionRectMode(QCP::srmZoom);
     connect(xAxis, QOverload<const QCPRange&>::of(&QCPAxis::rangeChanged), this, [this] { updateTicks(); });
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, &HistogramChart::showMenu);
 }
 
 void HistogramChart::setBars(const HistogramBars& histogram) {
@@ -130,42 +124,6 @@ void HistogramChart::updateTicks() {
 void HistogramChart::resizeEvent(QResizeEvent* event) {
     QCustomPlot::resizeEvent(event);
     updateTicks();
-}
-
-void HistogramChart::mouseDoubleClickEvent(QMouseEvent* event) {
-    QCustomPlot::mouseDoubleClickEvent(event);
-    showAll();
-}
-
-void HistogramChart::showMenu(const QPoint& position) {
-    QMenu menu(this);
-    menu.addAction("Save as PNG...", this, [this] { saveAs(false); });
-    menu.addAction("Save as PDF...", this, [this] { saveAs(true); });
-    menu.addSeparator();
-    menu.addAction("Show All", this, [this] { showAll(); });
-    menu.exec(mapToGlobal(position));
-}
-
-void HistogramChart::saveAs(bool pdf) {
-    const FileDialogSetup setup = pdf ? FileDialogSetup{"Save", "PDF Document|*.pdf", ".pdf", false, true}
-                                      : FileDialogSetup{"Save", "PNG Picture|*.png", ".png", false, true};
-    const auto path = dialogs_.saveFile(setup);
-    if (!path) return;
-    if (!savePicture(*path, pdf)) dialogs_.message(ErrorMessage(kCannotSaveText));
-}
-
-bool HistogramChart::savePicture(const std::filesystem::path& path, bool pdf) {
-    std::filesystem::path temporary = path;
-    temporary += ".part";
-    const QString name = QString::fromStdString(temporary.string());
-    const bool written = pdf ? savePdf(name) : savePng(name);
-    std::error_code error;
-    if (written) std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
 }
 
 } // namespace zelkor

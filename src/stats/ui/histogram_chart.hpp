@@ -3,7 +3,7 @@
 #include "stats/histogram_text.hpp"
 #include "stats/page_description.hpp"
 
-#include <qcustomplot.h>
+#include "widgets/keepable_chart.hpp"
 
 #include <filesystem>
 #include <optional>
@@ -12,13 +12,11 @@
 
 namespace zelkor {
 
-class UserDialogs;
-
 // graphE, graphM, graphP, graphA: one bar per interval in order, the axis
 // shows the interval centres as text. The count axis is linear or
 // logarithmic; a rectangle dragged with the mouse zooms, a double click shows
 // everything again, the right button offers saving the chart as PNG or PDF.
-class HistogramChart : public QCustomPlot {
+class HistogramChart : public KeepableChart {
     Q_OBJECT
 public:
     HistogramChart(const PageDescription& page, UserDialogs& dialogs, QWidget* parent);
@@ -32,21 +30,15 @@ public:
     const std::vector<std::string>& labels() const { return labels_; }
 
     // The whole histogram in view again (after a mouse zoom).
-    void showAll();
-    // Writes the chart through a temporary file in the target's folder.
-    bool savePicture(const std::filesystem::path& path, bool pdf);
-    void saveAs(bool pdf);
+    void showAll() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void showMenu(const QPoint& position);
     void updateTicks();
     void fitCountAxis();
 
-    UserDialogs& dialogs_;
     QCPBars* bars_;
     QSharedPointer<QCPAxisTickerText> labelTicker_;
     std::vector<std::string> labels_;

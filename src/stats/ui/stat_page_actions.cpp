@@ -2,9 +2,10 @@
 // its steps: each action asks the core and shows the texts it returns.
 #include "stats/ui/stat_page_widget.hpp"
 
-#include "app/busy_panel.hpp"
-#include "app/user_dialogs.hpp"
-#include "data/app_state.hpp"
+#include "widgets/page_host.hpp"
+#include "widgets/busy_panel.hpp"
+#include "widgets/user_dialogs.hpp"
+#include "state/app_state.hpp"
 #include "data/particle_set.hpp"
 #include "stats/availability.hpp"
 #include "stats/basic_analysis.hpp"
@@ -14,6 +15,7 @@
 #include "stats/interval_width.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/prepare_histogram.hpp"
+#include "stats/quantity.hpp"
 #include "stats/select_quantity.hpp"
 #include "stats/sigma_multiplier.hpp"
 #include "stats/ui/analysis_window.hpp"
@@ -46,6 +48,11 @@ void StatPageWidget::hideHistogram() {
 
 void StatPageWidget::setRangeLabel(const std::string& caption) { rangeLabel_->setText(QString::fromStdString(caption)); }
 
+void StatPageWidget::refreshRangeLabel() {
+    const QuantityId quantity = PageQuantity(services_.state, page());
+    setRangeLabel(RangeLabel(quantity, services_.state.unitOf(quantity)));
+}
+
 void StatPageWidget::showNoFilter() {
     width_->clear();
     multiplier_->clear();
@@ -54,7 +61,7 @@ void StatPageWidget::showNoFilter() {
 }
 
 void StatPageWidget::btnBasAnalysClick() {
-    services_.uklid();
+    services_.host.Uklid();
     if (refuse(CheckAvailability(page(), services_.state, services_.set))) return;
     analysis_.hide();
     services_.busy.start();
@@ -65,7 +72,7 @@ void StatPageWidget::btnBasAnalysClick() {
 }
 
 void StatPageWidget::btnSpecFiltClick() {
-    services_.uklid();
+    services_.host.Uklid();
     if (refuse(CheckAvailability(page(), services_.state, services_.set))) return;
     analysis_.hide();
     const bool filtering = xSigma_->isChecked();
@@ -138,7 +145,7 @@ void StatPageWidget::btnDataClick() { runHistogram(HistogramView::Table); }
 void StatPageWidget::btnGraphClick() { runHistogram(HistogramView::Graph); }
 
 void StatPageWidget::runHistogram(HistogramView view) {
-    if (view == HistogramView::Table || description_.graphClearsSelection) services_.uklid();
+    if (view == HistogramView::Table || description_.graphClearsSelection) services_.host.Uklid();
     auto planned = PrepareHistogram(services_.state, services_.set, page(), view, TextOf(*width_), TextOf(*zoomEdit_));
     if (refuse(planned.refusal)) return;
     Histogram& histogram = *planned.value;

@@ -2,9 +2,9 @@
 // holds what they do.
 #include "stats/ui/stat_page_widget.hpp"
 
-#include "app/copy_shortcut_hand_over.hpp"
-#include "app/edit_commands.hpp"
-#include "app/table_view_grid.hpp"
+#include "widgets/copy_shortcut_hand_over.hpp"
+#include "widgets/edit_commands.hpp"
+#include "widgets/table_view_grid.hpp"
 #include "stats/quantity.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
@@ -44,7 +44,7 @@ void OnChecked(QRadioButton* button, std::function<void()> action) {
 
 } // namespace
 
-StatPageWidget::StatPageWidget(const Services& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
+StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
                                QWidget* parent)
     : QWidget(parent), services_(services), description_(DescribePage(page)), analysis_(analysis),
       tableCopyTarget_(tableCopyTarget) {
@@ -234,8 +234,6 @@ QWidget* StatPageWidget::buildHistogramArea() {
         QString("QHeaderView::section { background-color: rgb(%1, %2, %3); }").arg(header.red).arg(header.green).arg(header.blue));
     table_->hide();
     editableGrid_ = new TableViewGrid(*table_, *tableModel_, tableCopyTarget_, true);
-    editableGrid_->onClicked([this] { services_.edit.gridClicked(*editableGrid_); });
-    editableGrid_->onFocusLost([this] { services_.edit.DeselectAllClick(); });
 
     chart_ = new HistogramChart(description_, services_.dialogs, area);
     chart_->hide();

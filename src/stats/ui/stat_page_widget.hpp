@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/page_services.hpp"
+#include "widgets/window_services.hpp"
 #include "data/message.hpp"
 #include "stats/display_mode.hpp"
 #include "stats/histogram_view.hpp"
@@ -42,13 +42,7 @@ enum class QuantityId;
 class StatPageWidget : public QWidget {
     Q_OBJECT
 public:
-    struct Services : PageServices {
-        EditCommands& edit;
-        CopyShortcutHandOver& copyHandOver;
-        std::function<void()> uklid;
-    };
-
-    StatPageWidget(const Services& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
+    StatPageWidget(const WindowServices& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
                    QWidget* parent);
     ~StatPageWidget() override;
 
@@ -64,6 +58,8 @@ public:
     void switchAngleChoices(bool enabled);
     // The caption of the interval-width edit.
     void setRangeLabel(const std::string& caption);
+    // The caption naming the unit the page computes in now.
+    void refreshRangeLabel();
     // Table and chart out of sight.
     void hideHistogram();
 
@@ -94,7 +90,7 @@ private:
     bool refuse(const std::optional<Message>& refusal);
     void runHistogram(HistogramView view);
 
-    Services services_;
+    WindowServices services_;
     const PageDescription& description_;
     AnalysisWindow& analysis_;
     int tableCopyTarget_;

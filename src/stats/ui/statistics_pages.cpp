@@ -1,9 +1,13 @@
 #include "stats/ui/statistics_pages.hpp"
 
-#include "app/edit_commands.hpp"
-#include "app/main_window.hpp"
+#include "state/copy_target.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/stat_page_widget.hpp"
+#include "widgets/edit_commands.hpp"
+#include "widgets/page_host.hpp"
+#include "widgets/table_view_grid.hpp"
+#include "widgets/window_hooks.hpp"
+#include "widgets/window_services.hpp"
 
 #include <QVBoxLayout>
 
@@ -21,41 +25,36 @@ struct PagePlace {
 
 // In the Edit menu's order of precedence for the analysis windows.
 constexpr std::array<PagePlace, kStatPageCount> kPlaces{{
-    {StatPage::Energy, MainPage::EnergStat, 3, 7},
-    {StatPage::Momentum, MainPage::MomStat, 5, 8},
-    {StatPage::Position, MainPage::PosStat, 2, 6},
-    {StatPage::Angle, MainPage::AngStat, 4, 9},
+    {StatPage::Energy, MainPage::EnergStat, copy_target::kEnData, copy_target::kEnAnalys},
+    {StatPage::Momentum, MainPage::MomStat, copy_target::kMoData, copy_target::kMomAnalys},
+    {StatPage::Position, MainPage::PosStat, copy_target::kPoData, copy_target::kPoAnalys},
+    {StatPage::Angle, MainPage::AngStat, copy_target::kAnData, copy_target::kAnAnalys},
 }};
 
 } // namespace
 
-void InstallStatisticsPages(MainWindow& window) {
-    const StatPageWidget::Services services{
-        window.pageServices(), window.edit(), window.copyHandOver(), [&window] { window.Uklid(); }};
-    std::array<StatPageWidget*, kStatPageCount> pages{};
+StatisticsPages InstallStatisticsPages(const WindowServices& services) {
+    PageHost& host = services.host;
+    StatisticsPages pages{};
     for (const PagePlace& place : kPlaces) {
-        auto* analysis = new AnalysisWindow(DescribePage(place.page), place.analysisCopyTarget, &window);
-        window.edit().addAnalysisGrid(analysis->editableGrid());
-        TableViewGrid& analysisGrid = analysis->editableGrid();
-        analysisGrid.onClicked([&window, &analysisGrid] { window.edit().gridClicked(analysisGrid); });
+        auto* analysis = new AnalysisWindow(DescribePage(place.page), place.analysisCopyTarget, &host.topWindow());
+        services.edit.joinAnalysisGrid(analysis->editableGrid());
 
-        QWidget& tab = window.page(place.tab);
+        QWidget& tab = host.page(place.tab);
         auto* page = new StatPageWidget(services, place.page, place.tableCopyTarget, *analysis, &tab);
         auto* layout = new QVBoxLayout(&tab);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(page);
-        window.edit().setPageGrid(static_cast<int>(place.tab), page->editableGrid());
-        window.hooks().reset.push_back([page] { page->resetForLoad(); });
+        services.edit.joinPageGrid(static_cast<int>(place.tab), page->editableGrid());
+        host.hooks().reset.push_back([page] { page->resetForLoad(); });
+        // Every load may bring other units (a point file's are metres and radians).
+        host.hooks().loaded.push_back([page](SourceKind) { page->refreshRangeLabel(); });
+        host.hooks().unitsChanged.push_back([page] { page->refreshRangeLabel(); });
         pages[static_cast<std::size_t>(place.page)] = page;
     }
     StatPageWidget* angle = pages[static_cast<std::size_t>(StatPage::Angle)];
-    StatPageWidget* position = pages[static_cast<std::size_t>(StatPage::Position)];
-    window.hooks().angleChoices.push_back([angle](bool enabled) { angle->switchAngleChoices(enabled); });
-    window.hooks().loaded.push_back([angle, position](SourceKind kind) {
-        if (kind != SourceKind::WinAgile) return;
-        position->setRangeLabel("Range of Interval [mm]");
-        angle->setRangeLabel("Range of Interval [mrad]");
-    });
+    host.hooks().angleChoices.push_back([angle](bool enabled) { angle->switchAngleChoices(enabled); });
+    return pages;
 }
 
 } // namespace zelkor

@@ -1,12 +1,20 @@
 #pragma once
 
+#include "stats/stat_page.hpp"
+
+#include <array>
+
 namespace zelkor {
 
-class MainWindow;
+struct WindowServices;
+class StatPageWidget;
+
+// The four pages in the order of StatPage.
+using StatisticsPages = std::array<StatPageWidget*, kStatPageCount>;
 
 // Puts the four statistics pages into the main window's tabs, creates their
 // analysis windows, and joins them to the reset before a load, the angle
 // switch, the Edit menu and the Ctrl+C hand-over.
-void InstallStatisticsPages(MainWindow& window);
+StatisticsPages InstallStatisticsPages(const WindowServices& services);
 
 } // namespace zelkor

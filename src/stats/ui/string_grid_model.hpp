@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cell_text_source.hpp"
+#include "widgets/cell_text_source.hpp"
 
 #include <QAbstractTableModel>
 

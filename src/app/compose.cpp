@@ -1,0 +1,19 @@
+// The only place that knows every subsystem's windows.
+#include "app/compose.hpp"
+
+#include "app/main_window.hpp"
+#include "data/ui/install_data_page.hpp"
+#include "io/ui/file_exports.hpp"
+#include "stats/ui/statistics_pages.hpp"
+
+namespace zelkor {
+
+void Compose(MainWindow& window) {
+    const WindowServices services = window.services();
+    // The data page first: its part of the reset before a load runs first.
+    InstallDataPage(services);
+    InstallStatisticsPages(services);
+    InstallFileExports(services);
+}
+
+} // namespace zelkor

@@ -1,0 +1,55 @@
+#include "data/ui/data_grid_columns.hpp"
+
+#include "io/printf_format.hpp"
+
+#include <array>
+
+namespace zelkor {
+namespace {
+
+constexpr std::array<DataColumn, 8> kIonColumns{{
+    {"Ion", nullptr, 1.0, CellFormat::Index},
+    {"Energy  [eV]", &ParticleRecord::energy, 1.0, CellFormat::Exponent6},
+    {"Depth  X [A]", &ParticleRecord::x, 1.0, CellFormat::Exponent6},
+    {"Lat.-Pos.  Y [A]", &ParticleRecord::y, 1.0, CellFormat::Exponent6},
+    {"Lat.-Pos.  Z [A]", &ParticleRecord::z, 1.0, CellFormat::Exponent6},
+    {"Cos  X", &ParticleRecord::cos_x, 1.0, CellFormat::Fixed7},
+    {"Cos  Y", &ParticleRecord::cos_y, 1.0, CellFormat::Fixed7},
+    {"Cos  Z", &ParticleRecord::cos_z, 1.0, CellFormat::Fixed7},
+}};
+
+// Positions are stored in Angstrom and shown in metres; dp/p is stored as a fraction.
+constexpr std::array<DataColumn, 6> kPointColumns{{
+    {"Ion", nullptr, 1.0, CellFormat::Index},
+    {" Y [m]", &ParticleRecord::y, 1e-10, CellFormat::Exponent10},
+    {" dY/dX [rad]", &ParticleRecord::cos_y, 1.0, CellFormat::Exponent10},
+    {" Z [m]", &ParticleRecord::z, 1e-10, CellFormat::Exponent10},
+    {" dZ/dX [rad]", &ParticleRecord::cos_z, 1.0, CellFormat::Exponent10},
+    {"dp/p [%]", &ParticleRecord::momentum, 100.0, CellFormat::Exponent10},
+}};
+
+} // namespace
+
+std::span<const DataColumn> DataColumnsFor(SourceKind kind) {
+    switch (kind) {
+    case SourceKind::TransmitTxt:
+    case SourceKind::TrimDat: return kIonColumns;
+    case SourceKind::WinAgile: return kPointColumns;
+    case SourceKind::None: break;
+    }
+    return {};
+}
+
+char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set, int index) {
+    if (column.format == CellFormat::Index) return AppendInt(out, index);
+    const double value = set.record(index).*column.field * column.scale;
+    switch (column.format) {
+    case CellFormat::Exponent6: return AppendExponent(out, value, 6);
+    case CellFormat::Fixed7: return AppendFixed(out, value, 7);
+    case CellFormat::Exponent10: return AppendExponent(out, value, 10);
+    case CellFormat::Index: break;
+    }
+    return out;
+}
+
+} // namespace zelkor

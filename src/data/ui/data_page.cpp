@@ -1,0 +1,236 @@
+#include "data/ui/data_page.hpp"
+
+#include "widgets/busy_panel.hpp"
+#include "data/ui/data_grid_columns.hpp"
+#include "data/ui/data_grid_model.hpp"
+#include "data/ui/header_lines.hpp"
+#include "widgets/pictures.hpp"
+#include "widgets/table_view_grid.hpp"
+#include "widgets/user_dialogs.hpp"
+#include "widgets/page_host.hpp"
+#include "widgets/window_hooks.hpp"
+#include "state/app_state.hpp"
+#include "state/copy_target.hpp"
+#include "data/particle_set.hpp"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zelkor {
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QFont FixedPitchFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({"Lucida Console", font.family()});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    return font;
+}
+
+} // namespace
+
+DataPage::DataPage(const WindowServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), grid_(new QTableView(this)), model_(new DataGridModel(this)),
+      header_(new QPlainTextEdit(this)), picture_(new QLabel(this)), count_(new QLabel(this)) {
+    setObjectName("DataPage");
+    grid_->setObjectName("strgDataProc");
+    // A little smaller than the window's text, so that the eight columns fit beside the buttons.
+    QFont gridFont = grid_->font();
+    gridFont.setPointSizeF(gridFont.pointSizeF() * 0.85);
+    grid_->setFont(gridFont);
+    grid_->setModel(model_);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setWordWrap(false);
+    grid_->setCornerButtonEnabled(false);
+    // No fixed column, and every row of one height, so a million rows cost nothing to lay out.
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->hide();
+    editableGrid_ = new TableViewGrid(*grid_, *model_, copy_target::kDataProc, true);
+
+    header_->setObjectName("memHeader");
+    header_->setReadOnly(true);
+    header_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    header_->setFont(FixedPitchFont());
+    header_->hide();
+
+    picture_->setObjectName("imgCoordSys");
+    picture_->setPixmap(CoordinateSystemPicture());
+    picture_->setFixedSize(548, 458);
+    picture_->hide();
+
+    buildLayout();
+}
+
+DataPage::~DataPage() = default;
+
+void DataPage::buildLayout() {
+    auto* preview = Button(this, "btnPreview", "Preview");
+    auto* header = Button(this, "btnHeader", "Header");
+    auto* relativistic = Button(this, "btnRelPar", "Relativistic Parameters");
+    auto* position = Button(this, "btnPosition", "Position");
+    auto* angles = Button(this, "btnAngles", "Angles");
+    auto* coordinates = Button(this, "btnCoorSys", "View co-ordinate system");
+    connect(preview, &QPushButton::clicked, this, &DataPage::btnPreviewClick);
+    connect(header, &QPushButton::clicked, this, &DataPage::btnHeaderClick);
+    connect(relativistic, &QPushButton::clicked, this, &DataPage::btnRelParClick);
+    connect(position, &QPushButton::clicked, this, &DataPage::btnPositionClick);
+    connect(angles, &QPushButton::clicked, this, &DataPage::btnAnglesClick);
+    connect(coordinates, &QPushButton::clicked, this, &DataPage::btnCoorSysClick);
+
+    auto* countBox = new QGroupBox("Number of Particles", this);
+    countBox->setObjectName("grboxNbofPart");
+    count_->setObjectName("labelNbOfPart");
+    count_->setAlignment(Qt::AlignCenter);
+    QFont bold = count_->font();
+    bold.setBold(true);
+    count_->setFont(bold);
+    auto* countLayout = new QVBoxLayout(countBox);
+    countLayout->addWidget(count_);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    for (QWidget* widget : {static_cast<QWidget*>(preview), static_cast<QWidget*>(header),
+                            static_cast<QWidget*>(relativistic), static_cast<QWidget*>(position),
+                            static_cast<QWidget*>(angles), static_cast<QWidget*>(coordinates)})
+        buttons->addWidget(widget);
+    buttons->addSpacing(16);
+    buttons->addWidget(countBox);
+    buttons->addStretch();
+
+    // The three views share one place; only one of them is shown at a time.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setHorizontalSpacing(6);
+    layout->addWidget(grid_, 0, 0);
+    layout->addWidget(header_, 0, 0);
+    layout->addWidget(picture_, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addLayout(buttons, 0, 1);
+    layout->setColumnStretch(0, 1);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setMinimumWidth(140);
+}
+
+void DataPage::hideViews() {
+    grid_->hide();
+    header_->hide();
+    picture_->hide();
+}
+
+void DataPage::forgetSet() { model_->clear(); }
+
+void DataPage::showParticleCount(int count) { count_->setText(QString::number(count)); }
+
+void DataPage::clearParticleCount() { count_->clear(); }
+
+bool DataPage::refuseWithoutData() {
+    if (services_.state.sourceKind != SourceKind::None) return false;
+    services_.dialogs.message(ErrorMessage(kNoDataText));
+    return true;
+}
+
+void DataPage::btnPreviewClick() {
+    if (refuseWithoutData()) return;
+    services_.host.Uklid();
+    hideViews();
+    services_.busy.start();
+    model_->preview(services_.set, services_.state.sourceKind);
+    services_.state.lastDataColumn = model_->columnCount() - 1;
+    fitColumns();
+    services_.busy.finish();
+    grid_->show();
+}
+
+// Wide enough for the title and the widest text the column's format can give
+// (a negative number with a two-digit exponent): no row needs to be looked at.
+void DataPage::fitColumns() {
+    const QFontMetrics cells = grid_->fontMetrics();
+    const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
+    const auto columns = DataColumnsFor(services_.state.sourceKind);
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        QString widest;
+        switch (columns[static_cast<std::size_t>(column)].format) {
+        case CellFormat::Index: widest = QString::number(std::max(services_.set.count, 10)); break;
+        case CellFormat::Exponent6: widest = "-8.888888E+88"; break;
+        case CellFormat::Fixed7: widest = "-0.8888888"; break;
+        case CellFormat::Exponent10: widest = "-8.8888888888E+88"; break;
+        }
+        const QString title = model_->headerData(column, Qt::Horizontal).toString();
+        grid_->setColumnWidth(column, std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 10));
+    }
+}
+
+void DataPage::btnHeaderClick() {
+    if (refuseWithoutData()) return;
+    AppState& state = services_.state;
+    if (state.sourceKind == SourceKind::WinAgile) {
+        services_.dialogs.message(WarningMessage(kOnlyTransmitText));
+        return;
+    }
+    const int lineCount = state.sourceKind == SourceKind::TransmitTxt ? 10 : 8;
+    const HeaderLines read = ReadHeaderLines(state.inputPath, lineCount);
+    if (!read.opened) {
+        services_.dialogs.message(ErrorMessage(kCannotOpenText));
+        state.sourceKind = SourceKind::None;
+        return;
+    }
+    hideViews();
+    services_.busy.start();
+    header_->clear();
+    for (const std::string& line : read.lines) {
+        // Header lines come in a Windows code page; Latin-1 keeps every byte visible.
+        header_->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+        services_.busy.progress().advance(10);
+    }
+    if (read.closeFailure) services_.dialogs.message(*read.closeFailure);
+    services_.busy.finish();
+    header_->moveCursor(QTextCursor::Start);
+    header_->show();
+}
+
+void DataPage::btnRelParClick() {
+    if (refuseWithoutData()) return;
+    if (services_.state.sourceKind == SourceKind::WinAgile) {
+        services_.dialogs.message(WarningMessage(kOnlyTransmitText));
+        return;
+    }
+    if (services_.host.hooks().openRelativisticWindow) services_.host.hooks().openRelativisticWindow();
+}
+
+void DataPage::btnPositionClick() {
+    if (refuseWithoutData()) return;
+    if (services_.host.hooks().openPositionsWindow) services_.host.hooks().openPositionsWindow();
+}
+
+void DataPage::btnAnglesClick() {
+    if (refuseWithoutData()) return;
+    if (services_.host.hooks().openAnglesWindow) services_.host.hooks().openAnglesWindow();
+}
+
+void DataPage::btnCoorSysClick() {
+    grid_->hide();
+    header_->hide();
+    picture_->show();
+}
+
+} // namespace zelkor

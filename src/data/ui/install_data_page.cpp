@@ -1,0 +1,34 @@
+#include "data/ui/install_data_page.hpp"
+
+#include "data/particle_set.hpp"
+#include "data/ui/data_page.hpp"
+#include "widgets/edit_commands.hpp"
+#include "widgets/page_host.hpp"
+#include "widgets/table_view_grid.hpp"
+#include "widgets/window_hooks.hpp"
+#include "widgets/window_services.hpp"
+
+#include <QVBoxLayout>
+
+namespace zelkor {
+
+void InstallDataPage(const WindowServices& services) {
+    QWidget& tab = services.host.page(MainPage::DataProc);
+    auto* page = new DataPage(services, &tab);
+    auto* layout = new QVBoxLayout(&tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+
+    TableViewGrid& grid = page->editableGrid();
+    services.edit.joinPageGrid(static_cast<int>(MainPage::DataProc), grid);
+
+    WindowHooks& hooks = services.host.hooks();
+    hooks.reset.push_back([page] {
+        page->hideViews();
+        page->forgetSet();
+        page->clearParticleCount();
+    });
+    hooks.loaded.push_back([page, &set = services.set](SourceKind) { page->showParticleCount(set.count); });
+}
+
+} // namespace zelkor

@@ -1,0 +1,143 @@
+#include "widgets/edit_commands.hpp"
+
+#include "widgets/busy_panel.hpp"
+#include "widgets/clipboard_text.hpp"
+#include "widgets/transient_panel.hpp"
+#include "widgets/user_dialogs.hpp"
+#include "state/app_state.hpp"
+#include "state/copy_target.hpp"
+#include "widgets/table_view_grid.hpp"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace zelkor {
+namespace {
+
+void PutOnClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+} // namespace
+
+EditCommands::EditCommands(AppState& state, UserDialogs& dialogs, BusyPanel& busy, TransientPanel& copied)
+    : state_(state), dialogs_(dialogs), busy_(busy), copied_(copied) {}
+
+void EditCommands::setPageGrid(int page, EditableGrid& grid) { pageGrids_[page] = &grid; }
+
+void EditCommands::addAnalysisGrid(EditableGrid& grid) { analysisGrids_.push_back(&grid); }
+
+EditableGrid* EditCommands::shownAnalysisGrid() const {
+    for (EditableGrid* grid : analysisGrids_)
+        if (grid->isShown()) return grid;
+    return nullptr;
+}
+
+EditableGrid* EditCommands::shownPageGrid() const {
+    if (!shownPage_) return nullptr;
+    const auto found = pageGrids_.find(shownPage_());
+    return found != pageGrids_.end() && found->second->isShown() ? found->second : nullptr;
+}
+
+EditableGrid* EditCommands::gridNamed(int copyTarget) const {
+    for (const auto& [page, grid] : pageGrids_)
+        if (grid->copyTarget() == copyTarget) return grid;
+    for (EditableGrid* grid : analysisGrids_)
+        if (grid->copyTarget() == copyTarget) return grid;
+    return nullptr;
+}
+
+void EditCommands::warnNoDataVisible() { dialogs_.message(WarningMessage("No data visible")); }
+
+void EditCommands::selectWhole(EditableGrid& grid) {
+    grid.setSelection({0, grid.firstDataRow(), grid.lastColumn(), grid.lastDataRow()});
+    state_.copyTarget = grid.copyTarget();
+}
+
+// Without a set (never loaded, or its file could no longer be opened) the
+// old grids hold nothing that may be selected or copied.
+bool EditCommands::refuseWithoutData() {
+    if (state_.sourceKind != SourceKind::None) return false;
+    dialogs_.message(ErrorMessage(kNoDataText));
+    return true;
+}
+
+void EditCommands::SelectAllClick() {
+    if (refuseWithoutData()) return;
+    if (EditableGrid* analysis = shownAnalysisGrid()) return selectWhole(*analysis);
+    EditableGrid* grid = shownPageGrid();
+    if (!grid) return warnNoDataVisible();
+    selectWhole(*grid);
+}
+
+void EditCommands::SelectcolumnClick() {
+    if (refuseWithoutData()) return;
+    EditableGrid* grid = shownPageGrid();
+    if (!grid) return warnNoDataVisible();
+    const GridRect current = grid->selection();
+    grid->setSelection({current.left, grid->firstDataRow(), current.right, grid->lastDataRow()});
+    state_.copyTarget = grid->copyTarget();
+}
+
+void EditCommands::DeselectAllClick() {
+    if (refuseWithoutData()) return;
+    if (EditableGrid* analysis = shownAnalysisGrid()) {
+        analysis->setSelection(kNoCell);
+    } else if (EditableGrid* grid = shownPageGrid()) {
+        grid->setSelection(kNoCell);
+    } else {
+        warnNoDataVisible();
+    }
+    state_.copyTarget = copy_target::kNone;
+}
+
+void EditCommands::CopyClick() {
+    if (refuseWithoutData()) return;
+    const EditableGrid* grid = gridNamed(state_.copyTarget);
+    // A named grid whose selection was cleared has nothing to copy either.
+    if (!grid || grid->selection().empty()) {
+        dialogs_.message(WarningMessage("No data selected"));
+        return;
+    }
+    GridRect rect = grid->selection();
+    if (copy_target::IsAnalysis(state_.copyTarget)) {
+        rect.left = rect.right = 0;
+        PutOnClipboard(BuildClipboardText(grid->cells(), rect));
+        return;
+    }
+    busy_.start();
+    const std::string text = BuildClipboardText(grid->cells(), rect, busy_.progress());
+    PutOnClipboard(text);
+    busy_.finish();
+    copied_.showForAWhile();
+}
+
+void EditCommands::gridClicked(const EditableGrid& grid) { state_.copyTarget = grid.copyTarget(); }
+
+void EditCommands::joinPageGrid(int page, TableViewGrid& grid) {
+    setPageGrid(page, grid);
+    grid.onClicked([this, &grid] { gridClicked(grid); });
+    forgetOnFocusLoss(grid);
+}
+
+void EditCommands::joinAnalysisGrid(TableViewGrid& grid) {
+    addAnalysisGrid(grid);
+    grid.onClicked([this, &grid] { gridClicked(grid); });
+}
+
+// A focus loss is no command of the user's: it clears only the grid that lost
+// the focus, whichever page is shown by then, and never shows a message.
+void EditCommands::forgetOnFocusLoss(TableViewGrid& grid) {
+    grid.onFocusLost([this, &grid] {
+        grid.setSelection(kNoCell);
+        state_.copyTarget = copy_target::kNone;
+    });
+}
+
+void EditCommands::clearAllSelections() {
+    for (const auto& [page, grid] : pageGrids_) grid->setSelection(kNoCell);
+    for (EditableGrid* grid : analysisGrids_) grid->setSelection(kNoCell);
+    state_.copyTarget = copy_target::kNone;
+}
+
+} // namespace zelkor
