@@ -26,6 +26,8 @@ struct WindowHooks {
     std::function<void()> openRelativisticWindow;
     std::function<void()> openPositionsWindow;
     std::function<void()> openAnglesWindow;
+    // The periodic table of elements (the relativistic window's and the generator's button).
+    std::function<void()> openElementTable;
 };
 
 } // namespace zelkor
