@@ -21,6 +21,7 @@ inline Message WarningMessage(std::string text) { return {std::move(text), "Warn
 
 // Texts that several commands share.
 inline constexpr const char* kNoDataText = "No data available! Open a file please.";
+inline constexpr const char* kNoIonsText = "The loaded file holds no ions.";
 inline constexpr const char* kOnlyTransmitText = "This function is available only for TRANSMIT.TXT";
 inline constexpr const char* kCannotOpenText = "Cannot open a file!";
 inline constexpr const char* kCannotCloseText = "Cannot close a file!";

@@ -15,7 +15,8 @@ std::optional<Message> CheckAvailability(StatPage page, SourceKind sourceKind, b
 }
 
 std::optional<Message> CheckAvailability(StatPage page, const AppState& state, const ParticleSet& set) {
-    if (state.sourceKind != SourceKind::None && set.count < 1) return ErrorMessage(kNoDataText);
+    // A file is open; it merely holds no ion to compute anything from.
+    if (state.sourceKind != SourceKind::None && set.count < 1) return ErrorMessage(kNoIonsText);
     return CheckAvailability(page, state.sourceKind, state.relativisticCalculated, state.needsMass());
 }
 

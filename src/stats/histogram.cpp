@@ -33,6 +33,7 @@ IntervalPlanning PlanIntervals(const DisplayRange& range, double width) {
     const double k = std::ceil(x / width);
     const double n = 2 * k + 1;
     h.intervalCount = TruncateToInt(n);
+    planning.plannedCount = n;
     // Compared as a double: a nan or a huge count must be refused, not converted.
     if (!(n >= 1.0 && n <= kMaxIntervalCount)) {
         planning.status = PlanStatus::CountTooLow;

@@ -25,9 +25,10 @@ enum class PlanStatus { Ok, WidthTooHigh, CountTooLow };
 
 struct IntervalPlanning {
     PlanStatus status = PlanStatus::Ok;
-    // With CountTooLow, intervalCount holds the count to show in the message
-    // (INT_MIN when 2k + 1 is beyond an int, as a truncating conversion gives).
+    // With CountTooLow, intervalCount is INT_MIN when 2k + 1 is beyond an int;
+    // plannedCount keeps the true 2k + 1, the number the message shows.
     Histogram histogram;
+    double plannedCount = 0.0;
 };
 
 // N = 2 ceil((L/2 - w/2) / w) + 1 intervals centred on the middle of the range,

@@ -3,6 +3,7 @@
 #include "data/user_number.hpp"
 #include "stats/page_description.hpp"
 
+#include <cstdio>
 #include <string>
 
 namespace zelkor {
@@ -27,10 +28,12 @@ Message WidthTooHighMessage(StatPage page, HistogramView view) {
     return WarningMessage(subject + " is too high\nNumber of intervals is: < 1" + kIntervalLimits);
 }
 
-Message IntervalCountTooLowMessage(StatPage page, HistogramView view, int intervalCount) {
+Message IntervalCountTooLowMessage(StatPage page, HistogramView view, double intervalCount) {
     const std::string subject(DescribePage(page).countTooLowSubject[ViewIndex(view)]);
-    return WarningMessage(subject + " is too low\nNumber of intervals is: " + std::to_string(intervalCount) +
-                          kIntervalLimits);
+    // A whole number of any size, never a wrapped int.
+    char count[400];
+    std::snprintf(count, sizeof count, "%.0f", intervalCount);
+    return WarningMessage(subject + " is too low\nNumber of intervals is: " + count + kIntervalLimits);
 }
 
 Message IntervalCountConfirmation(int intervalCount) {

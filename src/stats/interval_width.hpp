@@ -15,8 +15,8 @@ Checked<double> ValidateIntervalWidth(std::string_view text);
 
 // The width exceeds the range length: no interval fits.
 Message WidthTooHighMessage(StatPage page, HistogramView view);
-// The interval count is outside 1..1001.
-Message IntervalCountTooLowMessage(StatPage page, HistogramView view, int intervalCount);
+// The interval count is outside 1..1001; shown whole, however large.
+Message IntervalCountTooLowMessage(StatPage page, HistogramView view, double intervalCount);
 // "Number of intervals: %d", to be answered with OK or Cancel.
 Message IntervalCountConfirmation(int intervalCount);
 

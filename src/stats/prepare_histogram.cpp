@@ -28,7 +28,7 @@ Checked<Histogram> PrepareHistogram(const AppState& state, ParticleSet& set, Sta
     switch (planning.status) {
     case PlanStatus::WidthTooHigh: return Result::Refused(WidthTooHighMessage(page, view));
     case PlanStatus::CountTooLow:
-        return Result::Refused(IntervalCountTooLowMessage(page, view, planning.histogram.intervalCount));
+        return Result::Refused(IntervalCountTooLowMessage(page, view, planning.plannedCount));
     case PlanStatus::Ok: break;
     }
     return Result::Ok(std::move(planning.histogram));

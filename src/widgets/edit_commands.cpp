@@ -123,6 +123,7 @@ void EditCommands::joinPageGrid(int page, TableViewGrid& grid) {
 void EditCommands::joinAnalysisGrid(TableViewGrid& grid) {
     addAnalysisGrid(grid);
     grid.onClicked([this, &grid] { gridClicked(grid); });
+    grid.onEditKeys([this] { CopyClick(); }, [this] { SelectAllClick(); });
 }
 
 // A focus loss is no command of the user's: it clears only the grid that lost

@@ -24,6 +24,9 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Wide enough that a phrase such as "<= 1001" is never broken before its number.
+void KeepPhrasesOnOneLine(QMessageBox& box) { box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 26em; }"); }
+
 } // namespace
 
 QString QtNameFilter(std::string_view filter) {
@@ -37,6 +40,7 @@ void QtUserDialogs::message(const Message& message) {
     RefuseOffscreen("message box");
     QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     QMessageBox::Ok, parent_);
+    KeepPhrasesOnOneLine(box);
     box.exec();
 }
 
@@ -44,6 +48,7 @@ bool QtUserDialogs::confirm(const std::string& caption, const std::string& text)
     RefuseOffscreen("message box");
     QMessageBox box(QMessageBox::Information, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    KeepPhrasesOnOneLine(box);
     return box.exec() == QMessageBox::Ok;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QItemSelectionModel>
 #include <QTableView>
 
@@ -61,7 +63,34 @@ void TableViewGrid::setSelection(const GridRect& rect) {
     selection->select(range, QItemSelectionModel::ClearAndSelect);
 }
 
+void TableViewGrid::onEditKeys(std::function<void()> copy, std::function<void()> selectAll) {
+    copyKey_ = std::move(copy);
+    selectAllKey_ = std::move(selectAll);
+    // The same keys anywhere else in the grid's window.
+    QWidget* window = view_.window();
+    auto* copyShortcut = new QShortcut(QKeySequence::Copy, window);
+    connect(copyShortcut, &QShortcut::activated, this, [this] { copyKey_(); });
+    auto* selectAllShortcut = new QShortcut(QKeySequence::SelectAll, window);
+    connect(selectAllShortcut, &QShortcut::activated, this, [this] { selectAllKey_(); });
+}
+
+const std::function<void()>* TableViewGrid::editKeyAction(QEvent* event) const {
+    if (!copyKey_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)) return nullptr;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Copy)) return &copyKey_;
+    if (key->matches(QKeySequence::SelectAll)) return &selectAllKey_;
+    return nullptr;
+}
+
 bool TableViewGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &view_) {
+        if (const std::function<void()>* action = editKeyAction(event)) {
+            // Claimed at the override so that neither the view nor a shortcut takes the key first.
+            event->accept();
+            if (event->type() == QEvent::KeyPress) (*action)();
+            return true;
+        }
+    }
     if (watched == &view_ && event->type() == QEvent::FocusOut && focusLost_) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool focusStays = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||

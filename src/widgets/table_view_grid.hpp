@@ -22,6 +22,9 @@ public:
     // Runs when the grid loses the keyboard focus to another control; not when
     // a menu opens or another window is activated, which leave the focus where it was.
     void onFocusLost(std::function<void()> action) { focusLost_ = std::move(action); }
+    // Ctrl+C and Ctrl+A in a window without the Edit menu: the program's Copy
+    // and Select All instead of the view's own copy of one cell.
+    void onEditKeys(std::function<void()> copy, std::function<void()> selectAll);
 
     int copyTarget() const override { return copyTarget_; }
     bool isShown() const override;
@@ -36,12 +39,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const std::function<void()>* editKeyAction(QEvent* event) const;
+
     QTableView& view_;
     const CellTextSource& cells_;
     int copyTarget_;
     int rowOffset_;
     std::function<void()> clicked_;
     std::function<void()> focusLost_;
+    std::function<void()> copyKey_;
+    std::function<void()> selectAllKey_;
 };
 
 } // namespace zelkor

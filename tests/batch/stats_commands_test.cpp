@@ -109,14 +109,14 @@ TEST_F(StatsCommands, WinAgileSetsAndUsageErrors) {
     EXPECT_EQ(RunBatchWords({"stats", points}).status, 2);
 }
 
-TEST_F(StatsCommands, AFileWithoutIonsIsNoData) {
+TEST_F(StatsCommands, AFileWithoutIonsSaysSo) {
     const std::string empty = transmit({}, "empty.txt");
     for (const char* command : {"stats", "histogram"}) {
         std::vector<std::string> words = {command, empty, "--quantity", "PosY"};
         if (std::string(command) == "histogram") words.push_back("--default");
         const auto run = RunBatchWords(words);
         EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.err, "No data available! Open a file please.\n") << command;
+        EXPECT_EQ(run.err, "The loaded file holds no ions.\n") << command;
     }
 }
 

@@ -110,7 +110,7 @@ TEST_F(DisplayPage, DefaultRefusalsLeaveTheFlags) {
     state.displayModeOf(StatPage::Energy) = DisplayMode::Whole;
     set = SetOfEnergies({});
     state.energyQuantity = QuantityId::KinEnerg;
-    EXPECT_EQ(DefaultWidthText(state, set, StatPage::Energy, "").refusal->text, kNoDataText);
+    EXPECT_EQ(DefaultWidthText(state, set, StatPage::Energy, "").refusal->text, kNoIonsText);
 }
 
 } // namespace

@@ -56,10 +56,15 @@ TEST(PlanIntervals, OddCountCentredOnTheRange) {
     const IntervalPlanning tooMany = PlanIntervals({-2, 10}, 0.01);
     EXPECT_EQ(tooMany.status, PlanStatus::CountTooLow);
     EXPECT_EQ(tooMany.histogram.intervalCount, 1201);
-    // Beyond the range of an int the refusal stands; the number shown is INT_MIN.
+    // Beyond the range of an int the refusal stands, and the message shows the true count.
     const IntervalPlanning huge = PlanIntervals({0, 1e300}, 1e-10);
     EXPECT_EQ(huge.status, PlanStatus::CountTooLow);
     EXPECT_EQ(huge.histogram.intervalCount, std::numeric_limits<int>::min());
+    const IntervalPlanning wide = PlanIntervals({0, 1}, 1e-10);
+    EXPECT_EQ(wide.plannedCount, 10000000001.0);
+    EXPECT_NE(IntervalCountTooLowMessage(StatPage::Energy, HistogramView::Table, wide.plannedCount)
+                  .text.find("Number of intervals is: 10000000001\n"),
+              std::string::npos);
     EXPECT_EQ(PlanIntervals({0, std::nan("")}, 1).status, PlanStatus::CountTooLow);
 }
 
@@ -238,7 +243,7 @@ TEST_F(HistogramPage, RefusalsInTheirOrder) {
     state.displayModeOf(StatPage::Energy) = DisplayMode::Whole;
     EXPECT_EQ(refusal("1e-9").substr(0, 35), "Value Range of interval is too high");
     set = SetOfEnergies({});
-    EXPECT_EQ(refusal("1"), kNoDataText);
+    EXPECT_EQ(refusal("1"), kNoIonsText);
 }
 
 } // namespace

@@ -117,13 +117,13 @@ TEST(CheckAvailability, RefusesInTheFixedOrder) {
     EXPECT_EQ(check(StatPage::Angle, SourceKind::WinAgile, false, false), "available");
 }
 
-TEST(CheckAvailability, ALoadedFileWithoutIonsIsNoData) {
+TEST(CheckAvailability, ALoadedFileWithoutIonsSaysSo) {
     AppState state;
     state.sourceKind = SourceKind::TransmitTxt;
     ParticleSet empty(3);
     const auto refusal = CheckAvailability(StatPage::Position, state, empty);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(*refusal, ErrorMessage(kNoDataText));
+    EXPECT_EQ(*refusal, ErrorMessage(kNoIonsText));
     empty.count = 1;
     EXPECT_FALSE(CheckAvailability(StatPage::Position, state, empty));
     state.energyQuantity = QuantityId::Energamu;

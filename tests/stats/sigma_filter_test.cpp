@@ -151,7 +151,7 @@ TEST_F(FilterPage, ASetWithoutIonsIsRefused) {
     set = SetOfEnergies({});
     const auto run = FilterSpectrum(state, set, StatPage::Position, true, "2");
     ASSERT_FALSE(run.ok());
-    EXPECT_EQ(*run.refusal, ErrorMessage(kNoDataText));
+    EXPECT_EQ(*run.refusal, ErrorMessage(kNoIonsText));
     ApplySigmaFilter(set, Select(QuantityId::PosY), 2.0);  // harmless on its own
     EXPECT_EQ(CountRejected(set), 0);
 }

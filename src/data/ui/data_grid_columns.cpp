@@ -2,7 +2,10 @@
 
 #include "io/printf_format.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdio>
 
 namespace zelkor {
 namespace {
@@ -38,6 +41,33 @@ std::span<const DataColumn> DataColumnsFor(SourceKind kind) {
     case SourceKind::None: break;
     }
     return {};
+}
+
+std::string WidestDataCell(const DataColumn& column, const ParticleSet& set) {
+    if (column.format == CellFormat::Index) return std::string(std::to_string(std::max(set.count, 1)).size(), '8');
+    bool negative = false;
+    double largest = 0.0;
+    bool longExponent = false;
+    for (int i = 1; i <= set.count; ++i) {
+        const double value = set.record(i).*column.field * column.scale;
+        const double magnitude = std::fabs(value);
+        negative = negative || std::signbit(value);
+        largest = std::max(largest, magnitude);
+        longExponent = longExponent || magnitude >= 1e100 || (magnitude > 0.0 && magnitude < 1e-99);
+    }
+    const std::string sign = negative ? "-" : "";
+    const std::string exponent = longExponent ? "E+888" : "E+88";
+    switch (column.format) {
+    case CellFormat::Exponent6: return sign + "8.888888" + exponent;
+    case CellFormat::Exponent10: return sign + "8.8888888888" + exponent;
+    case CellFormat::Fixed7: {
+        char whole[400];
+        std::snprintf(whole, sizeof whole, "%.0f", std::floor(largest));
+        return sign + std::string(std::string(whole).size(), '8') + ".8888888";
+    }
+    case CellFormat::Index: break;
+    }
+    return sign;
 }
 
 char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set, int index) {

@@ -4,6 +4,7 @@
 #include "data/source_kind.hpp"
 
 #include <span>
+#include <string>
 
 namespace zelkor {
 
@@ -25,6 +26,11 @@ struct DataColumn {
 // Preview's columns: eight for TRANSMIT.TXT and TRIM.DAT sets, six for a
 // WinAGILE set (metres, slopes and dp/p in percent); none without a set.
 std::span<const DataColumn> DataColumnsFor(SourceKind kind);
+
+// The widest text the column's format gives for this set, in digits of 8:
+// a sign only where a value is negative, a third exponent digit only where
+// one needs it. Sizes the column without formatting every cell.
+std::string WidestDataCell(const DataColumn& column, const ParticleSet& set);
 
 // Writes the cell of ion index (1..count) at out; at most kMaxNumberChars characters.
 char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set, int index);

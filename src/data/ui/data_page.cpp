@@ -161,22 +161,16 @@ void DataPage::btnPreviewClick() {
     grid_->show();
 }
 
-// Wide enough for the title and the widest text the column's format can give
-// (a negative number with a two-digit exponent): no row needs to be looked at.
+// Wide enough for the title and the widest text the column's format gives
+// for the loaded set, so that every column fits at the window's start size.
 void DataPage::fitColumns() {
     const QFontMetrics cells = grid_->fontMetrics();
     const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
     const auto columns = DataColumnsFor(services_.state.sourceKind);
     for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-        QString widest;
-        switch (columns[static_cast<std::size_t>(column)].format) {
-        case CellFormat::Index: widest = QString::number(std::max(services_.set.count, 10)); break;
-        case CellFormat::Exponent6: widest = "-8.888888E+88"; break;
-        case CellFormat::Fixed7: widest = "-0.8888888"; break;
-        case CellFormat::Exponent10: widest = "-8.8888888888E+88"; break;
-        }
+        const QString widest = QString::fromStdString(WidestDataCell(columns[static_cast<std::size_t>(column)], services_.set));
         const QString title = model_->headerData(column, Qt::Horizontal).toString();
-        grid_->setColumnWidth(column, std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 10));
+        grid_->setColumnWidth(column, std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 8));
     }
 }
 

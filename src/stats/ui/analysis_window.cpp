@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zelkor {
 namespace {
@@ -43,12 +46,14 @@ AnalysisWindow::AnalysisWindow(const PageDescription& page, int copyTarget, QWid
     grid_ = new QTableView(this);
     grid_->setObjectName(Name(page.analysisGrid));
     grid_->setModel(model_);
-    grid_->setFixedSize(332, 158);
+    // Seven rows and room for the sideways scroll bar of a long row.
+    grid_->setFixedSize(332, 7 * 20 + 2 * grid_->frameWidth() + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(20);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The window keeps its size; a row longer than the grid scrolls sideways.
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -96,6 +101,8 @@ void AnalysisWindow::writeRows(const std::optional<ReportRows>& rows) {
     if (rows)
         for (std::size_t i = 0; i < rows->size(); ++i) cells[i][0] = (*rows)[i];
     model_->setRows(std::move(cells));
+    grid_->resizeColumnToContents(0);
+    grid_->setColumnWidth(0, std::max(grid_->columnWidth(0), grid_->viewport()->width()));
 }
 
 void AnalysisWindow::showReport(const ReportRows& rows, const std::optional<std::string>& rejectionLine) {

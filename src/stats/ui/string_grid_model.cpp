@@ -38,7 +38,8 @@ int StringGridModel::rowCount(const QModelIndex& parent) const {
 int StringGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columnCount_; }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    // The tooltip gives the whole text of a cell too narrow to show it.
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     return ToQString(text(index.row(), index.column()));
 }
 
