@@ -4,6 +4,9 @@
 #include <pybind11/pybind11.h>
 
 PYBIND11_MODULE(zelkor, m) {
+    // Every docstring starts with the call as a script writes it.
+    pybind11::options options;
+    options.disable_function_signatures();
     m.doc() = R"doc(ZELKOR's core for Python: SRIM/TRIM ion tables with the program's own readers,
 statistics, filters, histograms, beam optics and writers, giving the same
 numbers to the last bit as the program and zelkor-batch.

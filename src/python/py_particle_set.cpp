@@ -311,8 +311,8 @@ Columns are numpy views of the set's own storage (no copy); each view keeps
 the set alive. energy [eV], x, y, z [Angstrom], cos_x, cos_y, cos_z and
 momentum are float64 and read-only (a point file keeps the slopes dY/dX and
 dZ/dX in cos_y and cos_z and dp/p in momentum). accepted is uint8 and
-writable: 1 keeps an ion, 0 rejects it, for save() and the filtered
-histograms.
+writable: 1 keeps an ion, 0 rejects it, for save() and the histograms of
+display "zoom".
 
 The statistics calls remember, per page (energy, momentum, position, angle),
 the quantity, unit and committed filter, as the program's pages do.)doc";
@@ -391,7 +391,7 @@ void BindParticleSet(py::module_& m) {
     cls.def_property_readonly(
         "accepted",
         [](py::object self) { return FieldView<std::uint8_t>(self, offsetof(ParticleRecord, accepted), true); },
-        "Filter flags (uint8, 1 accepted, 0 rejected), a writable view.");
+        "Filter flags (uint8, 1 accepted, 0 or any other value rejected), a writable view.");
 
     const auto args = [](const char* name, std::optional<std::string> unit, py::object A, py::object amu) {
         return QuantityArgs{name, std::move(unit), std::move(A), std::move(amu)};
@@ -430,26 +430,26 @@ void BindParticleSet(py::module_& m) {
              "[mrad]) over all ions, as the emittance page computes them.")
         .def("beam_parameters", &BeamParameters, kBeamDoc)
         .def("transform", &Transform, py::arg("matrix"),
-             "transform(matrix) -> ParticleSet\n\nThe ions moved by a 4 x 4 transfer matrix (rows and columns Y [m], "
-             "Y' [rad], Z [m], Z' [rad]) as Save > Transformed File computes them, before the file's rounding; "
-             "every ion, flags kept.")
+             "transform(matrix) -> ParticleSet\n\nThe ions moved by a 4 x 4 transfer matrix (rows and columns\n"
+             "Y [m], Y' [rad], Z [m], Z' [rad]) as Save > Transformed File computes them,\nbefore the file's "
+             "rounding; every ion, flags kept.")
         .def("relativistic", &Relativistic, py::arg("A"), py::arg("amu"), py::arg("n") = 1,
-             "relativistic(A, amu, n=1)\n\nThe relativistic window's species (nucleons, mass in u, charge state) "
-             "checked as the window checks them; then every ion's momentum [eV/c] is computed and the momentum "
-             "and energy-per-mass quantities become available. Only for TRANSMIT.TXT and TRIM.DAT sets.")
+             "relativistic(A, amu, n=1)\n\nThe relativistic window's species (nucleons, mass in u, charge "
+             "state)\nchecked as the window checks them; then every ion's momentum [eV/c] is\ncomputed and the "
+             "momentum and energy-per-mass quantities become available.\nOnly for TRANSMIT.TXT and TRIM.DAT sets.")
         .def("save", &Save, py::arg("path"), py::arg("kind") = py::none(), py::arg("set_x") = py::none(),
              "save(path, kind=None, set_x=None)\n\nWrites the accepted ions with the program's writers; the old "
-             "file is replaced only by a complete new one. kind=None keeps the set's own layout; a TRANSMIT.TXT "
-             "set may also be written as kind='pnt' or kind='trim' (set_x: one depth [Angstrom] for every ion). "
-             "Raises OSError when the file cannot be written.")
+             "file is\nreplaced only by a complete new one. kind=None keeps the set's own layout;\na TRANSMIT.TXT "
+             "set may also be written as kind='pnt' or kind='trim' (set_x:\none depth [Angstrom] for every ion). "
+             "Raises OSError when the file cannot be\nwritten.")
         .def("to_pandas", &ToPandas,
              "to_pandas() -> pandas.DataFrame with the columns energy ... momentum and accepted (a copy).");
 
     m.def("load", &Load, py::arg("path"), py::arg("kind") = py::none(),
           "load(path, kind=None) -> ParticleSet\n\nReads a TRANSMIT.TXT ('transmit'), TRIM.DAT ('trim') or "
-          "WinAGILE point file ('pnt'); kind=None goes by the extension (.txt, .dat, .pnt). Lines the reader "
-          "skips are reported in ParticleSet.warnings. Raises OSError (\"Cannot open a file!\") when the file "
-          "cannot be read and ValueError (\"Bad file opened!\") when its contents are refused.");
+          "WinAGILE point\nfile ('pnt'); kind=None goes by the extension (.txt, .dat, .pnt). Lines the\nreader "
+          "skips are reported in ParticleSet.warnings. Raises OSError\n(\"Cannot open a file!\") when the file "
+          "cannot be read and ValueError\n(\"Bad file opened!\") when its contents are refused.");
 }
 
 } // namespace zelkor::python
