@@ -1,74 +1,29 @@
 #include "python/py_particle_set.hpp"
 
 #include "data/kind_words.hpp"
-#include "data/load_file.hpp"
 #include "io/file_commands.hpp"
-#include "optics/rms_twiss.hpp"
-#include "optics/sigma_matrix.hpp"
-#include "optics/transfer_matrix.hpp"
-#include "optics/transform.hpp"
 #include "python/py_errors.hpp"
+#include "python/py_load.hpp"
+#include "python/py_optics.hpp"
+#include "python/py_statistics.hpp"
 #include "python/py_text.hpp"
 #include "relativity/take_species.hpp"
-#include "stats/availability.hpp"
-#include "stats/basic_analysis.hpp"
-#include "stats/default_width.hpp"
-#include "stats/filter_spectrum.hpp"
-#include "stats/histogram.hpp"
-#include "stats/page_quantity.hpp"
-#include "stats/prepare_histogram.hpp"
-#include "stats/quantity.hpp"
-#include "stats/quantity_value.hpp"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
+#include <variant>
 
 namespace zelkor::python {
 namespace {
 
 namespace py = pybind11;
 using Set = PyParticleSet;
-
-// ---- loading -------------------------------------------------------------
-
-SourceKind KindToLoad(const std::filesystem::path& path, const std::optional<std::string>& word) {
-    if (word) {
-        if (const auto kind = SourceKindFromWord(*word)) return *kind;
-        throw py::value_error("unknown kind " + *word + " (transmit, trim or pnt)");
-    }
-    if (const auto kind = SourceKindFromExtension(path)) return *kind;
-    throw py::value_error("cannot tell the kind of " + path.string() + " from its extension; give kind");
-}
-
-std::unique_ptr<Set> Load(const std::filesystem::path& path, const std::optional<std::string>& kindWord) {
-    const SourceKind kind = KindToLoad(path, kindWord);
-    auto loaded = std::make_unique<Set>();
-    LoadReport report;
-    {
-        py::gil_scoped_release unlocked;
-        report = LoadParticleFile(kind, path, loaded->state, loaded->set);
-    }
-    // A refused file, or a pass that could not open or close it, leaves
-    // nothing a script should carry on with.
-    for (const Message& message : report.messages)
-        if (message.icon == MessageIcon::Error) RaiseMessage(message);
-    if (report.outcome != LoadOutcome::Loaded)
-        RaiseMessage(report.messages.empty() ? ErrorMessage(kBadFileText) : report.messages.front());
-    for (const Message& message : report.messages)
-        loaded->warnings.append(loaded->warnings.empty() ? "" : "\n").append(message.text);
-    loaded->origin = "file=" + py::repr(py::str(path.string())).cast<std::string>();
-    return loaded;
-}
-
-// ---- zero-copy columns ---------------------------------------------------
 
 // A view of one field of records 1..count: the stride is a whole record, the
 // owner keeps the set (and so the storage) alive as long as the view lives.
@@ -80,178 +35,6 @@ py::array FieldView(py::object owner, std::size_t offset, bool writable) {
                    {static_cast<py::ssize_t>(sizeof(ParticleRecord))}, reinterpret_cast<T*>(first), owner);
     if (!writable) py::detail::array_proxy(view.ptr())->flags &= ~py::detail::npy_api::NPY_ARRAY_WRITEABLE_;
     return view;
-}
-
-// ---- quantities ----------------------------------------------------------
-
-struct QuantityArgs {
-    std::string name;
-    std::optional<std::string> unit;
-    py::object A;
-    py::object amu;
-};
-
-// What the batch tool's statistics options do, on this set's state: the
-// quantity and its unit become the page's, A and amu (when given) are taken
-// as the relativistic window takes them. A page switching to another
-// quantity drops its committed filter, as a click on the quantity does; the
-// flags stay as the script left them.
-StatPage SelectQuantityOf(Set& s, const QuantityArgs& args) {
-    const auto quantity = QuantityFromName(args.name);
-    if (!quantity) throw py::value_error("unknown quantity " + args.name + " (KinEnerg ... dZdX)");
-    int unitCode = 0;
-    if (args.unit) {
-        const auto code = UnitFromSymbol(*quantity, *args.unit);
-        if (!code) throw py::value_error("unit " + *args.unit + " does not belong to " + args.name);
-        unitCode = *code;
-    }
-    if (!args.A.is_none() || !args.amu.is_none()) {
-        if (const auto refusal = TakeSpecies(FieldText(args.A), FieldText(args.amu), s.state, s.set))
-            RaiseMessage(*refusal);
-    }
-    const StatPage page = QuantityPage(*quantity);
-    if (PageQuantity(s.state, page) != *quantity) s.state.filterOf(page) = SigmaFilterState{};
-    SetPageQuantity(s.state, *quantity);
-    s.state.unitOf(*quantity) = unitCode;
-    return page;
-}
-
-StatPage AvailablePage(Set& s, const QuantityArgs& args) {
-    const StatPage page = SelectQuantityOf(s, args);
-    if (const auto refusal = CheckAvailability(page, s.state, s.set)) RaiseMessage(*refusal);
-    return page;
-}
-
-py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
-    const StatPage page = AvailablePage(s, args);
-    const QuantitySelection selection = SelectionFor(s.state, page);
-    py::array_t<double> values(s.set.count);
-    double* out = values.mutable_data();
-    const ParticleRecord* records = s.set.records.data();
-    WithQuantityValue(selection, [&](auto value) {
-        for (int i = 1; i <= s.set.count; ++i) out[i - 1] = value(records[i]);
-    });
-    return values;
-}
-
-py::dict SummaryDict(const StatSummary& summary) {
-    py::dict d;
-    d["min"] = summary.min;
-    d["max"] = summary.max;
-    d["mean"] = summary.mean;
-    d["dispersion"] = summary.dispersion;
-    d["sigma"] = summary.sigma;
-    return d;
-}
-
-py::dict Stats(Set& s, const QuantityArgs& args) {
-    const StatPage page = SelectQuantityOf(s, args);
-    const auto report = BasicAnalysis(s.state, s.set, page);
-    if (!report.ok()) RaiseMessage(*report.refusal);
-    return SummaryDict(report.value->summary);
-}
-
-int SigmaFilter(Set& s, const QuantityArgs& args, py::handle n) {
-    const StatPage page = SelectQuantityOf(s, args);
-    const std::string text = FieldText(n);
-    const auto run = FilterSpectrum(s.state, s.set, page, true, text);
-    if (!run.ok()) RaiseMessage(*run.refusal);
-    // The window still shows the count after this message; so does the script.
-    if (run.value->tooLow) PyErr_WarnEx(PyExc_RuntimeWarning, run.value->tooLow->text.c_str(), 1);
-    CommitFilter(s.state, page, text, run.value->multiplier);
-    return run.value->rejected;
-}
-
-py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const std::string& display,
-                    py::handle zoom) {
-    const auto mode = DisplayModeFromWord(display);
-    if (!mode) throw py::value_error("display must be whole, filtered or zoom");
-    const StatPage page = SelectQuantityOf(s, args);
-    s.state.displayModeOf(page) = *mode;
-    const std::string zoomText = FieldText(zoom);
-    std::string widthText = FieldText(width);
-    if (width.is_none()) {
-        const auto written = DefaultWidthText(s.state, s.set, page, zoomText);
-        if (!written.ok()) RaiseMessage(*written.refusal);
-        widthText = *written.value;
-    }
-    auto planned = PrepareHistogram(s.state, s.set, page, HistogramView::Table, widthText, zoomText);
-    if (!planned.ok()) RaiseMessage(*planned.refusal);
-    zelkor::Histogram& histogram = *planned.value;
-    CountHistogram(s.set, SelectionFor(s.state, page), histogram);
-    const std::vector<double> edges = AccumulatedEdges(histogram.start, histogram.width, histogram.intervalCount);
-    py::array_t<double> edgeArray(static_cast<py::ssize_t>(edges.size()), edges.data());
-    py::array_t<std::int64_t> countArray(static_cast<py::ssize_t>(histogram.counts.size()));
-    std::copy(histogram.counts.begin(), histogram.counts.end(), countArray.mutable_data());
-    return py::make_tuple(edgeArray, countArray);
-}
-
-// ---- optics, relativity, files -------------------------------------------
-
-py::array_t<double> SigmaMatrixOf(const Set& s) {
-    const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
-    py::array_t<double> out({4, 4});
-    auto view = out.mutable_unchecked<2>();
-    for (py::ssize_t r = 0; r < 4; ++r)
-        for (py::ssize_t c = 0; c < 4; ++c) view(r, c) = m.entry[r][c];
-    return out;
-}
-
-py::dict BeamParameters(const Set& s) {
-    const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
-    py::dict planes;
-    for (int plane = 0; plane < 2; ++plane) {
-        const RmsTwiss t = RmsTwissOf(m, plane);
-        py::dict d;
-        d["eps_rms"] = t.epsRms;
-        d["beta"] = t.beta;
-        d["gamma"] = t.gamma;
-        d["alpha"] = t.alpha;
-        planes[plane == 0 ? "Y" : "Z"] = d;
-    }
-    return planes;
-}
-
-// The matrix goes through the transform page's own checks: every element in
-// a form that reads back to the same double, so a NaN or an infinity is
-// refused with the page's message.
-TransferMatrix CheckedMatrix(const py::array_t<double, py::array::forcecast>& matrix) {
-    if (matrix.ndim() != 2 || matrix.shape(0) != 4 || matrix.shape(1) != 4)
-        throw py::value_error("the transfer matrix must be 4 x 4");
-    const auto view = matrix.unchecked<2>();
-    std::array<std::string, 16> texts;
-    for (py::ssize_t r = 0; r < 4; ++r)
-        for (py::ssize_t c = 0; c < 4; ++c) texts[static_cast<std::size_t>(r * 4 + c)] = FieldText(py::float_(view(r, c)));
-    TransferMatrix m = IdentityMatrix4();
-    if (const auto refusal = ReadTransferMatrix(texts, m)) RaiseMessage(*refusal);
-    return m;
-}
-
-std::unique_ptr<Set> Transform(const Set& s, const py::array_t<double, py::array::forcecast>& matrix) {
-    const TransferMatrix m = CheckedMatrix(matrix);
-    auto out = std::make_unique<Set>();
-    out->state = s.state;
-    out->state.transferMatrix = m;
-    out->origin = "transformed from " + s.origin;
-    out->set = ParticleSet(s.set.count + 1);
-    out->set.count = s.set.count;
-    const bool points = HoldsSlopes(s.state.sourceKind);
-    for (int i = 1; i <= s.set.count; ++i) {
-        const ParticleRecord& r = s.set.record(i);
-        ParticleRecord& moved = out->set.record(i);
-        if (!points) {
-            moved = TransformCosineRecord(r, m);
-            continue;
-        }
-        // A point set stores metres as Angstrom and the slopes themselves.
-        const TransversePoint p = TransformOf(r, true, m).after;
-        moved = r;
-        moved.y = p.y * 1e10;
-        moved.cos_y = p.yp;
-        moved.z = p.z * 1e10;
-        moved.cos_z = p.zp;
-    }
-    return out;
 }
 
 void Relativistic(Set& s, py::handle A, py::handle amu, py::handle n) {
@@ -303,7 +86,7 @@ std::string Repr(const Set& s) {
            " count=" + std::to_string(s.set.count) + " " + s.origin + ">";
 }
 
-// ---- docstrings ----------------------------------------------------------
+// Docstrings.
 
 constexpr const char* kSetDoc = R"doc(The ions of one loaded file (records 1..count) and the program state beside them.
 
@@ -432,7 +215,8 @@ void BindParticleSet(py::module_& m) {
         .def("transform", &Transform, py::arg("matrix"),
              "transform(matrix) -> ParticleSet\n\nThe ions moved by a 4 x 4 transfer matrix (rows and columns\n"
              "Y [m], Y' [rad], Z [m], Z' [rad]) as Save > Transformed File computes them,\nbefore the file's "
-             "rounding; every ion, flags kept.")
+             "rounding; every ion, flags kept. A point set holds the new positions in\nAngstrom, so saving it "
+             "may differ from the transformed file by one in the\nlast printed digit.")
         .def("relativistic", &Relativistic, py::arg("A"), py::arg("amu"), py::arg("n") = 1,
              "relativistic(A, amu, n=1)\n\nThe relativistic window's species (nucleons, mass in u, charge "
              "state)\nchecked as the window checks them; then every ion's momentum [eV/c] is\ncomputed and the "
@@ -445,7 +229,7 @@ void BindParticleSet(py::module_& m) {
         .def("to_pandas", &ToPandas,
              "to_pandas() -> pandas.DataFrame with the columns energy ... momentum and accepted (a copy).");
 
-    m.def("load", &Load, py::arg("path"), py::arg("kind") = py::none(),
+    m.def("load", &LoadSet, py::arg("path"), py::arg("kind") = py::none(),
           "load(path, kind=None) -> ParticleSet\n\nReads a TRANSMIT.TXT ('transmit'), TRIM.DAT ('trim') or "
           "WinAGILE point\nfile ('pnt'); kind=None goes by the extension (.txt, .dat, .pnt). Lines the\nreader "
           "skips are reported in ParticleSet.warnings. Raises OSError\n(\"Cannot open a file!\") when the file "
