@@ -33,8 +33,12 @@ def best(action, runs):
 
 def main(path, batch):
     rows = []
-    load = best(lambda: zelkor.load(path), 5)
-    info = best(lambda: subprocess.run([batch, "info", path], check=True, capture_output=True), 5)
+    # Alternated, so that both see the same load of a shared machine.
+    loads, infos = [], []
+    for _ in range(7):
+        loads.append(best(lambda: zelkor.load(path), 1))
+        infos.append(best(lambda: subprocess.run([batch, "info", path], check=True, capture_output=True), 1))
+    load, info = tuple(map(min, zip(*loads))), tuple(map(min, zip(*infos)))
     rows += [("zelkor.load", load), ("zelkor-batch info", info)]
     try:
         import pandas
