@@ -3,7 +3,8 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-qt6-base-dev libgl-dev libqcustomplot-dev libqcustomplot2.1-qt6 fonts-dejavu-core xvfb xauth"
+qt6-base-dev libgl-dev libqcustomplot-dev libqcustomplot2.1-qt6 fonts-dejavu-core xvfb xauth
+pybind11-dev python3-dev python3-numpy python3-pytest"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,33 +1,19 @@
 #include "batch/batch_load.hpp"
 
+#include "data/kind_words.hpp"
 #include "state/load_file.hpp"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
 
 namespace zelkor::batch {
-namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-} // namespace
 
 std::optional<SourceKind> KindFromArgs(const BatchArgs& args, const std::string& path, std::string& error) {
-    if (const auto kind = args.option("kind")) {
-        if (*kind == "transmit") return SourceKind::TransmitTxt;
-        if (*kind == "trim") return SourceKind::TrimDat;
-        if (*kind == "pnt") return SourceKind::WinAgile;
-        error = "unknown kind " + *kind + " (transmit, trim or pnt)";
+    if (const auto word = args.option("kind")) {
+        if (const auto kind = SourceKindFromWord(*word)) return kind;
+        error = "unknown kind " + *word + " (transmit, trim or pnt)";
         return std::nullopt;
     }
-    const std::string extension = Lower(std::filesystem::path(path).extension().string());
-    if (extension == ".txt") return SourceKind::TransmitTxt;
-    if (extension == ".dat") return SourceKind::TrimDat;
-    if (extension == ".pnt") return SourceKind::WinAgile;
+    if (const auto kind = SourceKindFromExtension(path)) return kind;
     error = "cannot tell the kind of " + path + " from its extension; give --kind";
     return std::nullopt;
 }

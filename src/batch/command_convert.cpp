@@ -1,18 +1,12 @@
 #include "batch/batch_command.hpp"
 #include "batch/batch_load.hpp"
+#include "data/kind_words.hpp"
 #include "io/file_commands.hpp"
 
 #include <variant>
 
 namespace zelkor::batch {
 namespace {
-
-std::optional<SourceKind> TargetKind(const std::string& name) {
-    if (name == "transmit") return SourceKind::TransmitTxt;
-    if (name == "trim") return SourceKind::TrimDat;
-    if (name == "pnt") return SourceKind::WinAgile;
-    return std::nullopt;
-}
 
 int Finish(const BatchIo& io, const std::optional<Message>& failure) {
     if (!failure) return kExitOk;
@@ -25,7 +19,7 @@ int RunConvert(const BatchArgs& args, const BatchIo& io, const std::string& usag
     const auto out = args.option("-o");
     if (!to) return UsageError(io, "--to is missing", usage);
     if (!out) return UsageError(io, "-o is missing", usage);
-    const auto target = TargetKind(*to);
+    const auto target = SourceKindFromWord(*to);
     if (!target) return UsageError(io, "--to must be transmit, trim or pnt", usage);
     if (args.has("set-x") && *target != SourceKind::TrimDat)
         return UsageError(io, "--set-x belongs to --to trim", usage);

@@ -1,51 +1,11 @@
 #include "batch/batch_command.hpp"
 #include "data/user_number.hpp"
 #include "generator/generate_trim_dat.hpp"
+#include "generator/generator_options.hpp"
 #include "generator/validate_generator.hpp"
-
-#include <sstream>
-#include <utility>
 
 namespace zelkor::batch {
 namespace {
-
-// Option name and the field it fills; an option left out is an empty field.
-const std::pair<const char*, std::string GeneratorFields::*> kTextOptions[] = {
-    {"description", &GeneratorFields::description},
-    {"particles", &GeneratorFields::particles},
-    {"atomic-number", &GeneratorFields::atomicNumber},
-    {"amu", &GeneratorFields::amu},
-    {"angle", &GeneratorFields::angle},
-    {"energy", &GeneratorFields::energy},
-    {"delta-e", &GeneratorFields::deltaE},
-    {"n-sigma", &GeneratorFields::nSigma},
-    {"y-total", &GeneratorFields::yTotal},
-    {"z-total", &GeneratorFields::zTotal},
-    {"y-rms", &GeneratorFields::yRms},
-    {"z-rms", &GeneratorFields::zRms},
-    {"dydx-total", &GeneratorFields::dydxTotal},
-    {"dzdx-total", &GeneratorFields::dzdxTotal},
-    {"dydx-rms", &GeneratorFields::dydxRms},
-    {"dzdx-rms", &GeneratorFields::dzdxRms},
-    {"eps-y", &GeneratorFields::epsY},
-    {"eps-z", &GeneratorFields::epsZ},
-    {"d-y", &GeneratorFields::dispersionY},
-    {"d-z", &GeneratorFields::dispersionZ},
-    {"ddx-y", &GeneratorFields::dispersionSlopeY},
-    {"ddx-z", &GeneratorFields::dispersionSlopeZ},
-};
-
-bool ReadUniform(const std::string& list, DistributionChoice& d) {
-    std::istringstream names(list);
-    for (std::string name; std::getline(names, name, ',');) {
-        if (name == "y") d.posY = Distribution::Uniform;
-        else if (name == "z") d.posZ = Distribution::Uniform;
-        else if (name == "dydx") d.slopeY = Distribution::Uniform;
-        else if (name == "dzdx") d.slopeZ = Distribution::Uniform;
-        else return false;
-    }
-    return true;
-}
 
 int RunGenerate(const BatchArgs& args, const BatchIo& io, const std::string& usage) {
     if (!args.positionals.empty()) return UsageError(io, "generate takes no FILE", usage);
@@ -55,7 +15,7 @@ int RunGenerate(const BatchArgs& args, const BatchIo& io, const std::string& usa
     if (!repeat || *repeat < 1) return UsageError(io, "--repeat must be a whole number >= 1", usage);
 
     GeneratorFields fields;
-    for (const auto& [name, field] : kTextOptions) fields.*field = args.option(name).value_or("");
+    for (const auto& [name, field] : kGeneratorTextOptions) fields.*field = args.option(name).value_or("");
     const auto signOf = [&](const char* name, std::optional<AlphaSign>& sign) {
         const auto text = args.option(name);
         if (text) sign = AlphaSignFromText(*text);
@@ -64,7 +24,7 @@ int RunGenerate(const BatchArgs& args, const BatchIo& io, const std::string& usa
     if (!signOf("sign-y", fields.signY) || !signOf("sign-z", fields.signZ))
         return UsageError(io, "a sign is PLUS or MINUS", usage);
     DistributionChoice distributions;
-    if (!ReadUniform(args.option("uniform").value_or(""), distributions))
+    if (!ReadUniformList(args.option("uniform").value_or(""), distributions))
         return UsageError(io, "--uniform lists y, z, dydx, dzdx", usage);
 
     const auto checked = ValidateGenerator(fields, distributions);
@@ -84,7 +44,7 @@ int RunGenerate(const BatchArgs& args, const BatchIo& io, const std::string& usa
 
 ArgSpec GenerateRules() {
     ArgSpec rules{{"-o", "repeat", "uniform", "sign-y", "sign-z"}, {}};
-    for (const auto& option : kTextOptions) rules.valued.insert(option.first);
+    for (const auto& option : kGeneratorTextOptions) rules.valued.insert(option.first);
     return rules;
 }
 

@@ -11,13 +11,6 @@
 namespace zelkor::batch {
 namespace {
 
-std::optional<DisplayMode> ModeFromName(const std::string& name) {
-    if (name == "whole") return DisplayMode::Whole;
-    if (name == "filtered") return DisplayMode::Filtered;
-    if (name == "zoom") return DisplayMode::Zoom;
-    return std::nullopt;
-}
-
 void PrintRow(const BatchIo& io, const HistogramRow& row) { io.out << row[0] << '\t' << row[1] << '\t' << row[2] << '\n'; }
 
 // The page's filter run with n and committed with OK: the flags as the run
@@ -34,7 +27,7 @@ std::optional<Message> RunAndCommitFilter(StatsSetup& setup, const std::string& 
 // the confirmation of the interval count is answered OK.
 int RunHistogram(const BatchArgs& args, const BatchIo& io, const std::string& usage) {
     if (args.has("width") == args.has("default")) return UsageError(io, "give either --width W or --default", usage);
-    const auto mode = ModeFromName(args.option("display").value_or("whole"));
+    const auto mode = DisplayModeFromWord(args.option("display").value_or("whole"));
     if (!mode) return UsageError(io, "--display must be whole, filtered or zoom", usage);
 
     int exitCode = kExitOk;

@@ -1,11 +1,8 @@
 #include "batch/stats_setup.hpp"
 
-#include "relativity/momentum_pass.hpp"
-#include "relativity/relativistic_inputs.hpp"
+#include "relativity/take_species.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/quantity.hpp"
-
-#include <variant>
 
 namespace zelkor::batch {
 namespace {
@@ -15,15 +12,7 @@ namespace {
 // only for TRANSMIT.TXT and TRIM.DAT sets.
 std::optional<Message> ApplyRelativisticInputs(const BatchArgs& args, LoadedData& data) {
     if (!args.has("A") && !args.has("amu")) return std::nullopt;
-    if (data.state.sourceKind == SourceKind::WinAgile) return WarningMessage(kOnlyTransmitText);
-    const auto checked = ValidateRelativisticInputs(args.option("A").value_or(""), args.option("amu").value_or(""));
-    if (const auto* refusal = std::get_if<Message>(&checked)) return *refusal;
-    const auto& inputs = std::get<RelativisticInputs>(checked);
-    data.state.A = inputs.A;
-    data.state.amu = inputs.amu;
-    data.state.relativisticCalculated = true;
-    ComputeMomenta(data.set, inputs.amu);
-    return std::nullopt;
+    return TakeSpecies(args.option("A").value_or(""), args.option("amu").value_or(""), data.state, data.set);
 }
 
 } // namespace

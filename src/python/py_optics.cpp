@@ -1,0 +1,85 @@
+#include "python/py_optics.hpp"
+
+#include "optics/phase_space.hpp"
+#include "optics/rms_twiss.hpp"
+#include "optics/sigma_matrix.hpp"
+#include "optics/transfer_matrix.hpp"
+#include "optics/transform.hpp"
+#include "python/py_errors.hpp"
+#include "python/py_text.hpp"
+
+namespace zelkor::python {
+namespace {
+
+namespace py = pybind11;
+using Set = PyParticleSet;
+
+// The matrix goes through the transform page's own checks: every element in
+// a form that reads back to the same double, so a NaN or an infinity is
+// refused with the page's message.
+TransferMatrix CheckedMatrix(const MatrixArg& matrix) {
+    if (matrix.ndim() != 2 || matrix.shape(0) != 4 || matrix.shape(1) != 4)
+        throw py::value_error("the transfer matrix must be 4 x 4");
+    const auto view = matrix.unchecked<2>();
+    std::array<std::string, 16> texts;
+    for (py::ssize_t r = 0; r < 4; ++r)
+        for (py::ssize_t c = 0; c < 4; ++c) texts[static_cast<std::size_t>(r * 4 + c)] = FieldText(py::float_(view(r, c)));
+    TransferMatrix m = IdentityMatrix4();
+    if (const auto refusal = ReadTransferMatrix(texts, m)) RaiseMessage(*refusal);
+    return m;
+}
+
+} // namespace
+
+py::array_t<double> SigmaMatrixOf(const Set& s) {
+    const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
+    py::array_t<double> out({4, 4});
+    auto view = out.mutable_unchecked<2>();
+    for (py::ssize_t r = 0; r < 4; ++r)
+        for (py::ssize_t c = 0; c < 4; ++c) view(r, c) = m.entry[r][c];
+    return out;
+}
+
+py::dict BeamParameters(const Set& s) {
+    const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
+    py::dict planes;
+    for (int plane = 0; plane < 2; ++plane) {
+        const RmsTwiss t = RmsTwissOf(m, plane);
+        py::dict d;
+        d["eps_rms"] = t.epsRms;
+        d["beta"] = t.beta;
+        d["gamma"] = t.gamma;
+        d["alpha"] = t.alpha;
+        planes[plane == 0 ? "Y" : "Z"] = d;
+    }
+    return planes;
+}
+
+std::unique_ptr<Set> Transform(const Set& s, const MatrixArg& matrix) {
+    const TransferMatrix m = CheckedMatrix(matrix);
+    auto out = std::make_unique<Set>();
+    out->state = s.state;
+    out->state.transferMatrix = m;
+    out->origin = "transformed from " + s.origin;
+    out->set = ParticleSet(s.set.count + 1);
+    out->set.count = s.set.count;
+    const bool points = HoldsSlopes(s.state.sourceKind);
+    for (int i = 1; i <= s.set.count; ++i) {
+        const ParticleRecord& r = s.set.record(i);
+        ParticleRecord& moved = out->set.record(i);
+        if (!points) {
+            moved = TransformCosineRecord(r, m);
+            continue;
+        }
+        // A point set stores metres as Angstrom and the slopes themselves.
+        const TransversePoint p = TransformOf(r, true, m).after;
+        moved = r;
+        moved.y = p.y * 1e10;
+        moved.cos_y = p.yp;
+        moved.z = p.z * 1e10;
+        moved.cos_z = p.zp;
+    }
+    return out;
+}
+
+} // namespace zelkor::python
