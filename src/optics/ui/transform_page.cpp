@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zelkor {
 namespace {
 
@@ -38,6 +40,9 @@ QString EditName(std::size_t k) {
     return "edit" + QString::fromLatin1(kTransferElementNames[k]).toUpper();
 }
 
+constexpr int kColumnWidth = 110;
+const QString kWidestCell = QStringLiteral("-8.8888888888E-88");
+
 } // namespace
 
 TransformPage::TransformPage(const WindowServices& services, QWidget* parent)
@@ -46,6 +51,12 @@ TransformPage::TransformPage(const WindowServices& services, QWidget* parent)
     setObjectName("TransformPage");
     grid_->setObjectName("strgTransform");
     grid_->setModel(model_);
+    // The columns are 110 pixels wide: a smaller type where the window's own
+    // would clip a negative number with ten decimals.
+    QFont font = grid_->font();
+    while (QFontMetrics(font).horizontalAdvance(kWidestCell) + 12 > kColumnWidth && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    grid_->setFont(font);
     grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -142,7 +153,8 @@ void TransformPage::btnCalcTransClick() {
     // The cells are formatted as they come into view: listing costs nothing per ion.
     model_->list(services_.set, state.sourceKind, state.transferMatrix);
     grid_->setColumnWidth(0, 68);
-    for (int column = 1; column < model_->columnCount(); ++column) grid_->setColumnWidth(column, 110);
+    const int width = std::max(kColumnWidth, grid_->fontMetrics().horizontalAdvance(kWidestCell) + 12);
+    for (int column = 1; column < model_->columnCount(); ++column) grid_->setColumnWidth(column, width);
     services_.busy.progress().advance(100);
     services_.busy.finish();
     grid_->show();
