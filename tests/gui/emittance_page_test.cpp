@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QTest>
 
 namespace zelkor::test {
@@ -117,6 +118,25 @@ TEST_F(EmittancePageTest, MiddleButtonDragPansThePlot) {
     QTest::mouseRelease(&chart(), Qt::MiddleButton, {}, from + QPoint(40, 0));
     EXPECT_LT(chart().xAxis->range().lower, before.lower);
     EXPECT_NEAR(chart().xAxis->range().size(), before.size(), 1e-12);
+}
+
+TEST_F(EmittancePageTest, PlotIsKeptAsPngAndPdf) {
+    click("btnEmitDisp");
+    const auto png = dir.path() / "plot.png";
+    const auto pdf = dir.path() / "plot.pdf";
+    dialogs.answer(png);
+    chart().saveAs(false);
+    dialogs.answer(pdf);
+    chart().saveAs(true);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const QImage picture(QString::fromStdString(png.string()));
+    ASSERT_FALSE(picture.isNull());
+    // Some pixel of the plot is the points' red.
+    bool red = false;
+    for (int y = 0; y < picture.height() && !red; ++y)
+        for (int x = 0; x < picture.width() && !red; ++x) red = picture.pixel(x, y) == qRgb(255, 0, 0);
+    EXPECT_TRUE(red);
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 
 TEST_F(EmittancePageTest, SigmaMatrixShowsTheMomentsAndTheBeamParameters) {
