@@ -7,6 +7,7 @@
 #include "app/splash.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "io/ui/x_coordinate_window.hpp"
+#include "optics/ui/emittance_chart.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -77,6 +78,41 @@ void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char
     Save(window, prefix + "graph-1001.png");
 }
 
+// The emittance page in its four modes (one zoomed and kept as a PNG through
+// the chart's own save) and the transform page with a drift of 1 m.
+void OpticsPages(zelkor::MainWindow& window, const QString& folder) {
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(static_cast<int>(zelkor::MainPage::Emitt));
+    Save(window, folder + "emitt-empty.png");
+    for (const char* mode : {"rbtnHoriz", "rbtnVert", "rbtnReal"}) {
+        Click(window, mode);
+        Click(window, "btnEmitDisp");
+        Save(window, folder + "emitt-" + mode + ".png");
+    }
+    Click(window, "rbtnHoriz");
+    Click(window, "chkRmsEllipse");
+    Click(window, "btnEmitDisp");
+    Save(window, folder + "emitt-ellipse.png");
+    if (auto* chart = window.findChild<zelkor::EmittanceChart*>("graphI")) {
+        chart->xAxis->scaleRange(0.3);
+        chart->yAxis->scaleRange(0.3);
+        chart->replot();
+        Save(window, folder + "emitt-zoomed.png");
+        chart->savePicture((folder + "graphI-saved.png").toStdString(), false);
+    }
+    Click(window, "chkRmsEllipse");
+    Click(window, "rbtnSigMatrix");
+    Click(window, "btnEmitDisp");
+    Save(window, folder + "emitt-sigma.png");
+
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(static_cast<int>(zelkor::MainPage::Trans));
+    Click(window, "btnTransMatrix");
+    Type(window, "editHH12", "1");
+    Type(window, "editVV12", "1");
+    Save(window, folder + "trans-matrix.png");
+    Click(window, "btnCalcTrans");
+    Save(window, folder + "trans-grid.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -110,6 +146,7 @@ int main(int argc, char* argv[]) {
     StatisticsPage(window, 1, 'E', "TEnAnalys", folder);
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
+    OpticsPages(window, folder);
     window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
 
     window.HelpAboutItemClick();
