@@ -3,6 +3,7 @@
 
 #include "app/main_window.hpp"
 #include "data/ui/install_data_page.hpp"
+#include "generator/ui/install_generator.hpp"
 #include "io/ui/file_exports.hpp"
 #include "stats/ui/statistics_pages.hpp"
 
@@ -14,6 +15,7 @@ void Compose(MainWindow& window) {
     InstallDataPage(services);
     InstallStatisticsPages(services);
     InstallFileExports(services);
+    InstallGenerator(services);
 }
 
 } // namespace zelkor
