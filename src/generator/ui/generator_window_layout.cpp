@@ -60,21 +60,24 @@ void GeneratorWindow::buildLayout() {
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(18);
     fields->setVerticalSpacing(2);
-    const auto column = [&](int c, std::span<const GeneratorEdit> edits, QComboBox* sign, const char* signLabel) {
+    // Controls are created in reading order, column by column, which is also the tab order.
+    const auto column = [&](int c, std::span<const GeneratorEdit> edits, QComboBox** sign, const char* signName,
+                            const char* signLabel) {
         int row = 0;
         for (const GeneratorEdit& e : edits) {
-            if (sign && row == kSignRow) Place(*fields, row++, c, sign->objectName().toLatin1().constData(), signLabel, sign);
+            if (sign && row == kSignRow) {
+                *sign = SignList(this, signName);
+                Place(*fields, row++, c, signName, signLabel, *sign);
+            }
             auto* edit = new QLineEdit(this);
             edit->setObjectName(e.name);
             edit->setFixedWidth(kEditWidth);
             Place(*fields, row++, c, e.name, e.label, edit);
         }
     };
-    signY_ = SignList(this, "cmboxSignAY");
-    signZ_ = SignList(this, "cmboxSignAZ");
-    column(0, kIonEdits, nullptr, nullptr);
-    column(1, kHorizontalEdits, signY_, "sign_alpha_Y");
-    column(2, kVerticalEdits, signZ_, "sign_alpha_Z");
+    column(0, kIonEdits, nullptr, nullptr, nullptr);
+    column(1, kHorizontalEdits, &signY_, "cmboxSignAY", "sign_alpha_Y");
+    column(2, kVerticalEdits, &signZ_, "cmboxSignAZ", "sign_alpha_Z");
 
     auto* twiss = Button(this, "btnShTwisPar", "Show Twiss Parameters");
     auto* table = Button(this, "btnPerTab", "Periodic Table of Elements");

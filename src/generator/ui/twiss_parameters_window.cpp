@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace zelkor {
@@ -39,8 +40,23 @@ TwissParametersWindow::TwissParametersWindow(QWidget* parent)
 void TwissParametersWindow::showParameters(const TwissLabels& labels) {
     for (QLabel* label : labels_) label->clear();
     for (int i = 0; i < 6; ++i) labels_[i]->setText(QString::fromStdString(labels[i]));
+    if (!isVisible()) placeBesideParent();
     show();
     raise();
+}
+
+void TwissParametersWindow::placeBesideParent() {
+    // Beside the generator rather than over its fields, where the screen has room.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible()) return;
+    adjustSize();
+    const QRect ownerFrame = owner->frameGeometry();
+    QPoint place(ownerFrame.right() + 8, ownerFrame.top());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        if (place.x() + frameGeometry().width() > room.right()) place.setX(room.right() - frameGeometry().width());
+    }
+    move(place);
 }
 
 QString TwissParametersWindow::labelText(int index) const { return labels_.at(index)->text(); }

@@ -27,6 +27,8 @@ public slots:
     void btnCloseClick();
 
 private:
+    void placeBesideParent();
+
     std::array<QLabel*, 6> labels_{};
 };
 
