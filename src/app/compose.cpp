@@ -3,6 +3,7 @@
 
 #include "app/main_window.hpp"
 #include "data/ui/install_data_page.hpp"
+#include "generator/ui/install_generator.hpp"
 #include "io/ui/file_exports.hpp"
 #include "optics/ui/optics_pages.hpp"
 #include "stats/ui/statistics_pages.hpp"
@@ -16,6 +17,7 @@ void Compose(MainWindow& window) {
     InstallStatisticsPages(services);
     InstallFileExports(services);
     InstallOpticsPages(services);
+    InstallGenerator(services);
 }
 
 } // namespace zelkor

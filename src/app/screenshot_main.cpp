@@ -8,8 +8,12 @@
 #include "widgets/user_dialogs.hpp"
 #include "io/ui/x_coordinate_window.hpp"
 #include "optics/ui/emittance_chart.hpp"
+#include "generator/ui/distributions_window.hpp"
+#include "generator/ui/generator_window.hpp"
+#include "generator/ui/twiss_parameters_window.hpp"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -111,6 +115,35 @@ void OpticsPages(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "trans-matrix.png");
     Click(window, "btnCalcTrans");
     Save(window, folder + "trans-grid.png");
+// The generator filled as for a 2 MeV He beam of 10,000 ions with Gaussian
+// positions and uniform slopes, its Distributions and its Twiss windows.
+void Generator(zelkor::MainWindow& window, const QString& folder) {
+    auto& generator = *window.findChild<zelkor::GeneratorWindow*>();
+    generator.prepare();
+    generator.show();
+    Save(generator, folder + "generator-empty.png");
+    generator.findChild<QComboBox*>("cmboxDesOfEx")
+        ->setEditText("2 He  ions into Si 10 um,  Various Energies, Positions and Angles");
+    const char* const texts[][2] = {
+        {"lbeditNbOfPart", "10000"}, {"lbeditAtNo", "2"},       {"lbeditAMU", "4.00150608"}, {"lbeditAngOfInc", "0"},
+        {"lbeditE", "2000"},         {"lbeditdeltaE", "0.5"},   {"lbeditEmult", "2"},        {"lbeditYtotal", "1"},
+        {"lbeditZtotal", "1"},       {"lbeditYRMS", "0.5"},     {"lbeditZRMS", "0.5"},       {"lbeditdYdXtotal", "2"},
+        {"lbeditdZdXtotal", "2"},    {"lbeditEpsY", "1.5"},     {"lbeditEpsZ", "1.5"},       {"lbeditD_Y", "0"},
+        {"lbeditD_Z", "0"},          {"lbeditdDdX_Y", "0"},     {"lbeditdDdX_Z", "0"}};
+    for (const auto& text : texts) Type(generator, text[0], text[1]);
+    generator.findChild<QComboBox*>("cmboxSignAY")->setCurrentIndex(0);
+    generator.findChild<QComboBox*>("cmboxSignAZ")->setCurrentIndex(1);
+    zelkor::DistributionsWindow& distributions = generator.distributionsWindow();
+    Click(distributions, "rdbtnAngYU");
+    Click(distributions, "rdbtnAngZU");
+    distributions.show();
+    Save(distributions, folder + "distributions.png");
+    distributions.hide();
+    Save(generator, folder + "generator-filled.png");
+    Click(generator, "btnShTwisPar");
+    Save(generator.twissWindow(), folder + "twiss.png");
+    generator.twissWindow().btnCloseClick();
+    generator.hide();
 }
 
 } // namespace
@@ -157,5 +190,8 @@ int main(int argc, char* argv[]) {
     x.prepare();
     x.show();
     Save(x, folder + "x-coordinate.png");
+    x.hide();
+
+    Generator(window, folder);
     return 0;
 }
