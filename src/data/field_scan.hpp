@@ -10,6 +10,10 @@ namespace zelkor {
 // exponent. A comma stands for the point: SRIM run under a comma locale
 // writes ",5021068E+07", and fields are separated by blanks, so a comma inside
 // a number can only be its decimal separator.
+//
+// A number must fill its field: text that touches it ("1.5x", the rest of a
+// number too long for any buffer) makes the read fail rather than start the
+// next field, and a value that is not finite (inf, nan, 1E+400) fails too.
 class FieldScanner {
 public:
     explicit FieldScanner(std::string_view line) : p_(line.data()), end_(line.data() + line.size()) {}
@@ -25,6 +29,7 @@ public:
 
 private:
     void skipBlanks();
+    bool atFieldEnd() const;
 
     const char* p_;
     const char* end_;

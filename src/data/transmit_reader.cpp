@@ -18,20 +18,20 @@ bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ) {
 
 } // namespace
 
-CheckResult CheckTransmitTxt(const std::filesystem::path& path, Progress& progress) {
-    return CheckForMarker(path,
+CheckResult CheckTransmitTxt(const ReadSource& source, Progress& progress) {
+    return CheckForMarker(source,
                           {"TRANSMIT.txt : File of Transmitted Ions",
                            "TRIMOUT.txt: File of Transmitted / Backscattered / Sputtered Atoms"},
                           true, progress);
 }
 
-CountResult CountTransmitTxtLines(const std::filesystem::path& path, Progress& progress) {
-    return CountLineReads(path, -11, kCannotOpenText, progress);
+CountResult CountTransmitTxtLines(const ReadSource& source, Progress& progress) {
+    return CountLineReads(source, -11, kCannotOpenText, progress);
 }
 
-ReadResult ReadTransmitTxt(const std::filesystem::path& path, int lineCount, Progress& progress) {
+ReadResult ReadTransmitTxt(const ReadSource& source, int lineCount, Progress& progress) {
     const RecordFileLayout layout{12, 10, true, kCannotOpenText};
-    return ReadRecordLines(path, lineCount, progress, layout, ParseTransmitLine);
+    return ReadRecordLines(source, lineCount, progress, layout, ParseTransmitLine);
 }
 
 } // namespace zelkor

@@ -15,18 +15,18 @@ bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ) {
 
 } // namespace
 
-CheckResult CheckTrimDat(const std::filesystem::path& path, Progress& progress) {
-    return CheckForMarker(path, {"ame   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"}, false,
+CheckResult CheckTrimDat(const ReadSource& source, Progress& progress) {
+    return CheckForMarker(source, {"ame   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"}, false,
                           progress);
 }
 
-CountResult CountTrimDatLines(const std::filesystem::path& path, Progress& progress) {
-    return CountLineReads(path, -5, kCannotOpenText, progress);
+CountResult CountTrimDatLines(const ReadSource& source, Progress& progress) {
+    return CountLineReads(source, -5, kCannotOpenText, progress);
 }
 
-ReadResult ReadTrimDat(const std::filesystem::path& path, int lineCount, Progress& progress) {
+ReadResult ReadTrimDat(const ReadSource& source, int lineCount, Progress& progress) {
     const RecordFileLayout layout{10, 8, true, kCannotOpenText};
-    return ReadRecordLines(path, lineCount, progress, layout, ParseTrimDatLine);
+    return ReadRecordLines(source, lineCount, progress, layout, ParseTrimDatLine);
 }
 
 } // namespace zelkor

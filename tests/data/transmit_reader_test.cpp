@@ -175,13 +175,14 @@ TEST(TransmitReader, LoadOutcomesSetTheSourceKind) {
     ASSERT_EQ(LoadParticleFile(SourceKind::TransmitTxt, good, state, set).outcome, LoadOutcome::Loaded);
     EXPECT_EQ(state.inputPath, good.string());
 
-    // A rejected file keeps the previous set under the new kind.
-    state.sourceKind = SourceKind::TrimDat;
+    // A rejected file keeps the previous set under its own kind and path, so a
+    // WinAGILE set is never taken for TRANSMIT.TXT.
+    state.sourceKind = SourceKind::WinAgile;
     const auto bad = dir.write("bad.txt", "no marker here\n");
     const LoadReport rejected = LoadParticleFile(SourceKind::TransmitTxt, bad, state, set);
     EXPECT_EQ(rejected.outcome, LoadOutcome::Rejected);
-    EXPECT_EQ(state.sourceKind, SourceKind::TransmitTxt);
-    EXPECT_EQ(state.inputPath, bad.string());
+    EXPECT_EQ(state.sourceKind, SourceKind::WinAgile);
+    EXPECT_EQ(state.inputPath, good.string());
     EXPECT_EQ(set.count, 2);
 
     // A file that cannot be opened leaves no kind.
