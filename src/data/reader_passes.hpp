@@ -53,7 +53,8 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     set.lineCount = lineCount;
     // Allocated once; slots are built as records arrive, so the storage is
     // touched once instead of being cleared first.
-    set.records.reserve(static_cast<std::size_t>(lineCount > 1 ? lineCount : 1));
+    const std::size_t slots = static_cast<std::size_t>(lineCount > 1 ? lineCount : 1);
+    set.records.reserve(slots);
 
     LineReader reader;
     if (!reader.open(source)) {
@@ -84,7 +85,7 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         const bool cut = layout.fixedDecimals && !line.hadLineEnd && previousDecimals >= 0 &&
                          LastFieldDecimals(line.text) < previousDecimals;
         // The file may have grown since it was counted: never beyond the storage.
-        if (cut || set.records.size() >= set.records.capacity()) {
+        if (cut || set.records.size() >= slots) {
             skip();
             continue;
         }

@@ -40,6 +40,7 @@ inline char* AppendBlanks(char* out, int count) {
 inline std::optional<Message> WriteFailureMessage(std::optional<FileFailure> failure, std::string_view openFailureText) {
     if (!failure) return std::nullopt;
     if (*failure == FileFailure::Open) return ErrorMessage(std::string(openFailureText));
+    if (*failure == FileFailure::Name) return ErrorMessage(kCannotWriteUnderNameText);
     return ErrorMessage(kCannotCloseText);
 }
 
