@@ -3,7 +3,8 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-qt6-base-dev libgl-dev libqcustomplot-dev libqcustomplot2.1-qt6 fonts-dejavu-core xvfb xauth"
+qt6-base-dev libgl-dev libqcustomplot-dev libqcustomplot2.1-qt6 fonts-dejavu-core xvfb xauth
+clang libclang-rt-dev"
 
 missing=""
 for package in $PACKAGES; do

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Sets up, builds and runs every test: first under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the normal build, whose summary ends the output.
+# UndefinedBehaviorSanitizer, then the normal build, then each fuzz target for
+# a bounded time (ZELKOR_FUZZ_SECONDS, 30 by default; 0 skips fuzzing).
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
@@ -14,3 +15,7 @@ ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+if [ "${ZELKOR_FUZZ_SECONDS:-30}" != 0 ]; then
+    "$root/tools/fuzz.sh" "$root/build-fuzz" "${ZELKOR_FUZZ_SECONDS:-30}"
+fi
