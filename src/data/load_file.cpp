@@ -60,7 +60,12 @@ LoadReport LoadParticleSource(SourceKind kind, const ReadSource& source, AppStat
     state.sourceKind = kind;
     state.inputPath = source.path.string();
 
-    const CheckResult check = reader.check(source, progress);
+    CheckResult check;
+    try {
+        check = reader.check(source, progress);
+    } catch (const std::bad_alloc&) {
+        check = {CheckOutcome::Rejected, ErrorMessage(kOutOfMemoryText)};
+    }
     if (!check.passed()) return CheckFailed(check, previousKind, std::move(previousPath), state);
 
     ResetForLoad(state);
