@@ -65,9 +65,8 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     for (int n = 1; n <= layout.headerLines; ++n) {
         if (!reader.next(line)) break;
         // Kept with a line end even when the file stops right after it, so
-        // that a file written from it never runs two lines together. The kept
-        // line holds at most 999 characters, as the 1000-byte line buffer did.
-        if (n == layout.keptHeaderLine) result.headerLine.assign(line.text.substr(0, 999)).push_back('\n');
+        // that a file written from it never runs two lines together.
+        if (n == layout.keptHeaderLine) result.headerLine.assign(line.text).push_back('\n');
     }
     if (layout.keptHeaderLine > 0 && result.headerLine.empty()) result.headerLine = "\n";
 
