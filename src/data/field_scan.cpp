@@ -19,7 +19,7 @@ bool IsPoint(char c) { return c == '.' || c == ','; }
 
 // The slow but general road: the library's own conversion of the whole field
 // with the comma turned into a point and a leading '+' dropped.
-const char* ConvertSlowly(const char* start, const char* end, double& value) {
+[[gnu::noinline, gnu::cold]] const char* ConvertSlowly(const char* start, const char* end, double& value) {
     const char* p = start;
     const bool plus = p < end && *p == '+';
     if (plus) ++p;
@@ -105,6 +105,7 @@ bool FieldScanner::readReal(double& value) {
         exponent = -static_cast<int>(p - fractionStart);
         digits -= exponent;
     }
+    fractionDigits_ = -exponent;
     if (digits == 0 || digits > 19) {
         // Long mantissas, "inf", "nan" and anything odd: let the library decide.
         const char* last = ConvertSlowly(start, end_, value);
@@ -136,10 +137,12 @@ bool FieldScanner::readReal(double& value) {
     } else {
         const char* last = ConvertSlowly(start, end_, value);
         if (last == nullptr) return false;
-        p = last;
+        p_ = last;
+        return atFieldEnd() && std::isfinite(value);
     }
+    // Exact operands within range: never infinite.
     p_ = p;
-    return atFieldEnd() && std::isfinite(value);
+    return atFieldEnd();
 }
 
 } // namespace zelkor

@@ -19,6 +19,8 @@ public:
     explicit FieldScanner(std::string_view line) : p_(line.data()), end_(line.data() + line.size()) {}
 
     bool readReal(double& value);
+    // Digits after the decimal point (or comma) of the number readReal read last.
+    int fractionDigits() const { return fractionDigits_; }
     bool readInt(int& value);
     // One character, no blank skipped (the type letter of a record).
     bool readChar(char& c);
@@ -33,6 +35,7 @@ private:
 
     const char* p_;
     const char* end_;
+    int fractionDigits_ = 0;
 };
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }

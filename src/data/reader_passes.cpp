@@ -60,20 +60,6 @@ CountResult CountLineReads(const ReadSource& source, int offset, const char* ope
     return result;
 }
 
-int LastFieldDecimals(std::string_view line) {
-    const auto isBlank = [](char c) { return IsBlank(c); };
-    std::size_t end = line.size();
-    while (end > 0 && isBlank(line[end - 1])) --end;
-    std::size_t start = end;
-    while (start > 0 && !isBlank(line[start - 1])) --start;
-    const std::string_view field = line.substr(start, end - start);
-    const std::size_t point = field.find_first_of(".,");
-    if (point == std::string_view::npos) return 0;
-    int decimals = 0;
-    for (std::size_t i = point + 1; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) ++decimals;
-    return decimals;
-}
-
 bool IsFiniteRecord(const ParticleRecord& r) {
     return std::isfinite(r.energy) && std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.z) &&
            std::isfinite(r.cos_x) && std::isfinite(r.cos_y) && std::isfinite(r.cos_z) && std::isfinite(r.momentum);

@@ -28,7 +28,16 @@ CountResult CountLineReads(const ReadSource& source, int offset, const char* ope
                            std::int64_t maxLineCount = std::numeric_limits<int>::max());
 
 // Digits after the decimal point (or comma) of the last blank-separated field.
-int LastFieldDecimals(std::string_view line);
+inline int LastFieldDecimals(std::string_view line) {
+    std::size_t end = line.size();
+    while (end > 0 && IsBlank(line[end - 1])) --end;
+    std::size_t i = end;
+    while (i > 0 && !IsBlank(line[i - 1])) --i;
+    while (i < end && line[i] != '.' && line[i] != ',') ++i;
+    int decimals = 0;
+    for (++i; i < end && line[i] >= '0' && line[i] <= '9'; ++i) ++decimals;
+    return decimals;
+}
 
 // Every number a reader stores is finite: a value that overflowed on the
 // way in (1.0E+300 m in Angstrom) makes its line unreadable.
@@ -43,8 +52,9 @@ struct RecordFileLayout {
     const char* openFailureText = "";
 };
 
-// A record line parser: fills the record and the atomic number (if the
-// format has one) and returns false when the line cannot be read whole.
+// A record line parser: fills the record, the atomic number (if the format
+// has one) and the decimals of the last field (if they are fixed), and returns
+// false when the line cannot be read whole.
 template <class ParseLine>
 ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& progress,
                            const RecordFileLayout& layout, ParseLine parseLine) {
@@ -90,13 +100,14 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         }
         ParticleRecord& record = set.records.emplace_back();
         int atomZ = 0;
-        if (!parseLine(line.text, record, atomZ) || !IsFiniteRecord(record)) {
+        int decimals = 0;
+        if (!parseLine(line.text, record, atomZ, decimals) || !IsFiniteRecord(record)) {
             set.records.pop_back();
             skip();
             continue;
         }
         ++set.count;
-        previousDecimals = LastFieldDecimals(line.text);
+        previousDecimals = decimals;
         if (layout.keptHeaderLine > 0) result.atomZ = atomZ;
         if (set.count % period == 0) progress.advance(1);
         progress.yield();

@@ -7,13 +7,16 @@ namespace {
 
 // Fields: type letter (first character, T, B or S, ignored), ion number
 // (touches the letter from 10000 on), Z, energy, X, Y, Z, three cosines.
-bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ) {
+bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ, int& lastDecimals) {
     FieldScanner fields(line);
     char type = 0;
     int ionNumber = 0;
-    return fields.readChar(type) && fields.readInt(ionNumber) && fields.readInt(atomZ) && fields.readReal(r.energy) &&
-           fields.readReal(r.x) && fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) &&
-           fields.readReal(r.cos_y) && fields.readReal(r.cos_z) && fields.atLineEnd();
+    if (!(fields.readChar(type) && fields.readInt(ionNumber) && fields.readInt(atomZ) && fields.readReal(r.energy) &&
+          fields.readReal(r.x) && fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) &&
+          fields.readReal(r.cos_y) && fields.readReal(r.cos_z) && fields.atLineEnd()))
+        return false;
+    lastDecimals = fields.fractionDigits();
+    return true;
 }
 
 } // namespace

@@ -6,11 +6,14 @@ namespace zelkor {
 namespace {
 
 // Fields: event name (ignored), Z, energy, X, Y, Z, three cosines.
-bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ) {
+bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ, int& lastDecimals) {
     FieldScanner fields(line);
-    return fields.skipToken() && fields.readInt(atomZ) && fields.readReal(r.energy) && fields.readReal(r.x) &&
-           fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) && fields.readReal(r.cos_y) &&
-           fields.readReal(r.cos_z) && fields.atLineEnd();
+    if (!(fields.skipToken() && fields.readInt(atomZ) && fields.readReal(r.energy) && fields.readReal(r.x) &&
+          fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) && fields.readReal(r.cos_y) &&
+          fields.readReal(r.cos_z) && fields.atLineEnd()))
+        return false;
+    lastDecimals = fields.fractionDigits();
+    return true;
 }
 
 } // namespace

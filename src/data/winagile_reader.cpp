@@ -8,7 +8,7 @@ namespace {
 constexpr double kMetreInAngstrom = 1e10;
 
 // Fields: Y (m), dY/dX, Z (m), dZ/dX, dp/p, flag (ignored).
-bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/) {
+bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/, int& /*lastDecimals*/) {
     FieldScanner fields(line);
     int flag = 0;
     double y = 0.0;
