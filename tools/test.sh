@@ -1,6 +1,8 @@
 #!/bin/sh
 # Sets up, builds and runs every test: first under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the normal build, whose summary ends the output.
+# UndefinedBehaviorSanitizer, then each fuzz target for a bounded time
+# (ZELKOR_FUZZ_SECONDS, 30 by default; 0 skips fuzzing), then the normal
+# build, whose test summary ends the output.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
@@ -10,6 +12,10 @@ cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZ
       -DZELKOR_BUILD_BENCHMARKS=OFF
 cmake --build "$root/build-sanitize" -j "$jobs"
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+if [ "${ZELKOR_FUZZ_SECONDS:-30}" != 0 ]; then
+    "$root/tools/fuzz.sh" "$root/build-fuzz" "${ZELKOR_FUZZ_SECONDS:-30}"
+fi
 
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELKOR_WERROR=ON
 cmake --build "$root/build" -j "$jobs"

@@ -48,6 +48,7 @@ inline int BlanksToWidth(int number, int width, int minimum = 0) {
 inline std::optional<Message> WriteFailureMessage(std::optional<FileFailure> failure, std::string_view openFailureText) {
     if (!failure) return std::nullopt;
     if (*failure == FileFailure::Open) return ErrorMessage(std::string(openFailureText));
+    if (*failure == FileFailure::Name) return ErrorMessage(kCannotWriteUnderNameText);
     return ErrorMessage(kCannotCloseText);
 }
 
