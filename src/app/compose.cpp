@@ -4,6 +4,7 @@
 #include "app/main_window.hpp"
 #include "data/ui/install_data_page.hpp"
 #include "io/ui/file_exports.hpp"
+#include "relativity/ui/install_relativity_windows.hpp"
 #include "stats/ui/statistics_pages.hpp"
 
 namespace zelkor {
@@ -14,6 +15,7 @@ void Compose(MainWindow& window) {
     InstallDataPage(services);
     InstallStatisticsPages(services);
     InstallFileExports(services);
+    InstallRelativityWindows(services);
 }
 
 } // namespace zelkor

@@ -47,9 +47,17 @@ char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set
     case CellFormat::Exponent6: return AppendExponent(out, value, 6);
     case CellFormat::Fixed7: return AppendFixed(out, value, 7);
     case CellFormat::Exponent10: return AppendExponent(out, value, 10);
-    case CellFormat::Index: break;
+    default: break;
     }
     return out;
+}
+
+PreviewTable::PreviewTable(const ParticleSet& set, SourceKind kind) : set_(&set), columns_(DataColumnsFor(kind)) {
+    for (const DataColumn& column : columns_) titles_.emplace_back(column.title);
+}
+
+char* PreviewTable::appendCell(char* out, int ion, int column) const {
+    return AppendDataCell(out, columns_[static_cast<std::size_t>(column)], *set_, ion);
 }
 
 } // namespace zelkor

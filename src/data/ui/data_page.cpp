@@ -154,10 +154,16 @@ void DataPage::btnPreviewClick() {
     services_.host.Uklid();
     hideViews();
     services_.busy.start();
-    model_->preview(services_.set, services_.state.sourceKind);
+    showTable(std::make_shared<PreviewTable>(services_.set, services_.state.sourceKind));
+    services_.busy.finish();
+}
+
+void DataPage::showTable(std::shared_ptr<const IonGridTable> table) {
+    services_.host.Uklid();
+    hideViews();
+    model_->show(std::move(table));
     services_.state.lastDataColumn = model_->columnCount() - 1;
     fitColumns();
-    services_.busy.finish();
     grid_->show();
 }
 
@@ -166,13 +172,16 @@ void DataPage::btnPreviewClick() {
 void DataPage::fitColumns() {
     const QFontMetrics cells = grid_->fontMetrics();
     const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
-    const auto columns = DataColumnsFor(services_.state.sourceKind);
-    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+    const IonGridTable* table = model_->table();
+    if (!table) return;
+    for (int column = 0; column < table->columns(); ++column) {
         QString widest;
-        switch (columns[static_cast<std::size_t>(column)].format) {
-        case CellFormat::Index: widest = QString::number(std::max(services_.set.count, 10)); break;
+        switch (table->format(column)) {
+        case CellFormat::Index: widest = QString::number(std::max(table->rows(), 10)); break;
         case CellFormat::Exponent6: widest = "-8.888888E+88"; break;
-        case CellFormat::Fixed7: widest = "-0.8888888"; break;
+        // Angles reach 180 degrees, or 3141 mrad.
+        case CellFormat::Fixed7: widest = "-888.8888888"; break;
+        case CellFormat::Fixed10: widest = "-888.8888888888"; break;
         case CellFormat::Exponent10: widest = "-8.8888888888E+88"; break;
         }
         const QString title = model_->headerData(column, Qt::Horizontal).toString();
