@@ -181,7 +181,7 @@ void DataPage::fitColumns() {
         case CellFormat::Exponent6: widest = "-8.888888E+88"; break;
         // Angles reach 180 degrees, or 3141 mrad.
         case CellFormat::Fixed7: widest = "-888.8888888"; break;
-        case CellFormat::Fixed10: widest = "-888.8888888888"; break;
+        case CellFormat::Fixed10: widest = "-8888.8888888888"; break;
         case CellFormat::Exponent10: widest = "-8.8888888888E+88"; break;
         }
         const QString title = model_->headerData(column, Qt::Horizontal).toString();
