@@ -76,7 +76,7 @@ TEST_F(Relativistic, CalculationUnlocksTheMomentumPage) {
                                      " Mag. regidity [Tm]"}));
     EXPECT_EQ(window.state().lastDataColumn, 10);
     EXPECT_EQ(text("lbeditRanofIntLabelM"), "Range of Interval [keV/c]");
-    QAbstractItemModelTester tester(grid().model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(grid().model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     showTab(MainPage::MomStat);
     click("btnBasAnalysM");
