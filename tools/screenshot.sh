@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs the real windows under a virtual X display, opens an example file,
 # previews it and saves pictures of the main window, the header, the
-# co-ordinate system, the splash, the about box and the X co-ordinate window:
+# co-ordinate system, the Position, Angles and Relativistic Parameters windows
+# with their tables, the element table, the statistics pages, the splash, the
+# about box and the X co-ordinate window:
 #   tools/screenshot.sh [BUILD_DIR] [OUTPUT_DIR]
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -6,6 +6,7 @@
 #include "generator/ui/install_generator.hpp"
 #include "io/ui/file_exports.hpp"
 #include "optics/ui/optics_pages.hpp"
+#include "relativity/ui/install_relativity_windows.hpp"
 #include "stats/ui/statistics_pages.hpp"
 
 namespace zelkor {
@@ -18,6 +19,7 @@ void Compose(MainWindow& window) {
     InstallFileExports(services);
     InstallOpticsPages(services);
     InstallGenerator(services);
+    InstallRelativityWindows(services);
 }
 
 } // namespace zelkor

@@ -14,6 +14,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
+#include <QToolTip>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -144,6 +146,35 @@ void Generator(zelkor::MainWindow& window, const QString& folder) {
     Save(generator.twissWindow(), folder + "twiss.png");
     generator.twissWindow().btnCloseClick();
     generator.hide();
+// A modal window of the data page filled as a person would, then its table.
+void TableWindow(zelkor::MainWindow& window, const char* name, const std::vector<const char*>& clicks,
+                 const char* calculation, const QString& stem) {
+    auto* dialog = window.findChild<QDialog*>(name);
+    dialog->show();
+    for (const char* click : clicks) Click(*dialog, click);
+    Save(*dialog, stem + "-window.png");
+    Click(*dialog, calculation);
+    QTest::qWait(400);
+    Save(window, stem + "-table.png");
+}
+
+void RelativisticWindow(zelkor::MainWindow& window, const QString& folder) {
+    auto* dialog = window.findChild<QDialog*>("TRelPar");
+    auto* elements = window.findChild<QDialog*>("TTable");
+    dialog->show();
+    elements->show();
+    QTest::qWait(300);
+    auto* carbon = elements->findChild<QWidget*>("btnCarbon");
+    QToolTip::showText(carbon->mapToGlobal(carbon->rect().center()), carbon->toolTip(), carbon);
+    QTest::qWait(300);
+    QPixmap screen = elements->screen()->grabWindow(0);
+    screen.save(folder + "element-table.png");
+    Click(*elements, "btnCarbon");
+    for (const char* click : {"btnSelAll", "rbtnKEMeV", "rbtnMomMeV"}) Click(*dialog, click);
+    Save(*dialog, folder + "relativistic-window.png");
+    Click(*dialog, "btnCalc");
+    QTest::qWait(400);
+    Save(window, folder + "relativistic-table.png");
 }
 
 } // namespace
@@ -176,7 +207,13 @@ int main(int argc, char* argv[]) {
     dataPage.btnCoorSysClick();
     Save(window, folder + "coordinate-system.png");
 
+    TableWindow(window, "TPositions", {"btnPosSelAll", "rbtnYum", "rbtnZnm", "rbtnY2Z2mm"}, "btnPosOK",
+                folder + "positions");
+    TableWindow(window, "TAngles", {"btnAngSelAll", "rbtnAngZmrad", "rbtndZdXmrad"}, "btnAngCalc", folder + "angles");
+    RelativisticWindow(window, folder);
+
     StatisticsPage(window, 1, 'E', "TEnAnalys", folder);
+    StatisticsPage(window, 2, 'M', "TMomAnalys", folder);
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
     OpticsPages(window, folder);

@@ -8,7 +8,8 @@ const std::vector<BatchCommand>& BatchCommands() {
         ConvertCommand(),
         StatsCommand(),
         HistogramCommand(),
-        RelativisticCommand(), EmittanceCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(), GenerateCommand(), ElementCommand(),
+        RelativisticCommand(), EmittanceCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(),
+        GenerateCommand(), ElementCommand(), PositionsCommand(), AnglesCommand(),
     };
     return commands;
 }

@@ -3,9 +3,13 @@
 #include "data/source_kind.hpp"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace zelkor {
+
+class IonGridTable;
+struct ElementEntry;
 
 // How the pages and windows that are not part of the main window's frame take
 // part in its commands without the main window knowing them: each registers
@@ -28,9 +32,17 @@ struct WindowHooks {
     std::function<void()> openAnglesWindow;
     // The periodic table of elements (the relativistic window's and the generator's button).
     std::function<void()> openElementTable;
-    // Set by the window that opens the element table, just before it does:
-    // a click on an element hands that element's atomic number (1..92) here.
-    std::function<void(int atomicNumber)> elementPicked;
+    // A pick in the element table: every window that can open the table fills
+    // its own fields here when it is the one on screen.
+    std::vector<std::function<void(const ElementEntry&)>> elementPicked;
+
+    // The data page: its views out of sight while a per-ion table is being
+    // made, then a table in its grid (lastDataColumn follows).
+    std::function<void()> hideDataViews;
+    std::function<void(std::shared_ptr<const IonGridTable>)> showDataTable;
+    // A relativistic calculation starts: the energy and momentum pages hide
+    // their histograms and empty their interval-width edits.
+    std::vector<std::function<void()>> relativisticStarted;
 };
 
 } // namespace zelkor

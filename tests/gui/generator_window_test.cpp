@@ -1,6 +1,7 @@
 // File > Generate > TRIM.DAT: the generator window's checks and dialogs, the
 // Distributions and Twiss windows beside it, and that a generation from the
 // window writes the batch tool's bytes with the run's one random source.
+#include "relativity/element_entry.hpp"
 #include "generator/ui/distributions_window.hpp"
 #include "generator/ui/generator_edits.hpp"
 #include "generator/ui/generator_window.hpp"
@@ -253,7 +254,10 @@ TEST_F(GeneratorTest, GenerationStoppedByTheCoreKeepsItsCompleteIons) {
 TEST_F(GeneratorTest, ElementTablePickFillsAtomicNumberAndAmu) {
     withGenerator([this](GeneratorWindow& g) { click(g, "btnPerTab"); });  // no table: nothing happens
     WindowHooks& hooks = window.hooks();
-    hooks.openElementTable = [&hooks] { hooks.elementPicked(2); };  // the user picks He
+    const auto pick = [&hooks](int z) {
+        for (const auto& fill : hooks.elementPicked) fill(kElements[static_cast<std::size_t>(z - 1)]);
+    };
+    hooks.openElementTable = [&pick] { pick(2); };  // the user picks He
     withGenerator([this](GeneratorWindow& g) {
         edit("lbeditNbOfPart").setText("10000");
         click(g, "btnPerTab");
@@ -261,7 +265,7 @@ TEST_F(GeneratorTest, ElementTablePickFillsAtomicNumberAndAmu) {
         EXPECT_EQ(edit("lbeditAMU").text(), "4.00150608");
         EXPECT_EQ(edit("lbeditNbOfPart").text(), "10000");
     });
-    hooks.elementPicked(30);  // a pick while the generator is closed is another window's
+    pick(30);  // a pick while the generator is closed is another window's
     EXPECT_EQ(edit("lbeditAtNo").text(), "2");
     EXPECT_TRUE(dialogs.messages.empty());
 }

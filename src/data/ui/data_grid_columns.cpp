@@ -60,10 +60,12 @@ std::string WidestDataCell(const DataColumn& column, const ParticleSet& set) {
     switch (column.format) {
     case CellFormat::Exponent6: return sign + "8.888888" + exponent;
     case CellFormat::Exponent10: return sign + "8.8888888888" + exponent;
-    case CellFormat::Fixed7: {
+    case CellFormat::Fixed7:
+    case CellFormat::Fixed10: {
         char whole[400];
         std::snprintf(whole, sizeof whole, "%.0f", std::floor(largest));
-        return sign + std::string(std::string(whole).size(), '8') + ".8888888";
+        const std::size_t decimals = column.format == CellFormat::Fixed7 ? 7 : 10;
+        return sign + std::string(std::string(whole).size(), '8') + "." + std::string(decimals, '8');
     }
     case CellFormat::Index: break;
     }
@@ -77,9 +79,17 @@ char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set
     case CellFormat::Exponent6: return AppendExponent(out, value, 6);
     case CellFormat::Fixed7: return AppendFixed(out, value, 7);
     case CellFormat::Exponent10: return AppendExponent(out, value, 10);
-    case CellFormat::Index: break;
+    default: break;
     }
     return out;
+}
+
+PreviewTable::PreviewTable(const ParticleSet& set, SourceKind kind) : set_(&set), columns_(DataColumnsFor(kind)) {
+    for (const DataColumn& column : columns_) titles_.emplace_back(column.title);
+}
+
+char* PreviewTable::appendCell(char* out, int ion, int column) const {
+    return AppendDataCell(out, columns_[static_cast<std::size_t>(column)], *set_, ion);
 }
 
 } // namespace zelkor

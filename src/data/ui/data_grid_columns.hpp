@@ -2,18 +2,13 @@
 
 #include "data/particle_set.hpp"
 #include "data/source_kind.hpp"
+#include "tables/ion_grid_table.hpp"
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zelkor {
-
-enum class CellFormat {
-    Index,       // "%d" of the ion index
-    Exponent6,   // "%lE"
-    Fixed7,      // "%.7lf"
-    Exponent10,  // "%.10lE"
-};
 
 // One column of the data-processing grid: its title and how a record's cell is made.
 struct DataColumn {
@@ -34,5 +29,25 @@ std::string WidestDataCell(const DataColumn& column, const ParticleSet& set);
 
 // Writes the cell of ion index (1..count) at out; at most kMaxNumberChars characters.
 char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set, int index);
+
+// Preview: the file's values of every ion in the columns of the kind.
+class PreviewTable : public IonGridTable {
+public:
+    PreviewTable(const ParticleSet& set, SourceKind kind);
+
+    int rows() const override { return set_->count; }
+    int columns() const override { return static_cast<int>(columns_.size()); }
+    const std::string& title(int column) const override { return titles_[static_cast<std::size_t>(column)]; }
+    CellFormat format(int column) const override { return columns_[static_cast<std::size_t>(column)].format; }
+    char* appendCell(char* out, int ion, int column) const override;
+    std::string widestCell(int column) const override {
+        return WidestDataCell(columns_[static_cast<std::size_t>(column)], *set_);
+    }
+
+private:
+    const ParticleSet* set_;
+    std::span<const DataColumn> columns_;
+    std::vector<std::string> titles_;
+};
 
 } // namespace zelkor

@@ -1,32 +1,29 @@
 #include "data/ui/data_grid_model.hpp"
 
+#include "data/ui/data_grid_columns.hpp"
 #include "io/printf_format.hpp"
+
+#include <utility>
 
 namespace zelkor {
 
 DataGridModel::DataGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void DataGridModel::preview(const ParticleSet& set, SourceKind kind) {
+void DataGridModel::show(std::shared_ptr<const IonGridTable> table) {
     beginResetModel();
-    set_ = &set;
-    columns_ = DataColumnsFor(kind);
-    rows_ = set.count;
+    table_ = std::move(table);
+    rows_ = table_ ? table_->rows() : 0;
+    columns_ = table_ ? table_->columns() : 0;
     endResetModel();
 }
 
-void DataGridModel::clear() {
-    beginResetModel();
-    set_ = nullptr;
-    columns_ = {};
-    rows_ = 0;
-    endResetModel();
-}
+void DataGridModel::preview(const ParticleSet& set, SourceKind kind) { show(std::make_shared<PreviewTable>(set, kind)); }
+
+void DataGridModel::clear() { show(nullptr); }
 
 int DataGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
-int DataGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
-}
+int DataGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 QVariant DataGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
@@ -35,8 +32,9 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    if (section < 0 || section >= columnCount()) return {};
-    return QString::fromLatin1(columns_[static_cast<std::size_t>(section)].title);
+    if (section < 0 || section >= columns_) return {};
+    // Titles are UTF-8 ("µm").
+    return QString::fromStdString(table_->title(section));
 }
 
 Qt::ItemFlags DataGridModel::flags(const QModelIndex& index) const {
@@ -46,13 +44,13 @@ Qt::ItemFlags DataGridModel::flags(const QModelIndex& index) const {
 
 void DataGridModel::appendCell(std::string& out, int row, int column) const {
     char buffer[kMaxNumberChars];
-    const char* end = AppendDataCell(buffer, columns_[static_cast<std::size_t>(column)], *set_, row);
+    const char* end = table_->appendCell(buffer, row, column);
     out.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 QString DataGridModel::cellText(int row, int column) const {
     char buffer[kMaxNumberChars];
-    const char* end = AppendDataCell(buffer, columns_[static_cast<std::size_t>(column)], *set_, row);
+    const char* end = table_->appendCell(buffer, row, column);
     return QString::fromLatin1(buffer, end - buffer);
 }
 

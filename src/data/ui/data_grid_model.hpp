@@ -1,26 +1,34 @@
 #pragma once
 
 #include "widgets/cell_text_source.hpp"
-#include "data/ui/data_grid_columns.hpp"
+#include "data/particle_set.hpp"
+#include "data/source_kind.hpp"
+#include "tables/ion_grid_table.hpp"
 
 #include <QAbstractTableModel>
 
+#include <memory>
+
 namespace zelkor {
 
-// strgDataProc's content: the ions of the previewed set, one row per ion, each
-// cell formatted when the view (or Copy) asks for it. The model holds the
-// column descriptions and a view of the set, never the texts. Grid row i
-// (1..count) is model row i - 1; the grid's title row is the header.
+// strgDataProc's content: one of the per-ion tables (Preview, positions,
+// angles, relativistic parameters), one row per ion, each cell formatted when
+// the view (or Copy) asks for it. The model holds the table's description,
+// never the texts. Grid row i (1..count) is model row i - 1; the grid's title
+// row is the header.
 class DataGridModel : public QAbstractTableModel, public CellTextSource {
     Q_OBJECT
 public:
     explicit DataGridModel(QObject* parent = nullptr);
 
+    // The table replaces what the grid showed. The set it reads must outlive
+    // it or be followed by clear().
+    void show(std::shared_ptr<const IonGridTable> table);
     // Preview: shows records 1..count of the set in the columns of the kind.
-    // The set must outlive the preview or be followed by clear().
     void preview(const ParticleSet& set, SourceKind kind);
-    // Forgets the set (before it is replaced).
+    // Forgets the table (before the set is replaced).
     void clear();
+    const IonGridTable* table() const { return table_.get(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,9 +41,9 @@ public:
     QString cellText(int row, int column) const;
 
 private:
-    const ParticleSet* set_ = nullptr;
-    std::span<const DataColumn> columns_;
+    std::shared_ptr<const IonGridTable> table_;
     int rows_ = 0;
+    int columns_ = 0;
 };
 
 } // namespace zelkor

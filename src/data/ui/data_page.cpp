@@ -154,10 +154,16 @@ void DataPage::btnPreviewClick() {
     services_.host.Uklid();
     hideViews();
     services_.busy.start();
-    model_->preview(services_.set, services_.state.sourceKind);
+    showTable(std::make_shared<PreviewTable>(services_.set, services_.state.sourceKind));
+    services_.busy.finish();
+}
+
+void DataPage::showTable(std::shared_ptr<const IonGridTable> table) {
+    services_.host.Uklid();
+    hideViews();
+    model_->show(std::move(table));
     services_.state.lastDataColumn = model_->columnCount() - 1;
     fitColumns();
-    services_.busy.finish();
     grid_->show();
 }
 
@@ -166,9 +172,10 @@ void DataPage::btnPreviewClick() {
 void DataPage::fitColumns() {
     const QFontMetrics cells = grid_->fontMetrics();
     const QFontMetrics titles = grid_->horizontalHeader()->fontMetrics();
-    const auto columns = DataColumnsFor(services_.state.sourceKind);
-    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
-        const QString widest = QString::fromStdString(WidestDataCell(columns[static_cast<std::size_t>(column)], services_.set));
+    const IonGridTable* table = model_->table();
+    if (!table) return;
+    for (int column = 0; column < table->columns(); ++column) {
+        const QString widest = QString::fromStdString(table->widestCell(column));
         const QString title = model_->headerData(column, Qt::Horizontal).toString();
         grid_->setColumnWidth(column, std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 8));
     }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,6 +17,7 @@ struct AppState;
 struct ParticleSet;
 class BusyPanel;
 class DataGridModel;
+class IonGridTable;
 class TableViewGrid;
 class UserDialogs;
 
@@ -34,6 +36,8 @@ public:
 
     // Grid, header text and picture hidden (the reset before a load).
     void hideViews();
+    // A per-ion table replaces the grid's content and is shown.
+    void showTable(std::shared_ptr<const IonGridTable> table);
     // The grid forgets the set, which is about to be replaced.
     void forgetSet();
     // "Number of Particles": the count, or empty while a load runs.

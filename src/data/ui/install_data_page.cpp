@@ -2,6 +2,7 @@
 
 #include "data/particle_set.hpp"
 #include "data/ui/data_page.hpp"
+#include "data/ui/unit_rows_window.hpp"
 #include "widgets/edit_commands.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/table_view_grid.hpp"
@@ -29,6 +30,19 @@ void InstallDataPage(const WindowServices& services) {
         page->clearParticleCount();
     });
     hooks.loaded.push_back([page, &set = services.set](SourceKind) { page->showParticleCount(set.count); });
+    hooks.hideDataViews = [page] { page->hideViews(); };
+    hooks.showDataTable = [page](std::shared_ptr<const IonGridTable> table) { page->showTable(std::move(table)); };
+
+    QWidget& top = services.host.topWindow();
+    auto* positions = new UnitRowsWindow(services, *page, PositionsWindowDescription(), &top);
+    auto* angles = new UnitRowsWindow(services, *page, AnglesWindowDescription(), &top);
+    hooks.openPositionsWindow = [positions] { positions->exec(); };
+    hooks.openAnglesWindow = [angles] { angles->exec(); };
+    hooks.angleChoices.push_back([angles](bool enabled) { angles->switchAngleRows(enabled); });
+    hooks.reset.push_back([positions, angles] {
+        positions->reject();
+        angles->reject();
+    });
 }
 
 } // namespace zelkor

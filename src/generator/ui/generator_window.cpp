@@ -55,6 +55,7 @@ GeneratorWindow::GeneratorWindow(const WindowServices& services, QWidget* parent
     setModal(true);
     buildLayout();
     connect(distributions_, &DistributionsWindow::distributionChosen, this, &GeneratorWindow::distributionChosen);
+    services.host.hooks().elementPicked.push_back([this](const ElementEntry& entry) { elementPicked(entry.Z); });
 }
 
 QLineEdit& GeneratorWindow::edit(const char* name) const {
@@ -100,9 +101,7 @@ void GeneratorWindow::btnShTwisParClick() {
 
 void GeneratorWindow::btnPerTabClick() {
     WindowHooks& hooks = services_.host.hooks();
-    if (!hooks.openElementTable) return;
-    hooks.elementPicked = [this](int atomicNumber) { elementPicked(atomicNumber); };
-    hooks.openElementTable();
+    if (hooks.openElementTable) hooks.openElementTable();
 }
 
 void GeneratorWindow::btnDistributionsClick() { distributions_->exec(); }

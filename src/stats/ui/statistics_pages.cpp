@@ -9,6 +9,7 @@
 #include "widgets/window_hooks.hpp"
 #include "widgets/window_services.hpp"
 
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <array>
@@ -50,6 +51,14 @@ StatisticsPages InstallStatisticsPages(const WindowServices& services) {
         // Every load may bring other units (a point file's are metres and radians).
         host.hooks().loaded.push_back([page](SourceKind) { page->refreshRangeLabel(); });
         host.hooks().unitsChanged.push_back([page] { page->refreshRangeLabel(); });
+        // The relativistic calculation replaces the energies and momenta these pages show.
+        if (place.page == StatPage::Energy || place.page == StatPage::Momentum)
+            host.hooks().relativisticStarted.push_back(
+                [page, width = page->findChild<QLineEdit*>(place.page == StatPage::Energy ? "lbeditRanofIntE"
+                                                                                          : "lbeditRanofIntM")] {
+                    page->hideHistogram();
+                    if (width) width->clear();
+                });
         pages[static_cast<std::size_t>(place.page)] = page;
     }
     StatPageWidget* angle = pages[static_cast<std::size_t>(StatPage::Angle)];
