@@ -4,6 +4,7 @@
 #include "data/ui/data_grid_columns.hpp"
 #include "data/ui/data_grid_model.hpp"
 #include "data/ui/header_lines.hpp"
+#include "widgets/ion_grid_view.hpp"
 #include "widgets/pictures.hpp"
 #include "widgets/table_view_grid.hpp"
 #include "widgets/user_dialogs.hpp"
@@ -55,18 +56,7 @@ DataPage::DataPage(const WindowServices& services, QWidget* parent)
     gridFont.setPointSizeF(gridFont.pointSizeF() * 0.85);
     grid_->setFont(gridFont);
     grid_->setModel(model_);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setWordWrap(false);
-    grid_->setCornerButtonEnabled(false);
-    // No fixed column, and every row of one height, so a million rows cost nothing to lay out.
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->hide();
+    SetUpIonGridView(*grid_);
     editableGrid_ = new TableViewGrid(*grid_, *model_, copy_target::kDataProc, true);
 
     header_->setObjectName("memHeader");

@@ -7,6 +7,7 @@
 #include "optics/ui/transform_model.hpp"
 #include "state/app_state.hpp"
 #include "state/copy_target.hpp"
+#include "widgets/ion_grid_view.hpp"
 #include "widgets/busy_panel.hpp"
 #include "widgets/file_dialog_setups.hpp"
 #include "widgets/page_host.hpp"
@@ -57,18 +58,7 @@ TransformPage::TransformPage(const WindowServices& services, QWidget* parent)
     while (QFontMetrics(font).horizontalAdvance(kWidestCell) + 12 > kColumnWidth && font.pointSizeF() > 6.5)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     grid_->setFont(font);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setWordWrap(false);
-    grid_->setCornerButtonEnabled(false);
-    // No fixed column, and rows of one height, so a million rows cost nothing to lay out.
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid_->horizontalHeader()->setHighlightSections(false);
-    grid_->hide();
+    SetUpIonGridView(*grid_);
     editableGrid_ = new TableViewGrid(*grid_, *model_, copy_target::kTransform, true);
     buildLayout();
     resetForLoad();
