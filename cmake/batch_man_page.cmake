@@ -36,7 +36,7 @@ zelkor\\-batch \\- ${summary}
 ${synopsis}.fi
 .SH DESCRIPTION
 .B zelkor\\-batch
-runs one command of the ZELKOR desktop program on a file, without a display,
+runs one command of the ZELKOR desktop program, on a file or on the values given, without a display,
 and prints its result as text.
 The kind of FILE follows its extension (.txt TRANSMIT.TXT, .dat TRIM.DAT,
 .pnt WinAGILE point file) unless \\-\\-kind names it.
