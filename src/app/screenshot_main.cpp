@@ -110,7 +110,16 @@ int main(int argc, char* argv[]) {
     StatisticsPage(window, 1, 'E', "TEnAnalys", folder);
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
-    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
+    // The window grown: the grids and charts take the room, the controls keep their places.
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    window.move(0, 0);
+    window.resize(1000, 720);
+    pages->setCurrentIndex(1);
+    Save(window, folder + "grown-energy.png");
+    pages->setCurrentIndex(0);
+    dataPage.btnPreviewClick();
+    Save(window, folder + "grown-preview.png");
+    window.centreOnScreen();
 
     window.HelpAboutItemClick();
     Save(window.aboutBox(), folder + "about.png");
