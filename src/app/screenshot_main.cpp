@@ -100,6 +100,8 @@ int main(int argc, char* argv[]) {
     window.show();
     window.FileOpen();
     Save(window, folder + "data-available.png");
+    // The "Data available" panel goes after its 2 s, as a person sees it.
+    QTest::qWait(2100);
     dataPage.btnPreviewClick();
     Save(window, folder + "preview.png");
     dataPage.btnHeaderClick();
