@@ -11,6 +11,7 @@ trap 'rm -rf "$shots"' EXIT
 QT_SCALE_FACTOR=1 "$root/tools/screenshot.sh" "$build" "$shots" 2>/dev/null
 
 images="$root/docs/images"
+rm -rf "$images"
 mkdir -p "$images"
 # screenshot name -> guide name
 while read -r shot name; do
@@ -23,11 +24,9 @@ while read -r shot name; do
 done <<'LIST'
 preview main-window
 header header
-coordinate-system coordinate-system
 statE-analysis energy-analysis
 statE-table energy-table
 statE-graph-linear energy-graph
-statE-graph-log energy-graph-log
 statP-graph-linear position-graph
 grown-energy grown-window
 x-coordinate x-coordinate
