@@ -1,16 +1,22 @@
 #!/bin/sh
 # Sets up, builds and runs every test: first under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the normal build, whose summary ends the output.
+# UndefinedBehaviorSanitizer, then each fuzz target for a bounded time
+# (ZELKOR_FUZZ_SECONDS, 30 by default; 0 skips fuzzing), then the normal
+# build, whose test summary ends the output.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
-cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELKOR_SANITIZE=ON \
+cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELKOR_SANITIZE=ON -DZELKOR_WERROR=ON \
       -DZELKOR_BUILD_BENCHMARKS=OFF
 cmake --build "$root/build-sanitize" -j "$jobs"
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
 
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ "${ZELKOR_FUZZ_SECONDS:-30}" != 0 ]; then
+    "$root/tools/fuzz.sh" "$root/build-fuzz" "${ZELKOR_FUZZ_SECONDS:-30}"
+fi
+
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELKOR_WERROR=ON
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"

@@ -3,7 +3,9 @@
 
 #include "app/main_window.hpp"
 #include "data/ui/install_data_page.hpp"
+#include "generator/ui/install_generator.hpp"
 #include "io/ui/file_exports.hpp"
+#include "optics/ui/optics_pages.hpp"
 #include "stats/ui/statistics_pages.hpp"
 
 namespace zelkor {
@@ -14,6 +16,8 @@ void Compose(MainWindow& window) {
     InstallDataPage(services);
     InstallStatisticsPages(services);
     InstallFileExports(services);
+    InstallOpticsPages(services);
+    InstallGenerator(services);
 }
 
 } // namespace zelkor

@@ -7,8 +7,13 @@
 #include "app/splash.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "io/ui/x_coordinate_window.hpp"
+#include "optics/ui/emittance_chart.hpp"
+#include "generator/ui/distributions_window.hpp"
+#include "generator/ui/generator_window.hpp"
+#include "generator/ui/twiss_parameters_window.hpp"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -77,6 +82,70 @@ void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char
     Save(window, prefix + "graph-1001.png");
 }
 
+// The emittance page in its four modes (one zoomed and kept as a PNG through
+// the chart's own save) and the transform page with a drift of 1 m.
+void OpticsPages(zelkor::MainWindow& window, const QString& folder) {
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(static_cast<int>(zelkor::MainPage::Emitt));
+    Save(window, folder + "emitt-empty.png");
+    for (const char* mode : {"rbtnHoriz", "rbtnVert", "rbtnReal"}) {
+        Click(window, mode);
+        Click(window, "btnEmitDisp");
+        Save(window, folder + "emitt-" + mode + ".png");
+    }
+    Click(window, "rbtnHoriz");
+    Click(window, "chkRmsEllipse");
+    Click(window, "btnEmitDisp");
+    Save(window, folder + "emitt-ellipse.png");
+    if (auto* chart = window.findChild<zelkor::EmittanceChart*>("graphI")) {
+        chart->xAxis->scaleRange(0.3);
+        chart->yAxis->scaleRange(0.3);
+        chart->replot();
+        Save(window, folder + "emitt-zoomed.png");
+        chart->savePicture((folder + "graphI-saved.png").toStdString(), false);
+    }
+    Click(window, "chkRmsEllipse");
+    Click(window, "rbtnSigMatrix");
+    Click(window, "btnEmitDisp");
+    Save(window, folder + "emitt-sigma.png");
+
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(static_cast<int>(zelkor::MainPage::Trans));
+    Click(window, "btnTransMatrix");
+    Type(window, "editHH12", "1");
+    Type(window, "editVV12", "1");
+    Save(window, folder + "trans-matrix.png");
+    Click(window, "btnCalcTrans");
+    Save(window, folder + "trans-grid.png");
+// The generator filled as for a 2 MeV He beam of 10,000 ions with Gaussian
+// positions and uniform slopes, its Distributions and its Twiss windows.
+void Generator(zelkor::MainWindow& window, const QString& folder) {
+    auto& generator = *window.findChild<zelkor::GeneratorWindow*>();
+    generator.prepare();
+    generator.show();
+    Save(generator, folder + "generator-empty.png");
+    generator.findChild<QComboBox*>("cmboxDesOfEx")
+        ->setEditText("2 He  ions into Si 10 um,  Various Energies, Positions and Angles");
+    const char* const texts[][2] = {
+        {"lbeditNbOfPart", "10000"}, {"lbeditAtNo", "2"},       {"lbeditAMU", "4.00150608"}, {"lbeditAngOfInc", "0"},
+        {"lbeditE", "2000"},         {"lbeditdeltaE", "0.5"},   {"lbeditEmult", "2"},        {"lbeditYtotal", "1"},
+        {"lbeditZtotal", "1"},       {"lbeditYRMS", "0.5"},     {"lbeditZRMS", "0.5"},       {"lbeditdYdXtotal", "2"},
+        {"lbeditdZdXtotal", "2"},    {"lbeditEpsY", "1.5"},     {"lbeditEpsZ", "1.5"},       {"lbeditD_Y", "0"},
+        {"lbeditD_Z", "0"},          {"lbeditdDdX_Y", "0"},     {"lbeditdDdX_Z", "0"}};
+    for (const auto& text : texts) Type(generator, text[0], text[1]);
+    generator.findChild<QComboBox*>("cmboxSignAY")->setCurrentIndex(0);
+    generator.findChild<QComboBox*>("cmboxSignAZ")->setCurrentIndex(1);
+    zelkor::DistributionsWindow& distributions = generator.distributionsWindow();
+    Click(distributions, "rdbtnAngYU");
+    Click(distributions, "rdbtnAngZU");
+    distributions.show();
+    Save(distributions, folder + "distributions.png");
+    distributions.hide();
+    Save(generator, folder + "generator-filled.png");
+    Click(generator, "btnShTwisPar");
+    Save(generator.twissWindow(), folder + "twiss.png");
+    generator.twissWindow().btnCloseClick();
+    generator.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -112,6 +181,7 @@ int main(int argc, char* argv[]) {
     StatisticsPage(window, 1, 'E', "TEnAnalys", folder);
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
+    OpticsPages(window, folder);
     // The window grown: the grids and charts take the room, the controls keep their places.
     auto* pages = window.findChild<QTabWidget*>("PageControl1");
     window.move(0, 0);
@@ -131,5 +201,8 @@ int main(int argc, char* argv[]) {
     x.prepare();
     x.show();
     Save(x, folder + "x-coordinate.png");
+    x.hide();
+
+    Generator(window, folder);
     return 0;
 }

@@ -20,7 +20,7 @@ BatchCommand InfoCommand();
 BatchCommand ConvertCommand();
 BatchCommand StatsCommand();
 BatchCommand HistogramCommand();
-BatchCommand RelativisticCommand(); BatchCommand SigmaMatrixCommand(); BatchCommand TransformCommand(); BatchCommand TwissCommand(); BatchCommand GenerateCommand(); BatchCommand ElementCommand();
+BatchCommand RelativisticCommand(); BatchCommand EmittanceCommand(); BatchCommand SigmaMatrixCommand(); BatchCommand TransformCommand(); BatchCommand TwissCommand(); BatchCommand GenerateCommand(); BatchCommand ElementCommand();
 
 // Every command, in the order --help lists them.
 const std::vector<BatchCommand>& BatchCommands();

@@ -8,7 +8,7 @@ const std::vector<BatchCommand>& BatchCommands() {
         ConvertCommand(),
         StatsCommand(),
         HistogramCommand(),
-        RelativisticCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(), GenerateCommand(), ElementCommand(),
+        RelativisticCommand(), EmittanceCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(), GenerateCommand(), ElementCommand(),
     };
     return commands;
 }

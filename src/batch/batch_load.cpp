@@ -38,7 +38,10 @@ std::optional<LoadedData> LoadForBatch(const BatchArgs& args, const BatchIo& io,
     // empty set behind an error message: nothing a script should carry on with.
     const bool failed = std::any_of(report.messages.begin(), report.messages.end(),
                                     [](const Message& m) { return m.icon == MessageIcon::Error; });
-    if (report.outcome != LoadOutcome::Loaded || failed) {
+    // Lines were there but none could be read (a file of another kind, say):
+    // an empty set is no success.
+    const bool nothingRead = data.set.count == 0 && report.skippedLines > 0;
+    if (report.outcome != LoadOutcome::Loaded || failed || nothingRead) {
         exitCode = kExitStopped;
         return std::nullopt;
     }

@@ -23,6 +23,13 @@ int RunConvert(const BatchArgs& args, const BatchIo& io, const std::string& usag
     if (!target) return UsageError(io, "--to must be transmit, trim or pnt", usage);
     if (args.has("set-x") && *target != SourceKind::TrimDat)
         return UsageError(io, "--set-x belongs to --to trim", usage);
+    if (args.has("set-x") && !args.positionals.empty()) {
+        // Only the conversion of a TRANSMIT.TXT file places the ions at one depth.
+        std::string error;
+        const auto source = KindFromArgs(args, args.positionals.front(), error);
+        if (source && *source != SourceKind::TransmitTxt)
+            return UsageError(io, "--set-x applies only to a TRANSMIT.TXT file", usage);
+    }
 
     int exitCode = kExitOk;
     auto data = LoadForBatch(args, io, usage, exitCode);

@@ -3,6 +3,7 @@
 #include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
 #include "relativity/relativistic_table.hpp"
+#include "stats/unit_scale.hpp"
 
 #include <ostream>
 #include <sstream>
@@ -32,9 +33,8 @@ bool ReadColumns(const std::string& list, RelativisticSelection& s) {
 // eV .. GeV, for momentum also eV/c .. GeV/c; nullopt for anything else.
 std::optional<int> UnitCode(std::string text, bool momentum) {
     if (momentum && text.size() > 2 && text.compare(text.size() - 2, 2, "/c") == 0) text.resize(text.size() - 2);
-    const char* const units[] = {"eV", "keV", "MeV", "GeV"};
-    for (int code = 0; code < 4; ++code)
-        if (text == units[code]) return code;
+    for (std::size_t code = 0; code < kEnergyUnitSymbols.size(); ++code)
+        if (text == kEnergyUnitSymbols[code]) return static_cast<int>(code);
     return std::nullopt;
 }
 

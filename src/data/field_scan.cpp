@@ -1,8 +1,10 @@
 #include "data/field_scan.hpp"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace zelkor {
 namespace {
@@ -15,19 +17,22 @@ constexpr std::uint64_t kExactMantissaLimit = std::uint64_t{1} << 53;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsPoint(char c) { return c == '.' || c == ','; }
 
-// The slow but general road: the library's own conversion of the same text
+// The slow but general road: the library's own conversion of the whole field
 // with the comma turned into a point and a leading '+' dropped.
-const char* ConvertSlowly(const char* start, const char* end, double& value) {
-    char text[128];
-    std::size_t length = 0;
+[[gnu::noinline, gnu::cold]] const char* ConvertSlowly(const char* start, const char* end, double& value) {
     const char* p = start;
     const bool plus = p < end && *p == '+';
     if (plus) ++p;
-    while (p < end && !IsBlank(*p) && length < sizeof text) text[length++] = (*p == ',') ? '.' : *p, ++p;
-    if (plus && length > 0 && (text[0] == '-' || text[0] == '+')) return nullptr;
-    const auto [last, error] = std::from_chars(text, text + length, value);
-    if (error != std::errc() || last == text) return nullptr;
-    return (plus ? start + 1 : start) + (last - text);
+    const char* fieldStart = p;
+    while (p < end && !IsBlank(*p)) ++p;
+    // Never cut: a field longer than any number is converted whole (and fails).
+    std::string text(fieldStart, p);
+    for (char& c : text)
+        if (c == ',') c = '.';
+    if (plus && !text.empty() && (text[0] == '-' || text[0] == '+')) return nullptr;
+    const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || last == text.data()) return nullptr;
+    return fieldStart + (last - text.data());
 }
 
 } // namespace
@@ -41,6 +46,8 @@ bool IsBlankLine(std::string_view line) {
 void FieldScanner::skipBlanks() {
     while (p_ < end_ && IsBlank(*p_)) ++p_;
 }
+
+bool FieldScanner::atFieldEnd() const { return p_ == end_ || IsBlank(*p_); }
 
 bool FieldScanner::atLineEnd() {
     skipBlanks();
@@ -71,7 +78,7 @@ bool FieldScanner::readInt(int& value) {
         magnitude = magnitude * 10 + (*p++ - '0');
         if (magnitude > std::int64_t{std::numeric_limits<int>::max()} + 1) return false;
     }
-    if (p == digits) return false;
+    if (p == digits || (p < end_ && !IsBlank(*p))) return false;
     const std::int64_t signedValue = negative ? -magnitude : magnitude;
     if (signedValue > std::numeric_limits<int>::max()) return false;
     value = static_cast<int>(signedValue);
@@ -98,12 +105,13 @@ bool FieldScanner::readReal(double& value) {
         exponent = -static_cast<int>(p - fractionStart);
         digits -= exponent;
     }
+    fractionDigits_ = -exponent;
     if (digits == 0 || digits > 19) {
         // Long mantissas, "inf", "nan" and anything odd: let the library decide.
         const char* last = ConvertSlowly(start, end_, value);
         if (last == nullptr) return false;
         p_ = last;
-        return true;
+        return atFieldEnd() && std::isfinite(value);
     }
     if (p < end_ && (*p == 'e' || *p == 'E')) {
         const char* q = p + 1;
@@ -129,10 +137,12 @@ bool FieldScanner::readReal(double& value) {
     } else {
         const char* last = ConvertSlowly(start, end_, value);
         if (last == nullptr) return false;
-        p = last;
+        p_ = last;
+        return atFieldEnd() && std::isfinite(value);
     }
+    // Exact operands within range: never infinite.
     p_ = p;
-    return true;
+    return atFieldEnd();
 }
 
 } // namespace zelkor

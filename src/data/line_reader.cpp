@@ -9,14 +9,22 @@
 namespace zelkor {
 namespace {
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+static_assert(kBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
 }
 
 LineReader::~LineReader() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool LineReader::open(const std::filesystem::path& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+bool LineReader::open(const ReadSource& source) {
+    if (source.inMemory()) {
+        data_ = source.bytes->data();
+        end_ = source.bytes->size();
+        atEof_ = true;
+        isOpen_ = true;
+        return true;
+    }
+    fd_ = ::open(source.path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) return false;
     // A folder opens but cannot be read as a file.
     struct stat info {};
@@ -26,11 +34,15 @@ bool LineReader::open(const std::filesystem::path& path) {
         return false;
     }
     buffer_.resize(kBlockSize);
+    data_ = buffer_.data();
+    isOpen_ = true;
     return true;
 }
 
 bool LineReader::close() {
-    if (fd_ < 0) return false;
+    if (!isOpen_) return false;
+    isOpen_ = false;
+    if (fd_ < 0) return true;
     const int result = ::close(fd_);
     fd_ = -1;
     return result == 0;
@@ -43,7 +55,6 @@ bool LineReader::refill() {
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
         if (got > 0) {
@@ -61,29 +72,39 @@ bool LineReader::refill() {
     }
 }
 
-bool LineReader::next(std::string_view& line, bool& hadLineEnd) {
+bool LineReader::next(TextLine& line) {
     std::size_t searchFrom = begin_;
+    std::uint64_t dropped = 0;  // characters of an overlong line already let go
+    bool found = false;
+    std::size_t stop = end_;
     for (;;) {
-        const char* data = buffer_.data();
-        const void* lf = std::memchr(data + searchFrom, '\n', end_ - searchFrom);
+        const void* lf = std::memchr(data_ + searchFrom, '\n', end_ - searchFrom);
         if (lf != nullptr) {
-            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(lf) - data);
-            std::size_t length = at - begin_;
-            if (length > 0 && data[begin_ + length - 1] == '\r') --length;
-            line = std::string_view(data + begin_, length);
-            hadLineEnd = true;
-            begin_ = at + 1;
-            ++lineNumber_;
-            return true;
+            stop = static_cast<std::size_t>(static_cast<const char*>(lf) - data_);
+            found = true;
+            break;
+        }
+        // Without a line end in sight the buffered part of a long line is
+        // dropped, so that memory stays bounded whatever the file holds.
+        if (end_ - begin_ > kMaxLineLength) {
+            dropped += end_ - begin_;
+            begin_ = end_;
         }
         const std::size_t scanned = end_ - begin_;
         if (!refill()) break;
         searchFrom = begin_ + scanned;
     }
-    if (begin_ == end_ || readFailed_) return false;
-    line = std::string_view(buffer_.data() + begin_, end_ - begin_);
-    hadLineEnd = false;
-    begin_ = end_;
+    if (!found) {
+        if (readFailed_ || (begin_ == end_ && dropped == 0)) return false;
+        stop = end_;
+    }
+    std::size_t length = stop - begin_;
+    if (found && length > 0 && data_[stop - 1] == '\r') --length;
+    line.length = dropped + length;
+    line.tooLong = line.length > kMaxLineLength;
+    line.text = line.tooLong ? std::string_view() : std::string_view(data_ + begin_, length);
+    line.hadLineEnd = found;
+    begin_ = found ? stop + 1 : end_;
     ++lineNumber_;
     return true;
 }

@@ -1,14 +1,26 @@
 #pragma once
 
-#include <filesystem>
+#include "data/read_source.hpp"
+
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace zelkor {
 
+// Longest line kept in memory. A record line is under 200 characters; longer
+// lines are never data, so they are passed over without being held.
+inline constexpr std::size_t kMaxLineLength = 64 * 1024;
+
+struct TextLine {
+    std::string_view text;     // without the line end; empty when tooLong
+    std::uint64_t length = 0;  // characters without the line end
+    bool hadLineEnd = false;
+    bool tooLong = false;      // longer than kMaxLineLength
+};
+
 // Reads a text file line by line in large blocks. A line end is LF or CR LF
-// (text mode on the system the files come from); lines are handed out without
-// it. Lines longer than the block grow the buffer, so nothing is ever cut.
+// (text mode on the system the files come from); lines are handed out without it.
 class LineReader {
 public:
     LineReader() = default;
@@ -16,33 +28,35 @@ public:
     LineReader& operator=(const LineReader&) = delete;
     ~LineReader();
 
-    bool open(const std::filesystem::path& path);
+    bool open(const ReadSource& source);
     // False when the file could not be closed (or was never open).
     bool close();
 
     // The next line; false at end of file or after a read error.
-    bool next(std::string_view& line, bool& hadLineEnd);
+    bool next(TextLine& line);
     bool readFailed() const { return readFailed_; }
     // 1-based number of the line next() returned last.
-    int lineNumber() const { return lineNumber_; }
+    std::int64_t lineNumber() const { return lineNumber_; }
 
 private:
     bool refill();
 
     int fd_ = -1;
+    bool isOpen_ = false;
     std::vector<char> buffer_;
-    std::size_t begin_ = 0;  // first unread byte
-    std::size_t end_ = 0;    // one past the last byte read
+    const char* data_ = nullptr;  // buffer_ or the in-memory bytes
+    std::size_t begin_ = 0;       // first unread byte
+    std::size_t end_ = 0;         // one past the last byte read
     bool atEof_ = false;
     bool readFailed_ = false;
-    int lineNumber_ = 0;
+    std::int64_t lineNumber_ = 0;
 };
 
 // Reads of a 1000-byte line buffer (999 characters and the terminator) that a
 // line of this length takes: longer lines count as several lines.
-inline int LineReads(std::size_t length, bool hadLineEnd) {
-    const std::size_t withEnd = length + (hadLineEnd ? 1 : 0);
-    return static_cast<int>((withEnd + 998) / 999);
+inline std::int64_t LineReads(std::uint64_t length, bool hadLineEnd) {
+    const std::uint64_t withEnd = length + (hadLineEnd ? 1 : 0);
+    return static_cast<std::int64_t>((withEnd + 998) / 999);
 }
 
 } // namespace zelkor

@@ -29,5 +29,8 @@ inline constexpr const char* kBadFileText = "Bad file opened!";
 inline constexpr const char* kCannotImportText = "Cannot import a file!";
 inline constexpr const char* kCannotSaveText = "Cannot save a file!";
 inline constexpr const char* kCannotExportText = "Cannot export a file!";
+inline constexpr const char* kCannotWriteUnderNameText = "Cannot write a file under this name!";
+inline constexpr const char* kTooManyLinesText = "Too many lines in a file!";
+inline constexpr const char* kOutOfMemoryText = "Not enough memory to read a file!";
 
 } // namespace zelkor

@@ -17,9 +17,9 @@ std::optional<Message> ReadResult::skippedWarning() const {
 }
 
 const ReaderPasses& ReaderFor(SourceKind kind) {
-    static const ReaderPasses transmit{&CheckTransmitTxt, &CountTransmitTxtLines, &ReadTransmitTxt};
-    static const ReaderPasses trimDat{&CheckTrimDat, &CountTrimDatLines, &ReadTrimDat};
-    static const ReaderPasses winAgile{&CheckWinAgilePoint, &CountWinAgileLines, &ReadWinAgilePoint};
+    static const ReaderPasses transmit{&CheckTransmitTxt, &CountTransmitTxtLines, &ReadTransmitTxt, kCannotOpenText};
+    static const ReaderPasses trimDat{&CheckTrimDat, &CountTrimDatLines, &ReadTrimDat, kCannotOpenText};
+    static const ReaderPasses winAgile{&CheckWinAgilePoint, &CountWinAgileLines, &ReadWinAgilePoint, kCannotImportText};
     switch (kind) {
     case SourceKind::TransmitTxt: return transmit;
     case SourceKind::TrimDat: return trimDat;

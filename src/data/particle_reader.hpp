@@ -3,8 +3,10 @@
 #include "data/message.hpp"
 #include "data/particle_set.hpp"
 #include "data/progress.hpp"
+#include "data/read_source.hpp"
 #include "data/source_kind.hpp"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,17 +35,18 @@ struct ReadResult {
     std::string headerLine;          // TRANSMIT.TXT line 10, TRIM.DAT line 8; "\n" line end
     std::optional<int> atomZ;        // Z of the last record read, if any was
     std::optional<Message> failure;  // open or close failure; the set is then empty
-    int skippedLines = 0;            // record lines that could not be read whole
-    int firstSkippedLine = 0;        // 1-based line number in the file
+    std::int64_t skippedLines = 0;      // record lines that could not be read whole
+    std::int64_t firstSkippedLine = 0;  // 1-based line number in the file
 
     // The one warning a load ends with when lines were skipped.
     std::optional<Message> skippedWarning() const;
 };
 
 struct ReaderPasses {
-    CheckResult (*check)(const std::filesystem::path&, Progress&);
-    CountResult (*count)(const std::filesystem::path&, Progress&);
-    ReadResult (*read)(const std::filesystem::path&, int lineCount, Progress&);
+    CheckResult (*check)(const ReadSource&, Progress&);
+    CountResult (*count)(const ReadSource&, Progress&);
+    ReadResult (*read)(const ReadSource&, int lineCount, Progress&);
+    const char* openFailureText;
 };
 
 // The passes of the reader for a kind other than None.

@@ -1,56 +1,68 @@
 #include "data/reader_passes.hpp"
 
+#include <cmath>
+
 namespace zelkor {
 
-CheckResult CheckForMarker(const std::filesystem::path& path, std::initializer_list<std::string_view> markers,
+CheckResult CheckForMarker(const ReadSource& source, std::initializer_list<std::string_view> markers,
                            bool needsFollowingLine, Progress& progress) {
     LineReader reader;
-    if (!reader.open(path)) return {CheckOutcome::CannotOpen, ErrorMessage(kCannotOpenText)};
-    std::string_view line;
-    bool hadLineEnd = false;
+    if (!reader.open(source)) return {CheckOutcome::CannotOpen, ErrorMessage(kCannotOpenText)};
+    TextLine line;
     bool found = false;
     bool passed = false;
-    while (!found && reader.next(line, hadLineEnd)) {
+    while (!found && reader.next(line)) {
         progress.yield();
         // The first character of each line is read on its own before the
         // rest is searched, so a marker in the first column does not count.
-        const std::string_view rest = line.empty() ? line : line.substr(1);
+        const std::string_view rest = line.text.empty() ? line.text : line.text.substr(1);
         for (const std::string_view marker : markers)
             if (rest.find(marker) != std::string_view::npos) found = true;
     }
-    if (found) passed = !needsFollowingLine || reader.next(line, hadLineEnd);
+    if (found) passed = !needsFollowingLine || reader.next(line);
     const bool closed = reader.close();
     if (!passed) return {CheckOutcome::Rejected, ErrorMessage(kBadFileText)};
     if (!closed) return {CheckOutcome::CannotClose, ErrorMessage(kCannotCloseText)};
     return {};
 }
 
-CheckResult CheckOpenClose(const std::filesystem::path& path, const char* openFailureText) {
+CheckResult CheckOpenClose(const ReadSource& source, const char* openFailureText) {
     LineReader reader;
-    if (!reader.open(path)) return {CheckOutcome::CannotOpen, ErrorMessage(openFailureText)};
+    if (!reader.open(source)) return {CheckOutcome::CannotOpen, ErrorMessage(openFailureText)};
     if (!reader.close()) return {CheckOutcome::CannotClose, ErrorMessage(kCannotCloseText)};
     return {};
 }
 
-CountResult CountLineReads(const std::filesystem::path& path, int offset, const char* openFailureText,
-                           Progress& progress) {
+CountResult CountLineReads(const ReadSource& source, int offset, const char* openFailureText, Progress& progress,
+                           std::int64_t maxLineCount) {
     progress.advance(5);
     LineReader reader;
     CountResult result;
-    if (!reader.open(path)) {
+    if (!reader.open(source)) {
         result.message = ErrorMessage(openFailureText);
         return result;
     }
-    std::string_view line;
-    bool hadLineEnd = false;
-    int reads = 0;
-    while (reader.next(line, hadLineEnd)) {
-        reads += LineReads(line.size(), hadLineEnd);
+    TextLine line;
+    std::int64_t reads = 0;
+    bool tooMany = false;
+    while (!tooMany && reader.next(line)) {
+        reads += LineReads(line.length, line.hadLineEnd);
+        tooMany = reads + offset > maxLineCount;
         if ((reader.lineNumber() & 0x3fff) == 0) progress.yield();
     }
-    if (!reader.close()) result.message = ErrorMessage(kCannotCloseText);
-    result.lineCount = reads + offset;
+    const bool closed = reader.close();
+    if (tooMany) {
+        result.message = ErrorMessage(kTooManyLinesText);
+        return result;
+    }
+    if (!closed) result.message = ErrorMessage(kCannotCloseText);
+    result.lineCount = static_cast<int>(reads + offset);
     return result;
+}
+
+bool IsFiniteRecord(const ParticleRecord& r) {
+    return std::isfinite(r.energy) && std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.z) &&
+           std::isfinite(r.cos_x) && std::isfinite(r.cos_y) && std::isfinite(r.cos_z) && std::isfinite(r.momentum);
 }
 
 } // namespace zelkor

@@ -7,31 +7,34 @@ namespace {
 
 // Fields: type letter (first character, T, B or S, ignored), ion number
 // (touches the letter from 10000 on), Z, energy, X, Y, Z, three cosines.
-bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ) {
+bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ, int& lastDecimals) {
     FieldScanner fields(line);
     char type = 0;
     int ionNumber = 0;
-    return fields.readChar(type) && fields.readInt(ionNumber) && fields.readInt(atomZ) && fields.readReal(r.energy) &&
-           fields.readReal(r.x) && fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) &&
-           fields.readReal(r.cos_y) && fields.readReal(r.cos_z) && fields.atLineEnd();
+    if (!(fields.readChar(type) && fields.readInt(ionNumber) && fields.readInt(atomZ) && fields.readReal(r.energy) &&
+          fields.readReal(r.x) && fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) &&
+          fields.readReal(r.cos_y) && fields.readReal(r.cos_z) && fields.atLineEnd()))
+        return false;
+    lastDecimals = fields.fractionDigits();
+    return true;
 }
 
 } // namespace
 
-CheckResult CheckTransmitTxt(const std::filesystem::path& path, Progress& progress) {
-    return CheckForMarker(path,
+CheckResult CheckTransmitTxt(const ReadSource& source, Progress& progress) {
+    return CheckForMarker(source,
                           {"TRANSMIT.txt : File of Transmitted Ions",
                            "TRIMOUT.txt: File of Transmitted / Backscattered / Sputtered Atoms"},
                           true, progress);
 }
 
-CountResult CountTransmitTxtLines(const std::filesystem::path& path, Progress& progress) {
-    return CountLineReads(path, -11, kCannotOpenText, progress);
+CountResult CountTransmitTxtLines(const ReadSource& source, Progress& progress) {
+    return CountLineReads(source, -11, kCannotOpenText, progress);
 }
 
-ReadResult ReadTransmitTxt(const std::filesystem::path& path, int lineCount, Progress& progress) {
+ReadResult ReadTransmitTxt(const ReadSource& source, int lineCount, Progress& progress) {
     const RecordFileLayout layout{12, 10, true, kCannotOpenText};
-    return ReadRecordLines(path, lineCount, progress, layout, ParseTransmitLine);
+    return ReadRecordLines(source, lineCount, progress, layout, ParseTransmitLine);
 }
 
 } // namespace zelkor

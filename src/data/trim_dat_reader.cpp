@@ -6,27 +6,30 @@ namespace zelkor {
 namespace {
 
 // Fields: event name (ignored), Z, energy, X, Y, Z, three cosines.
-bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ) {
+bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ, int& lastDecimals) {
     FieldScanner fields(line);
-    return fields.skipToken() && fields.readInt(atomZ) && fields.readReal(r.energy) && fields.readReal(r.x) &&
-           fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) && fields.readReal(r.cos_y) &&
-           fields.readReal(r.cos_z) && fields.atLineEnd();
+    if (!(fields.skipToken() && fields.readInt(atomZ) && fields.readReal(r.energy) && fields.readReal(r.x) &&
+          fields.readReal(r.y) && fields.readReal(r.z) && fields.readReal(r.cos_x) && fields.readReal(r.cos_y) &&
+          fields.readReal(r.cos_z) && fields.atLineEnd()))
+        return false;
+    lastDecimals = fields.fractionDigits();
+    return true;
 }
 
 } // namespace
 
-CheckResult CheckTrimDat(const std::filesystem::path& path, Progress& progress) {
-    return CheckForMarker(path, {"ame   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"}, false,
+CheckResult CheckTrimDat(const ReadSource& source, Progress& progress) {
+    return CheckForMarker(source, {"ame   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"}, false,
                           progress);
 }
 
-CountResult CountTrimDatLines(const std::filesystem::path& path, Progress& progress) {
-    return CountLineReads(path, -5, kCannotOpenText, progress);
+CountResult CountTrimDatLines(const ReadSource& source, Progress& progress) {
+    return CountLineReads(source, -5, kCannotOpenText, progress);
 }
 
-ReadResult ReadTrimDat(const std::filesystem::path& path, int lineCount, Progress& progress) {
+ReadResult ReadTrimDat(const ReadSource& source, int lineCount, Progress& progress) {
     const RecordFileLayout layout{10, 8, true, kCannotOpenText};
-    return ReadRecordLines(path, lineCount, progress, layout, ParseTrimDatLine);
+    return ReadRecordLines(source, lineCount, progress, layout, ParseTrimDatLine);
 }
 
 } // namespace zelkor

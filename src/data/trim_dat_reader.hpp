@@ -5,9 +5,9 @@
 namespace zelkor {
 
 // TRIM.DAT: ten header lines, line 8 kept, then one record per line.
-CheckResult CheckTrimDat(const std::filesystem::path& path, Progress& progress = NoProgress());
+CheckResult CheckTrimDat(const ReadSource& source, Progress& progress = NoProgress());
 // Number of lines minus 5.
-CountResult CountTrimDatLines(const std::filesystem::path& path, Progress& progress = NoProgress());
-ReadResult ReadTrimDat(const std::filesystem::path& path, int lineCount, Progress& progress = NoProgress());
+CountResult CountTrimDatLines(const ReadSource& source, Progress& progress = NoProgress());
+ReadResult ReadTrimDat(const ReadSource& source, int lineCount, Progress& progress = NoProgress());
 
 } // namespace zelkor

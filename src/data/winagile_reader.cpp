@@ -8,7 +8,7 @@ namespace {
 constexpr double kMetreInAngstrom = 1e10;
 
 // Fields: Y (m), dY/dX, Z (m), dZ/dX, dp/p, flag (ignored).
-bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/) {
+bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/, int& /*lastDecimals*/) {
     FieldScanner fields(line);
     int flag = 0;
     double y = 0.0;
@@ -23,18 +23,18 @@ bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/)
 
 } // namespace
 
-CheckResult CheckWinAgilePoint(const std::filesystem::path& path, Progress& /*progress*/) {
-    return CheckOpenClose(path, kCannotImportText);
+CheckResult CheckWinAgilePoint(const ReadSource& source, Progress& /*progress*/) {
+    return CheckOpenClose(source, kCannotImportText);
 }
 
-CountResult CountWinAgileLines(const std::filesystem::path& path, Progress& progress) {
+CountResult CountWinAgileLines(const ReadSource& source, Progress& progress) {
     // The read that finds the end of the file counts as well.
-    return CountLineReads(path, 1, kCannotImportText, progress);
+    return CountLineReads(source, 1, kCannotImportText, progress);
 }
 
-ReadResult ReadWinAgilePoint(const std::filesystem::path& path, int lineCount, Progress& progress) {
+ReadResult ReadWinAgilePoint(const ReadSource& source, int lineCount, Progress& progress) {
     const RecordFileLayout layout{0, 0, false, kCannotImportText};
-    return ReadRecordLines(path, lineCount, progress, layout, ParseWinAgileLine);
+    return ReadRecordLines(source, lineCount, progress, layout, ParseWinAgileLine);
 }
 
 } // namespace zelkor

@@ -6,9 +6,9 @@ namespace zelkor {
 
 // WinAGILE point file: no header, one point per line (Y m, dY/dX rad, Z m,
 // dZ/dX rad, dp/p, flag). Y and Z are stored in Angstrom.
-CheckResult CheckWinAgilePoint(const std::filesystem::path& path, Progress& progress = NoProgress());
+CheckResult CheckWinAgilePoint(const ReadSource& source, Progress& progress = NoProgress());
 // Number of lines plus 1.
-CountResult CountWinAgileLines(const std::filesystem::path& path, Progress& progress = NoProgress());
-ReadResult ReadWinAgilePoint(const std::filesystem::path& path, int lineCount, Progress& progress = NoProgress());
+CountResult CountWinAgileLines(const ReadSource& source, Progress& progress = NoProgress());
+ReadResult ReadWinAgilePoint(const ReadSource& source, int lineCount, Progress& progress = NoProgress());
 
 } // namespace zelkor

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -33,11 +35,34 @@ std::string RandomSuffix() {
 }
 
 // The file a symbolic link points to, so that replacing it keeps the link.
+// A dangling link is followed too: its target is created.
 fs::path ResolveLink(const fs::path& target) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
-    const fs::path resolved = fs::canonical(target, error);
-    return error ? target : resolved;
+    fs::path path = target;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) return path;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;  // a loop of links: opening it fails
+}
+
+// A file-size limit (ulimit -f) would otherwise kill the program in the middle
+// of a write; ignored, it makes the write fail with EFBIG like a full disk.
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+bool NameTooLong(const fs::path& target) {
+    return target.filename().string().size() > 255 || target.string().size() >= PATH_MAX;
+}
+
+// Makes the rename itself survive a power loss.
+void SyncFolder(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // Created with 0666 so that the user's umask applies, as for any new file.
@@ -56,6 +81,11 @@ int CreateUnique(const fs::path& target, fs::path& temp) {
 
 AtomicFile::AtomicFile(const fs::path& target)
     : target_(ResolveLink(target)), buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize + kMaxReserve)) {
+    IgnoreFileSizeSignal();
+    if (NameTooLong(target_)) {
+        failure_ = FileFailure::Name;
+        return;
+    }
     struct stat existing {};
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
@@ -124,15 +154,20 @@ std::optional<FileFailure> AtomicFile::commit() {
     }
     if (fd_ < 0) return failure_;  // committed before
     flush();
+    // The data must be on the disk before the name points to it, or a power
+    // loss can leave an empty file under the target's name.
+    if (!failure_ && !temp_.empty() && ::fsync(fd_) != 0) failure_ = FileFailure::Write;
     const int fd = fd_;
     fd_ = -1;
     // On Linux the descriptor is released even when close reports EINTR.
     if (::close(fd) != 0 && errno != EINTR && !failure_) failure_ = FileFailure::Write;
     if (!failure_ && !temp_.empty()) {
-        if (std::rename(temp_.c_str(), target_.c_str()) != 0)
-            failure_ = FileFailure::Write;
-        else
+        if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
+            failure_ = errno == ENAMETOOLONG ? FileFailure::Name : FileFailure::Write;
+        } else {
             temp_.clear();
+            SyncFolder(target_);
+        }
     }
     discard();
     return failure_;

@@ -10,9 +10,9 @@ namespace zelkor {
 
 // Why a file could not be written: the target could not be opened (missing
 // folder, the target is a folder or write-protected, no right to create in
-// the folder), or the data could not be written, closed or put in place (full
-// disk, file-size limit).
-enum class FileFailure { Open, Write };
+// the folder), the data could not be written, closed or put in place (full
+// disk, file-size limit), or the system takes no file of that name (too long).
+enum class FileFailure { Open, Write, Name };
 
 // Replaces a file as a whole or not at all. The data goes to a temporary file
 // in the target's folder, which is renamed over the target only after every
@@ -22,7 +22,9 @@ enum class FileFailure { Open, Write };
 // A target that exists and is not a regular file (a device such as /dev/null
 // or /dev/stdout, a pipe) has no old content to protect and is written
 // directly. A symbolic link is followed, so the file it points to is replaced
-// and the link stays.
+// (or created, for a dangling link) and the link stays. The data is flushed to
+// the disk before the rename and the folder after it. Creating one ignores
+// SIGXFSZ for the process, so a file-size limit is a write failure.
 class AtomicFile {
 public:
     // Creates the temporary file; failed() tells whether that worked.

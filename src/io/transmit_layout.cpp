@@ -22,15 +22,6 @@ constexpr std::array<std::string_view, 9> kHeadLines = {
 constexpr std::string_view kColumnTitles1 = " Ion  Atom   Energy        Depth       Lateral-Position        Atom Direction      ";
 constexpr std::string_view kColumnTitles2 = " Numb Numb    (eV)          X(A)        Y(A)       Z(A)      Cos(X)  Cos(Y) Cos(Z) ";
 
-// The letter and the number share five columns until the number needs them all.
-int BlanksAfterLetter(int number) {
-    if (number < 10) return 4;
-    if (number < 100) return 3;
-    if (number < 1000) return 2;
-    if (number < 10000) return 1;
-    return 0;
-}
-
 } // namespace
 
 void AppendTransmitHeader(AtomicFile& file, std::string_view headerLine) {
@@ -43,7 +34,8 @@ void AppendTransmitHeader(AtomicFile& file, std::string_view headerLine) {
 
 char* AppendTransmitPrefix(char* out, int number, int atomZ) {
     *out++ = 'T';
-    out = AppendBlanks(out, BlanksAfterLetter(number));
+    // The letter and the number share five columns until the number needs them all.
+    out = AppendBlanks(out, BlanksToWidth(number, 5));
     out = AppendInt(out, number);
     out = AppendBlanks(out, 2);
     return AppendInt(out, atomZ);

@@ -20,21 +20,6 @@ constexpr std::array<std::string_view, 7> kHeadLines = {
 constexpr std::string_view kColumnTitles1 = "Event  Atom  Energy  Depth   Lateral-Position   ----- Atom Direction ----";
 constexpr std::string_view kColumnTitles2 = "Name   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)";
 
-// The number and its fill take six columns until the number needs more.
-int BlanksAfterNumber(int number) {
-    if (number < 10) return 5;
-    if (number < 100) return 4;
-    if (number < 1000) return 3;
-    if (number < 10000) return 2;
-    return 1;
-}
-
-int BlanksBeforeAtom(int z) {
-    if (z < 10) return 2;
-    if (z < 100) return 1;
-    return 0;
-}
-
 } // namespace
 
 void AppendTrimDatHeader(AtomicFile& file, std::string_view description) {
@@ -46,8 +31,8 @@ void AppendTrimDatHeader(AtomicFile& file, std::string_view description) {
 
 char* AppendTrimDatPrefix(char* out, int number, int atomZ) {
     out = AppendInt(out, number);
-    out = AppendBlanks(out, BlanksAfterNumber(number));
-    out = AppendBlanks(out, BlanksBeforeAtom(atomZ));
+    out = AppendBlanks(out, BlanksToWidth(number, 6, 1));
+    out = AppendBlanks(out, BlanksToWidth(atomZ, 3));
     return AppendInt(out, atomZ);
 }
 

@@ -37,9 +37,18 @@ inline char* AppendBlanks(char* out, int count) {
     return out;
 }
 
+// The blanks that fill a number out to a column width of the SRIM layouts
+// ("%d" followed by them), never fewer than minimum.
+inline int BlanksToWidth(int number, int width, int minimum = 0) {
+    int digits = 1;
+    for (int rest = number; rest >= 10; rest /= 10) ++digits;
+    return width - digits > minimum ? width - digits : minimum;
+}
+
 inline std::optional<Message> WriteFailureMessage(std::optional<FileFailure> failure, std::string_view openFailureText) {
     if (!failure) return std::nullopt;
     if (*failure == FileFailure::Open) return ErrorMessage(std::string(openFailureText));
+    if (*failure == FileFailure::Name) return ErrorMessage(kCannotWriteUnderNameText);
     return ErrorMessage(kCannotCloseText);
 }
 

@@ -1,12 +1,14 @@
 #include "python/py_optics.hpp"
 
 #include "optics/phase_space.hpp"
-#include "optics/rms_twiss.hpp"
+#include "optics/beam_parameters.hpp"
 #include "optics/sigma_matrix.hpp"
 #include "optics/transfer_matrix.hpp"
 #include "optics/transform.hpp"
 #include "python/py_errors.hpp"
 #include "python/py_text.hpp"
+
+#include <limits>
 
 namespace zelkor::python {
 namespace {
@@ -43,14 +45,16 @@ py::array_t<double> SigmaMatrixOf(const Set& s) {
 py::dict BeamParameters(const Set& s) {
     const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
     py::dict planes;
-    for (int plane = 0; plane < 2; ++plane) {
-        const RmsTwiss t = RmsTwissOf(m, plane);
+    for (const Plane plane : {Plane::Y, Plane::Z}) {
+        const PlaneParameters p = PlaneParametersOf(m, plane);
+        // The emittance page says "undefined" where Python has nan.
+        const double nan = std::numeric_limits<double>::quiet_NaN();
         py::dict d;
-        d["eps_rms"] = t.epsRms;
-        d["beta"] = t.beta;
-        d["gamma"] = t.gamma;
-        d["alpha"] = t.alpha;
-        planes[plane == 0 ? "Y" : "Z"] = d;
+        d["eps_rms"] = p.emittance;
+        d["beta"] = p.defined ? p.beta : nan;
+        d["gamma"] = p.defined ? p.gamma : nan;
+        d["alpha"] = p.defined ? p.alpha : nan;
+        planes[plane == Plane::Y ? "Y" : "Z"] = d;
     }
     return planes;
 }
@@ -82,4 +86,5 @@ std::unique_ptr<Set> Transform(const Set& s, const MatrixArg& matrix) {
     return out;
 }
 
-} // namespace zelkor::python
+} // namespace zelkor::python#include <limits>
+

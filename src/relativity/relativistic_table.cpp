@@ -1,5 +1,7 @@
 #include "relativity/relativistic_table.hpp"
 
+#include "stats/unit_scale.hpp"
+
 #include "io/printf_format.hpp"
 #include "relativity/momentum_pass.hpp"
 #include "relativity/per_ion_formulas.hpp"
@@ -8,11 +10,9 @@
 namespace zelkor {
 namespace {
 
-const char* const kEnergyUnits[] = {"eV", "keV", "MeV", "GeV"};
-
 std::string WithUnit(const char* title, int unitCode, const char* suffix = "") {
     const int code = unitCode >= 0 && unitCode <= 3 ? unitCode : 0;
-    return std::string(title) + " [" + kEnergyUnits[code] + suffix + "]";
+    return std::string(title) + " [" + std::string(kEnergyUnitSymbols[static_cast<std::size_t>(code)]) + suffix + "]";
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "stats/quantity.hpp"
 
+#include "stats/unit_scale.hpp"
+
 #include <array>
 #include <span>
 
@@ -30,7 +32,7 @@ constexpr std::array<QuantityInfo, kQuantityCount> kQuantities = {{
     {"dZdX", StatPage::Angle, UnitFamily::Slope, "dZ/dX"},
 }};
 
-constexpr std::array<std::string_view, 4> kEnergySymbols = {"eV", "keV", "MeV", "GeV"};
+constexpr const auto& kEnergySymbols = kEnergyUnitSymbols;
 constexpr std::array<std::string_view, 4> kMomentumSymbols = {"eV/c", "keV/c", "MeV/c", "GeV/c"};
 constexpr std::array<std::string_view, 5> kLengthSymbols = {"A", "nm", "um", "mm", "m"};
 constexpr std::array<std::string_view, 3> kAngleSymbols = {"deg", "rad", "mrad"};

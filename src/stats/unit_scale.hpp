@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace zelkor {
 
@@ -14,6 +15,9 @@ constexpr double Pick(const std::array<double, N>& table, int code) {
     return code >= 0 && static_cast<std::size_t>(code) < N ? table[static_cast<std::size_t>(code)] : table[0];
 }
 } // namespace unit_scale_detail
+
+// The energy unit codes' symbols (momenta add "/c").
+inline constexpr std::array<std::string_view, 4> kEnergyUnitSymbols = {"eV", "keV", "MeV", "GeV"};
 
 // eV, keV, MeV, GeV (and the same for eV/c .. GeV/c): the value is divided by it.
 constexpr double EnergyDivisor(int code) {

@@ -1,6 +1,7 @@
 #include "widgets/qt_user_dialogs.hpp"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringList>
@@ -26,6 +27,13 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
 
 // Wide enough that a phrase such as "<= 1001" is never broken before its number.
 void KeepPhrasesOnOneLine(QMessageBox& box) { box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 26em; }"); }
+
+// Qt's dialog has no such question of its own; "No" goes back to the dialog.
+bool confirmCreate(QWidget& dialog, const QString& path) {
+    const QString text = QFileInfo(path).fileName() + "\nThis file does not exist.\nDo you want to create it?";
+    return QMessageBox::question(&dialog, dialog.windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
 
 } // namespace
 
@@ -70,8 +78,12 @@ std::optional<std::filesystem::path> QtUserDialogs::runFileDialog(const FileDial
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(setup.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.promptOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        const QString chosen = dialog.selectedFiles().front();
+        if (!setup.promptCreate || QFileInfo::exists(chosen) || confirmCreate(dialog, chosen))
+            return std::filesystem::path(chosen.toStdString());
+    }
 }
 
 } // namespace zelkor

@@ -28,6 +28,9 @@ struct WindowHooks {
     std::function<void()> openAnglesWindow;
     // The periodic table of elements (the relativistic window's and the generator's button).
     std::function<void()> openElementTable;
+    // Set by the window that opens the element table, just before it does:
+    // a click on an element hands that element's atomic number (1..92) here.
+    std::function<void(int atomicNumber)> elementPicked;
 };
 
 } // namespace zelkor

@@ -104,6 +104,33 @@ TEST(TwissCommand, PrintsTheSixLabelsOrTheFirstFailure) {
     EXPECT_EQ(RunBatchWords({"twiss", "--sign-y", "plus"}).status, 2);
 }
 
+TEST_F(OpticsCommands, SigmaMatrixWithTwissAddsTheBeamParametersOfALineShapedBeam) {
+    const auto run = RunBatchWords({"sigma-matrix", transmit(), "--twiss"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string tail = run.out.substr(run.out.find("eps_rms"));
+    EXPECT_EQ(tail,
+              "eps_rms(Y) = 0.000000E+00 PI.mm.mrad\nbeta(Y) = undefined\ngamma(Y) = undefined\nalpha(Y) = undefined\n"
+              "eps_rms(Z) = 0.000000E+00 PI.mm.mrad\nbeta(Z) = undefined\ngamma(Z) = undefined\nalpha(Z) = undefined\n");
+}
+
+TEST_F(OpticsCommands, EmittancePrintsTheAxesThenOnePointPerIon) {
+    const auto run = RunBatchWords({"emittance", transmit(), "--mode", "real", "--scale-h", "0.5"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    // Every Z is 0: the automatic range is empty (0 .. -0), printed as computed.
+    EXPECT_EQ(run.out.substr(0, run.out.find("\nleft")), "bottom\tY [mm]\t-0.5\t0.5");
+    EXPECT_NE(run.out.find("\nleft\tZ [mm]\t-0\t0\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n1\t0\n-1\t0\n"), std::string::npos) << run.out;
+}
+
+TEST_F(OpticsCommands, EmittanceChecksTheBottomScaleFirst) {
+    const auto both = RunBatchWords({"emittance", transmit(), "--mode", "horizontal", "--scale-h", "x", "--scale-v", "0"});
+    EXPECT_EQ(both.status, 1);
+    EXPECT_EQ(both.err, "Value  Scale Y must be real number > 0\n");
+    const auto left = RunBatchWords({"emittance", transmit(), "--mode", "vertical", "--scale-v", "-1"});
+    EXPECT_EQ(left.err, "Value  Scale dZ/dX must be real number > 0\n");
+    EXPECT_EQ(RunBatchWords({"emittance", transmit(), "--mode", "sigma"}).status, 2);
+}
+
 TEST(ElementCommand, PrintsTheTooltipLines) {
     const auto run = RunBatchWords({"element", "He"});
     EXPECT_EQ(run.status, 0);

@@ -55,6 +55,8 @@ TEST(FieldScan, CommaIsTheDecimalSeparator) {
     EXPECT_TRUE(ok);
     EXPECT_EQ(ReadOne("1,25", ok), 1.25);
     EXPECT_TRUE(ok);
+    EXPECT_EQ(ReadOne("5,021068E+06", ok), 5021068.0);
+    EXPECT_TRUE(ok);
 }
 
 TEST(FieldScan, RejectsWhatIsNotANumber) {
@@ -67,6 +69,27 @@ TEST(FieldScan, RejectsWhatIsNotANumber) {
     bool ok = true;
     ReadOne("1.5x", ok);
     EXPECT_FALSE(ok);
+}
+
+TEST(FieldScan, AFieldMustConvertWholeAndFinite) {
+    // Longer than any conversion buffer: converted whole, never cut into two fields.
+    const std::string longNumber = "1" + std::string(129, '0');
+    const std::string line = longNumber + " 2";
+    FieldScanner fields(line);
+    double value = 0.0, next = 0.0;
+    ASSERT_TRUE(fields.readReal(value) && fields.readReal(next));
+    EXPECT_EQ(value, 1e129);
+    EXPECT_EQ(next, 2.0);
+    bool ok = true;
+    ReadOne(longNumber + "x", ok);
+    EXPECT_FALSE(ok);
+    for (const char* text : {"inf", "-inf", "nan", "infinity", "1E+400", "-1.0E+309"}) {
+        ReadOne(text, ok);
+        EXPECT_FALSE(ok) << text;
+    }
+    int whole = 0;
+    FieldScanner half("12.5");
+    EXPECT_FALSE(half.readInt(whole));
 }
 
 TEST(FieldScan, IntegersAndTypeLetter) {

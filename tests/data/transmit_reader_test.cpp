@@ -116,6 +116,42 @@ TEST(TransmitReader, CutLastLinesAreSkippedWithOneWarning) {
     }
 }
 
+TEST(TransmitReader, CompleteLastRecordOnAShorterLineIsCounted) {
+    // One blank fewer before a positive number: shorter, but its last cosine
+    // has all its decimals.
+    const std::string shorter = "T    3  6 .5021068E+07  1128014E-01 .8270E+03 .9847E+03  .9990612 .0362965 .0236495";
+    test::TempDir dir;
+    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1, kRecord2}) + shorter));
+    EXPECT_EQ(l.set.count, 3);
+    EXPECT_TRUE(l.report.messages.empty());
+}
+
+TEST(TransmitReader, FieldsThatDoNotConvertWholeOrFiniteMakeTheLineUnreadable) {
+    // A record missing its last cosine whose energy is longer than 128
+    // characters, and values the C library reads as inf and nan.
+    const std::string missingCosine = "T    2  6 1" + std::string(129, '0') + " 1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965";
+    const std::string infinite = "T    3  6 inf   1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
+    const std::string notANumber = "T    4  6 .5021068E+07   1128014E-01  nan  .9847E+03   .9990612  .0362965  .0236495";
+    const std::string overflow = "T    5  6 .5021068E+07   1E+400  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
+    test::TempDir dir;
+    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) +
+                                                 Lines({kRecord1, missingCosine, infinite, notANumber, overflow, kRecord2})));
+    ASSERT_EQ(l.set.count, 2);
+    EXPECT_EQ(l.set.record(2).energy, 5119872.0);
+    ASSERT_EQ(l.report.messages.size(), 1u);
+    EXPECT_EQ(l.report.messages[0].text, "4 lines could not be read and were skipped; the first is line 14.");
+}
+
+TEST(TransmitReader, OverlongLinesAreSkippedWithoutBeingKept) {
+    // Far past any record line; the lines around it still read.
+    const std::string huge(3 * 1024 * 1024, '7');
+    test::TempDir dir;
+    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1, huge, kRecord2}) + huge));
+    EXPECT_EQ(l.set.count, 2);
+    ASSERT_EQ(l.report.messages.size(), 1u);
+    EXPECT_EQ(l.report.messages[0].text, "2 lines could not be read and were skipped; the first is line 14.");
+}
+
 TEST(TransmitReader, UnreadableLinesDoNotShiftTheRecordsAfterThem) {
     test::TempDir dir;
     const std::string broken = "T    2  6 .5119872E+07   1128007E-01 -.1056E+04  garbage    .9997611 -.0200240  .0087617";
@@ -142,11 +178,16 @@ TEST(TransmitReader, TrailingBlanksAndBlankLinesAreTolerated) {
 TEST(TransmitReader, DecimalCommasReadAsPoints) {
     test::TempDir dir;
     const std::string comma = "T    1  6 ,5021068E+07   1128014E-01 -,8270E+03  ,9847E+03   ,9990612 -,0623602  ,0236495";
-    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({comma})));
-    ASSERT_EQ(l.set.count, 1);
-    EXPECT_EQ(l.set.record(1).energy, 5021068.0);
-    EXPECT_EQ(l.set.record(1).y, -827.0);
-    EXPECT_EQ(l.set.record(1).cos_y, -0.0623602);
+    // A comma inside a number, as a writer under a comma locale puts it.
+    const std::string inside = "T    2  6 5,021068E+06  1,128014E+05 -8,27E+02  9,847E+02   0,9990612 -0,0623602  0,0236495";
+    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({comma, inside})));
+    ASSERT_EQ(l.set.count, 2);
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(l.set.record(i).energy, 5021068.0);
+        EXPECT_EQ(l.set.record(i).x, 112801.4);
+        EXPECT_EQ(l.set.record(i).y, -827.0);
+        EXPECT_EQ(l.set.record(i).cos_y, -0.0623602);
+    }
 }
 
 TEST(TransmitReader, CheckFindsEitherBannerFromTheSecondCharacter) {
@@ -175,13 +216,14 @@ TEST(TransmitReader, LoadOutcomesSetTheSourceKind) {
     ASSERT_EQ(LoadParticleFile(SourceKind::TransmitTxt, good, state, set).outcome, LoadOutcome::Loaded);
     EXPECT_EQ(state.inputPath, good.string());
 
-    // A rejected file keeps the previous set under the new kind.
-    state.sourceKind = SourceKind::TrimDat;
+    // A rejected file keeps the previous set under its own kind and path, so a
+    // WinAGILE set is never taken for TRANSMIT.TXT.
+    state.sourceKind = SourceKind::WinAgile;
     const auto bad = dir.write("bad.txt", "no marker here\n");
     const LoadReport rejected = LoadParticleFile(SourceKind::TransmitTxt, bad, state, set);
     EXPECT_EQ(rejected.outcome, LoadOutcome::Rejected);
-    EXPECT_EQ(state.sourceKind, SourceKind::TransmitTxt);
-    EXPECT_EQ(state.inputPath, bad.string());
+    EXPECT_EQ(state.sourceKind, SourceKind::WinAgile);
+    EXPECT_EQ(state.inputPath, good.string());
     EXPECT_EQ(set.count, 2);
 
     // A file that cannot be opened leaves no kind.

@@ -67,6 +67,14 @@ TEST(TrimDatReader, CutLastLineIsSkippedAndCompleteOneCounted) {
     auto whole = LoadParticleFile(SourceKind::TrimDat, dir.write("b.dat", header + Lines({kRecord1}) + kRecord2), state, set);
     EXPECT_EQ(set.count, 2);
     EXPECT_TRUE(whole.messages.empty());
+
+    // A hand-made file whose last event name is shorter: complete all the same.
+    auto handMade = LoadParticleFile(SourceKind::TrimDat,
+                                     dir.write("c.dat", header + Lines({"ion10 6 5E6 0 0 0 1.00 0.00 0.00"}) +
+                                                            "i11 6 5E6 0 0 0 1.00 0.00 0.00"),
+                                     state, set);
+    EXPECT_EQ(set.count, 2);
+    EXPECT_TRUE(handMade.messages.empty());
 }
 
 } // namespace

@@ -26,6 +26,20 @@ TEST(WinAgileReader, ReadsPointsInAngstromAndKeepsSlopesAsRead) {
     EXPECT_EQ(set.record(2).momentum, -0.02);
 }
 
+TEST(WinAgileReader, PositionsThatOverflowInAngstromAndCutNumbersAreSkipped) {
+    test::TempDir dir;
+    const auto file = dir.write("p.pnt", "1.0E+300 0 0 0 0 1\n"                           // +inf Angstrom
+                                         "1" + std::string(129, '0') + " 2 3 4 7\n"      // five fields
+                                         "1e-3 0 0 0 0 1\n");
+    AppState state;
+    ParticleSet set;
+    const LoadReport report = LoadParticleFile(SourceKind::WinAgile, file, state, set);
+    ASSERT_EQ(set.count, 1);
+    EXPECT_EQ(set.record(1).y, 1e7);
+    ASSERT_EQ(report.messages.size(), 1u);
+    EXPECT_EQ(report.messages[0].text, "2 lines could not be read and were skipped; the first is line 1.");
+}
+
 TEST(WinAgileReader, AnyOpenableFileImportsEvenWithoutNumbers) {
     test::TempDir dir;
     AppState state;

@@ -82,7 +82,7 @@ TEST_F(LoadCommands, UnopenableFileForgetsTheKindButKeepsTheWindow) {
     EXPECT_EQ(dialogs.messages.back(), ErrorMessage(kNoDataText));
 }
 
-TEST_F(LoadCommands, RejectedFileKeepsTheSetUnderTheNewKind) {
+TEST_F(LoadCommands, RejectedFileKeepsTheSetAndItsKind) {
     const auto path = openTransmit();
     dataPage().btnPreviewClick();
     bool resetRan = false;
@@ -91,7 +91,8 @@ TEST_F(LoadCommands, RejectedFileKeepsTheSetUnderTheNewKind) {
 
     EXPECT_EQ(dialogs.messages, std::vector<Message>{kBadFile});
     EXPECT_FALSE(resetRan);
-    EXPECT_EQ(window.state().sourceKind, SourceKind::TrimDat);
+    EXPECT_EQ(window.state().sourceKind, SourceKind::TransmitTxt);
+    EXPECT_EQ(window.state().inputPath, path.string());
     EXPECT_EQ(window.set().count, 2);
     EXPECT_EQ(countText(), "2");
     EXPECT_EQ(window.windowTitle(), "ZELKOR - " + QString::fromStdString(path.string()));
@@ -102,7 +103,7 @@ TEST_F(LoadCommands, RejectedFileKeepsTheSetUnderTheNewKind) {
 TEST_F(LoadCommands, RejectedFirstFileLeavesAnEmptySet) {
     open(writeFile("plain.txt", "no marker here\r\nnor here\r\n"));
     EXPECT_EQ(dialogs.messages, std::vector<Message>{kBadFile});
-    EXPECT_EQ(window.state().sourceKind, SourceKind::TransmitTxt);
+    EXPECT_EQ(window.state().sourceKind, SourceKind::None);
     EXPECT_EQ(window.set().count, 0);
     EXPECT_EQ(window.windowTitle(), "ZELKOR");
     EXPECT_EQ(countText(), "");

@@ -3,7 +3,7 @@
 #include "app/main_window.hpp"
 #include "data/ui/data_page.hpp"
 #include "io/ui/x_coordinate_window.hpp"
-#include "scripted_dialogs.hpp"
+#include "support/ui/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>

@@ -23,10 +23,10 @@ using test::WriteBytes;
 // Runs body in a child process whose files may not grow past limitBytes; a
 // write past it fails with EFBIG instead of killing the child. Returns the
 // child's exit status.
-int RunWithFileSizeLimit(rlim_t limitBytes, const std::function<int()>& body) {
+int RunWithFileSizeLimit(rlim_t limitBytes, const std::function<int()>& body, bool ignoreSignal = true) {
     const pid_t child = ::fork();
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, ignoreSignal ? SIG_IGN : SIG_DFL);
         const rlimit limit{limitBytes, limitBytes};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(100);
         ::_exit(body());
@@ -139,6 +139,33 @@ TEST(AtomicFileTest, LongFileNameStillGetsATemporaryNeighbour) {
     EXPECT_FALSE(WriteWhole(dir / name, "content"));
     EXPECT_EQ(ReadBytes(dir / name), "content");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
+}
+
+TEST(AtomicFileTest, FileSizeLimitIsAWriteFailureNotADeath) {
+    // The child keeps the default action of SIGXFSZ, which kills; the file
+    // must ignore it so that the limit is an ordinary failure.
+    TempDir dir;
+    WriteBytes(dir / "out.dat", "old");
+    const int status = RunWithFileSizeLimit(
+        4096, [&] { return WriteWhole(dir / "out.dat", std::string(100000, 'x')) == FileFailure::Write ? 0 : 1; },
+        false);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ReadBytes(dir / "out.dat"), "old");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.dat"});
+}
+
+TEST(AtomicFileTest, DanglingLinkStaysALinkAndItsTargetIsCreated) {
+    TempDir dir;
+    std::filesystem::create_symlink("missing.txt", dir / "link.txt");
+    EXPECT_FALSE(WriteWhole(dir / "link.txt", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+    EXPECT_EQ(ReadBytes(dir / "missing.txt"), "new");
+}
+
+TEST(AtomicFileTest, NameTheSystemCannotHoldIsANameFailure) {
+    TempDir dir;
+    EXPECT_EQ(WriteWhole(dir / std::string(256, 'a'), "content"), FileFailure::Name);
+    EXPECT_TRUE(dir.entries().empty());
 }
 
 } // namespace

@@ -19,21 +19,4 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
     return lines;
 }
 
-ParticleSet MakeSet(int count) {
-    ParticleSet set(count + 1);
-    set.count = count;
-    for (int i = 1; i <= count; ++i) {
-        ParticleRecord& r = set.record(i);
-        r.energy = 1.0e6 + i;
-        r.x = 1.0e4 + i;
-        r.y = 10.0 * i;
-        r.z = -5.0 * i;
-        r.cos_x = 0.99;
-        r.cos_y = 0.001 * i;
-        r.cos_z = -0.002 * i;
-        r.momentum = 0.0001 * i;
-    }
-    return set;
-}
-
 } // namespace zelkor::test

@@ -66,18 +66,22 @@ TEST_F(WriteTrimDatTest, NumberFillShrinksAsTheNumberGrows) {
 }
 
 TEST_F(WriteTrimDatTest, AtomZIsRightAlignedInThreeColumns) {
-    EXPECT_EQ(Write(test::MakeSet(1), 5)[10].substr(0, 10), "1       5 ");
-    EXPECT_EQ(Write(test::MakeSet(1), 14)[10].substr(0, 10), "1      14 ");
-    EXPECT_EQ(Write(test::MakeSet(1), 100)[10].substr(0, 10), "1     100 ");
+    for (const auto& [z, start] : {std::pair{5, "1       5 "}, {14, "1      14 "}, {100, "1     100 "}}) {
+        const auto lines = Write(test::MakeSet(1), z);
+        ASSERT_EQ(lines.size(), 11u) << z;
+        EXPECT_EQ(lines[10].substr(0, 10), start);
+    }
 }
 
 TEST_F(WriteTrimDatTest, FixedDepthReplacesEveryIonsOwn) {
     ParticleSet set = test::MakeSet(2);
     set.record(1).x = 1.0e4;
     const auto kept = Write(set, 2, 3);
+    ASSERT_EQ(kept.size(), 12u);
     EXPECT_EQ(kept[10].substr(24, 14), "  1.000000E+04");
     EXPECT_EQ(kept[11].substr(24, 14), "  1.000200E+04");
     const auto fixed = Write(set, 2, 3, 0.0);
+    ASSERT_EQ(fixed.size(), 12u);
     EXPECT_EQ(fixed[10].substr(24, 14), "  0.000000E+00");
     EXPECT_EQ(fixed[11].substr(24, 14), "  0.000000E+00");
 }

@@ -76,5 +76,14 @@ TEST(WriterFailureTest, MissingFolderReportsTheCallersOpenMessage) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
+TEST(WriterFailureTest, TooLongANameSaysSoInsteadOfCannotClose) {
+    test::TempDir dir;
+    for (const WriterCase& writer : Writers()) {
+        const auto message = writer.write(dir / std::string(300, 'n'), test::MakeSet(3));
+        EXPECT_EQ(message, ErrorMessage("Cannot write a file under this name!")) << writer.name;
+    }
+    EXPECT_TRUE(dir.entries().empty());
+}
+
 } // namespace
 } // namespace zelkor

@@ -130,6 +130,7 @@ TEST_F(WriterRoundTripTest, PointFileOfAPointSetWritesItsValuesBack) {
     const auto second = dir_ / "second.pnt";
     ASSERT_FALSE(WriteWinAgilePoint(first, written_, PointFileSource::WinAgile, kCannotOpenText));
     Load(SourceKind::WinAgile, first);
+    ASSERT_EQ(loaded_.count, static_cast<int>(accepted_.size()));
     for (int i = 1; i <= loaded_.count; ++i) {
         const ParticleRecord& w = *accepted_[static_cast<std::size_t>(i - 1)];
         ExpectSamePrinted(w.cos_y, loaded_.record(i).cos_y, 10, "dY/dX", i);

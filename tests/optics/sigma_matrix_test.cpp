@@ -64,7 +64,7 @@ TEST(SigmaMatrix, EmptySetShowsZerosAndStillFillsTheBar) {
     for (const auto& row : m.entry)
         for (double v : row) EXPECT_EQ(v, 0.0);
     EXPECT_EQ(CentralMoment(empty, SourceKind::WinAgile, PhaseCoordinate::Y, PhaseCoordinate::Z), 0.0);
-    EXPECT_EQ(progress.total, 100);
+    EXPECT_EQ(progress.advanced, 100);
     EXPECT_EQ(progress.advances, 16);
 }
 
@@ -73,7 +73,7 @@ TEST(SigmaMatrix, YieldsAfterEveryIonOfBothPasses) {
     optics_test::StepCounter progress;
     ComputeSigmaMatrix(set, SourceKind::TransmitTxt, progress);
     EXPECT_EQ(progress.yields, 6);
-    EXPECT_EQ(progress.total, 100);
+    EXPECT_EQ(progress.advanced, 100);
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST(TransformListing, ListsEveryIonTabSeparated) {
               "0.0000000000E+00\t0.0000000000E+00\t0.0000000000E+00\n"
               "2\t-2.0000000000E-03\t7.4800000000E-01\t7.5000000000E-01\t7.5000000000E-01\t1.0000000000E-03\t"
               "1.0000000000E-03\t0.0000000000E+00\t0.0000000000E+00\n");
-    EXPECT_EQ(progress.total, 2);
+    EXPECT_EQ(progress.advanced, 2);
     EXPECT_EQ(progress.yields, 2);
 }
 

@@ -37,6 +37,12 @@ TEST(PerIonFormulas, HeliumAndAnIonAtRest) {
     EXPECT_EQ(MomentumOfIon(0, 4.0), 0.0);
 }
 
+TEST(PerIonFormulas, MomentumKeepsItsOrderOfOperationsToTheLastBit) {
+    // beta * gamma * (931494043.0 * amu); (beta * gamma) * 931494043.0 * amu
+    // ends in ...645 instead.
+    EXPECT_EQ(MomentumOfIon(1e6, 4.002602), 86358553.94227643);
+}
+
 TEST(PerIonFormulas, OutputColumnsMultiplyByTheUnitFactor) {
     const double e = 5021073.0;
     EXPECT_EQ(EnergyPerAColumn(e, OutputUnitFactor(2), 3), e * 1e-6 / 3.0);

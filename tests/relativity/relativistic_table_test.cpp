@@ -105,7 +105,7 @@ TEST(RelativisticTable, ProgressYieldsPerIonAndFillsTheBar) {
     optics_test::StepCounter progress;
     ParticleSet three = EnergySet({1, 2, 3});
     ComputeRelativisticTable(three, state, RelativisticSelection::All(), progress);
-    EXPECT_EQ(progress.total, 100);
+    EXPECT_EQ(progress.advanced, 100);
     EXPECT_EQ(progress.yields, 3);
 }
 

@@ -1,4 +1,4 @@
-#include "scripted_dialogs.hpp"
+#include "support/ui/scripted_dialogs.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,114 @@
+#include "optics/ui/point_cloud.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelkor {
+namespace {
+
+// coordinate -> pixel of a linear axis as one multiply and add.
+struct LinearMap {
+    double offset;
+    double factor;
+    double operator()(double v) const { return offset + v * factor; }
+};
+
+LinearMap MapOf(const QCPAxis& axis) {
+    const QCPRange range = axis.range();
+    const double lo = axis.coordToPixel(range.lower);
+    const double hi = axis.coordToPixel(range.upper);
+    const double factor = (hi - lo) / range.size();
+    return {lo - range.lower * factor, factor};
+}
+
+} // namespace
+
+PointCloud::PointCloud(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPAbstractPlottable(keyAxis, valueAxis) {
+    setAntialiased(false);
+    setSelectable(QCP::stNone);
+}
+
+void PointCloud::setPoints(std::vector<double> keys, std::vector<double> values) {
+    keys_ = std::move(keys);
+    values_ = std::move(values);
+    values_.resize(keys_.size());
+    hasExtent_ = false;
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        const double k = keys_[i], v = values_[i];
+        if (!std::isfinite(k) || !std::isfinite(v)) continue;
+        if (!hasExtent_) {
+            keyExtent_ = QCPRange(k, k);
+            valueExtent_ = QCPRange(v, v);
+            hasExtent_ = true;
+        } else {
+            keyExtent_.expand(k);
+            valueExtent_.expand(v);
+        }
+    }
+}
+
+void PointCloud::clearPoints() { setPoints({}, {}); }
+
+double PointCloud::selectTest(const QPointF&, bool, QVariant*) const { return -1.0; }
+
+QCPRange PointCloud::getKeyRange(bool& foundRange, QCP::SignDomain) const {
+    foundRange = hasExtent_;
+    return keyExtent_;
+}
+
+QCPRange PointCloud::getValueRange(bool& foundRange, QCP::SignDomain, const QCPRange&) const {
+    foundRange = hasExtent_;
+    return valueExtent_;
+}
+
+void PointCloud::draw(QCPPainter* painter) {
+    if (keys_.empty() || !keyAxis() || !valueAxis()) return;
+    const QRect area = clipRect();
+    if (area.width() <= 0 || area.height() <= 0) return;
+    // The image has the device's pixels, so a dot is 2 x 2 pixels also on a
+    // high-resolution screen or in an enlarged PNG.
+    const double device = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const double scale = std::clamp(device * std::abs(painter->transform().m11()), 1.0, 4.0);
+    const int width = static_cast<int>(std::ceil(area.width() * scale));
+    const int height = static_cast<int>(std::ceil(area.height() * scale));
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+
+    const LinearMap mapKey = MapOf(*keyAxis());
+    const LinearMap mapValue = MapOf(*valueAxis());
+    const bool keyHorizontal = keyAxis()->orientation() == Qt::Horizontal;
+    const double left = area.left(), top = area.top();
+    auto* bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const QRgb colour = colour_;
+    const std::size_t n = keys_.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const double kp = mapKey(keys_[i]);
+        const double vp = mapValue(values_[i]);
+        const double xp = (keyHorizontal ? kp : vp) - left;
+        const double yp = (keyHorizontal ? vp : kp) - top;
+        // NaN fails both comparisons and is skipped with the points outside.
+        if (!(xp >= -1.0 && xp <= area.width() && yp >= -1.0 && yp <= area.height())) continue;
+        // The dot's centre on the point: its pixels are the two on each side of it.
+        const int x = static_cast<int>(std::floor(xp * scale - 0.5 * scale));
+        const int y = static_cast<int>(std::floor(yp * scale - 0.5 * scale));
+        const int size = std::max(2, static_cast<int>(std::lround(2.0 * scale)));
+        for (int dy = 0; dy < size; ++dy) {
+            const int row = y + dy;
+            if (row < 0 || row >= height) continue;
+            QRgb* line = bits + row * stride;
+            for (int dx = 0; dx < size; ++dx) {
+                const int column = x + dx;
+                if (column >= 0 && column < width) line[column] = colour;
+            }
+        }
+    }
+    image.setDevicePixelRatio(scale);
+    painter->drawImage(QRectF(area), image);
+}
+
+void PointCloud::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {
+    painter->fillRect(QRectF(rect.center() - QPointF(1, 1), QSizeF(2, 2)), QColor::fromRgb(colour_));
+}
+
+} // namespace zelkor
