@@ -115,6 +115,8 @@ void OpticsPages(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "trans-matrix.png");
     Click(window, "btnCalcTrans");
     Save(window, folder + "trans-grid.png");
+}
+
 // The generator filled as for a 2 MeV He beam of 10,000 ions with Gaussian
 // positions and uniform slopes, its Distributions and its Twiss windows.
 void Generator(zelkor::MainWindow& window, const QString& folder) {
