@@ -29,6 +29,10 @@ statE-table energy-table
 statE-graph-linear energy-graph
 statP-graph-linear position-graph
 grown-energy grown-window
+emitt-rbtnHoriz emittance
+emitt-sigma sigma-matrix
+trans-grid transform
+generator-filled generator
 x-coordinate x-coordinate
 LIST
 ls -l "$images"
