@@ -51,7 +51,11 @@ MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QMainWindow(pare
     buildPages();
     buildMenus();
     about_ = new AboutBox(this);
+    // The start size is the smallest at which every page's controls fit; the
+    // window may grow from there.
+    setMinimumSize(790, 570);
     resize(790, 570);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;

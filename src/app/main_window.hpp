@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,11 @@ public:
     // 790 x 570 in the middle of the screen.
     void centreOnScreen();
 
+    // Files named on the command line or dropped on the window: the first is
+    // loaded as its extension says, through the same steps as the menu's
+    // load commands; one set is held at a time, so the rest are not.
+    void openFiles(const std::vector<std::filesystem::path>& paths);
+
 public slots:
     void FileOpen();
     void ImpTRIMDATClick();
@@ -64,12 +70,15 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildPages();
     void buildMenus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)() = nullptr);
     void loadFile(SourceKind kind, const FileDialogSetup& dialog);
+    void loadPath(SourceKind kind, const std::filesystem::path& path);
     void showMessages(const std::vector<Message>& messages);
 
     AppState state_;

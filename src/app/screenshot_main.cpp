@@ -117,6 +117,8 @@ void OpticsPages(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "trans-matrix.png");
     Click(window, "btnCalcTrans");
     Save(window, folder + "trans-grid.png");
+}
+
 // The generator filled as for a 2 MeV He beam of 10,000 ions with Gaussian
 // positions and uniform slopes, its Distributions and its Twiss windows.
 void Generator(zelkor::MainWindow& window, const QString& folder) {
@@ -200,6 +202,8 @@ int main(int argc, char* argv[]) {
     window.show();
     window.FileOpen();
     Save(window, folder + "data-available.png");
+    // The "Data available" panel goes after its 2 s, as a person sees it.
+    QTest::qWait(2100);
     dataPage.btnPreviewClick();
     Save(window, folder + "preview.png");
     dataPage.btnHeaderClick();
@@ -217,7 +221,16 @@ int main(int argc, char* argv[]) {
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
     OpticsPages(window, folder);
-    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
+    // The window grown: the grids and charts take the room, the controls keep their places.
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    window.move(0, 0);
+    window.resize(1000, 720);
+    pages->setCurrentIndex(1);
+    Save(window, folder + "grown-energy.png");
+    pages->setCurrentIndex(0);
+    dataPage.btnPreviewClick();
+    Save(window, folder + "grown-preview.png");
+    window.centreOnScreen();
 
     window.HelpAboutItemClick();
     Save(window.aboutBox(), folder + "about.png");

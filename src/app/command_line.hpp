@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zelkor {
+
+// What the words after the program's name ask for. Read before any window
+// exists, so that --version and --help work without a display.
+struct CommandLine {
+    enum class Action { Run, PrintVersion, PrintHelp, UsageError };
+    Action action = Action::Run;
+    std::vector<std::string> files;  // to open once the main window is shown
+    std::string error;               // UsageError: what was wrong
+};
+
+// Qt's own options (-platform, -style, ...) are left to QApplication, which
+// removes them; only its leftovers are given here.
+CommandLine ParseCommandLine(const std::vector<std::string>& words);
+
+std::string VersionText();  // "zelkor 1.0\n"
+std::string HelpText();
+
+} // namespace zelkor
