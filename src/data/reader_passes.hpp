@@ -7,8 +7,15 @@
 #include "data/field_scan.hpp"
 #include "data/particle_reader.hpp"
 
+#include "data/parse_threads.hpp"
+
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <exception>
 #include <initializer_list>
+#include <thread>
+#include <vector>
 #include <limits>
 #include <string_view>
 
@@ -52,6 +59,46 @@ struct RecordFileLayout {
     const char* openFailureText = "";
 };
 
+// Line ends in whole lines: the number of lines they hold.
+std::int64_t CountLineEnds(std::string_view wholeLines);
+
+// Splits whole lines at line ends into at most parts chunks of about equal size.
+std::vector<std::string_view> SplitAtLineEnds(std::string_view wholeLines, unsigned parts);
+
+// What the parse of a run of whole lines found.
+struct ChunkTally {
+    int records = 0;
+    std::int64_t skipped = 0;
+    std::int64_t firstSkipped = 0;  // line number in the file
+    int lastDecimals = -1;          // of the last record read, -1 for none
+    int lastAtomZ = 0;
+    std::exception_ptr failure;
+};
+
+// Parses lines that all end with a line end into out[0..]; no slot limit and
+// no cut-line rule apply to them (the caller sees to both).
+template <class ParseLine, class OnRecord>
+void ParseWholeLines(std::string_view lines, std::int64_t firstLineNumber, ParticleRecord* out,
+                     ParseLine& parseLine, ChunkTally& tally, OnRecord onRecord) {
+    LineReader reader;
+    reader.openBytes(lines);
+    TextLine line;
+    while (reader.next(line)) {
+        if (!line.tooLong && IsBlankLine(line.text)) continue;
+        ParticleRecord record;
+        int atomZ = 0;
+        int decimals = 0;
+        if (line.tooLong || !parseLine(line.text, record, atomZ, decimals) || !IsFiniteRecord(record)) {
+            if (tally.skipped++ == 0) tally.firstSkipped = firstLineNumber + reader.lineNumber() - 1;
+            continue;
+        }
+        out[tally.records++] = record;
+        tally.lastDecimals = decimals;
+        tally.lastAtomZ = atomZ;
+        onRecord(tally.records);
+    }
+}
+
 // A record line parser: fills the record, the atomic number (if the format
 // has one) and the decimals of the last field (if they are fixed), and returns
 // false when the line cannot be read whole.
@@ -66,8 +113,9 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     const std::size_t slots = static_cast<std::size_t>(lineCount > 1 ? lineCount : 1);
     set.records.reserve(slots);
 
+    const ParseThreads split = CurrentParseThreads();
     LineReader reader;
-    if (!reader.open(source)) {
+    if (!reader.open(source, split.blockBytes)) {
         result.failure = ErrorMessage(layout.openFailureText);
         return result;
     }
@@ -81,36 +129,127 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     if (layout.keptHeaderLine > 0 && result.headerLine.empty()) result.headerLine = "\n";
 
     const int period = ProgressPeriod(lineCount, 95);
-    int previousDecimals = -1;  // of the last record read
-    auto skip = [&result, &reader] {
-        if (result.skippedLines++ == 0) result.firstSkippedLine = reader.lineNumber();
+    std::int64_t steps = 0;  // progress steps given: count / period once a block is joined
+    auto stepTo = [&](std::int64_t reached) {
+        for (; steps < reached / period; ++steps) progress.advance(1);
     };
-    while (reader.next(line)) {
-        if (line.tooLong) {
-            skip();
-            continue;
-        }
-        if (IsBlankLine(line.text)) continue;
-        const bool cut = layout.fixedDecimals && !line.hadLineEnd && previousDecimals >= 0 &&
-                         LastFieldDecimals(line.text) < previousDecimals;
+    int previousDecimals = -1;  // of the last record read
+    auto skipLine = [&result](std::int64_t lineNumber) {
+        if (result.skippedLines++ == 0) result.firstSkippedLine = lineNumber;
+    };
+    // One line at a time, with every rule: the reference for the blocks below.
+    auto readLine = [&](const TextLine& text, std::int64_t lineNumber) {
+        if (text.tooLong) return skipLine(lineNumber);
+        if (IsBlankLine(text.text)) return;
+        const bool cut = layout.fixedDecimals && !text.hadLineEnd && previousDecimals >= 0 &&
+                         LastFieldDecimals(text.text) < previousDecimals;
         // The file may have grown since it was counted: never beyond the storage.
-        if (cut || set.records.size() >= slots) {
-            skip();
-            continue;
-        }
+        if (cut || set.records.size() >= slots) return skipLine(lineNumber);
         ParticleRecord& record = set.records.emplace_back();
         int atomZ = 0;
         int decimals = 0;
-        if (!parseLine(line.text, record, atomZ, decimals) || !IsFiniteRecord(record)) {
+        if (!parseLine(text.text, record, atomZ, decimals) || !IsFiniteRecord(record)) {
             set.records.pop_back();
-            skip();
-            continue;
+            return skipLine(lineNumber);
         }
         ++set.count;
         previousDecimals = decimals;
         if (layout.keptHeaderLine > 0) result.atomZ = atomZ;
-        if (set.count % period == 0) progress.advance(1);
+        stepTo(set.count);
         progress.yield();
+    };
+    auto readBlock = [&](std::string_view lines) {
+        const std::int64_t firstLine = reader.lineNumber() + 1;
+        const unsigned parts = lines.size() < split.minParallelBytes ? 1 : split.threads;
+        auto lineByLine = [&] {
+            LineReader each;
+            each.openBytes(lines);
+            TextLine text;
+            while (each.next(text)) readLine(text, firstLine + each.lineNumber() - 1);
+            return each.lineNumber();
+        };
+        if (parts <= 1) return reader.countTaken(lineByLine());
+        const std::vector<std::string_view> chunks = SplitAtLineEnds(lines, parts);
+        std::vector<std::int64_t> lineCounts(chunks.size());
+        {
+            std::vector<std::jthread> workers;
+            for (std::size_t k = 1; k < chunks.size(); ++k)
+                workers.emplace_back([&, k] { lineCounts[k] = CountLineEnds(chunks[k]); });
+            lineCounts[0] = CountLineEnds(chunks[0]);
+        }
+        std::int64_t blockLines = 0;
+        for (const std::int64_t n : lineCounts) blockLines += n;
+        reader.countTaken(blockLines);
+        const std::size_t base = set.records.size();
+        // Near the slot limit (a file grown since it was counted) every line
+        // must see the count before it: one by one.
+        if (base + static_cast<std::size_t>(blockLines) > slots) {
+            lineByLine();
+            return;
+        }
+        {
+            UnwrittenGrowth unwritten;
+            set.records.resize(base + static_cast<std::size_t>(blockLines));
+        }
+        std::vector<ChunkTally> tallies(chunks.size());
+        std::vector<std::size_t> starts(chunks.size());
+        std::vector<std::int64_t> firstLines(chunks.size());
+        for (std::size_t k = 0, at = base; k < chunks.size(); ++k) {
+            starts[k] = at;
+            firstLines[k] = firstLine + static_cast<std::int64_t>(at - base);
+            at += static_cast<std::size_t>(lineCounts[k]);
+        }
+        ParticleRecord* const storage = set.records.data();
+        const std::int64_t countBefore = set.count;
+        const std::int64_t scale = static_cast<std::int64_t>(chunks.size());
+        {
+            std::vector<std::jthread> workers;
+            for (std::size_t k = 1; k < chunks.size(); ++k)
+                workers.emplace_back([&, k] {
+                    try {
+                        ParseWholeLines(chunks[k], firstLines[k], storage + starts[k], parseLine, tallies[k],
+                                        [](int) {});
+                    } catch (...) {
+                        tallies[k].failure = std::current_exception();
+                    }
+                });
+            // The window hears only from this thread: its chunk stands for all.
+            ParseWholeLines(chunks[0], firstLines[0], storage + starts[0], parseLine, tallies[0], [&](int records) {
+                stepTo(countBefore + std::min<std::int64_t>(records * scale, records + blockLines - lineCounts[0]));
+                progress.yield();
+            });
+        }
+        // Slices close up in file order; then the block reads as if line by line.
+        std::size_t to = base;
+        for (std::size_t k = 0; k < chunks.size(); ++k) {
+            const ChunkTally& tally = tallies[k];
+            if (tally.failure) std::rethrow_exception(tally.failure);
+            if (to != starts[k]) std::memmove(storage + to, storage + starts[k], tally.records * sizeof(ParticleRecord));
+            to += static_cast<std::size_t>(tally.records);
+            if (tally.skipped > 0) {
+                if (result.skippedLines == 0) result.firstSkippedLine = tally.firstSkipped;
+                result.skippedLines += tally.skipped;
+            }
+            if (tally.records > 0) {
+                set.count += tally.records;
+                previousDecimals = tally.lastDecimals;
+                if (layout.keptHeaderLine > 0) result.atomZ = tally.lastAtomZ;
+            }
+        }
+        set.records.resize(to);
+        stepTo(set.count);
+    };
+
+    for (;;) {
+        if (split.threads > 0) {
+            const std::string_view lines = reader.takeWholeLines();
+            if (!lines.empty()) {
+                readBlock(lines);
+                continue;
+            }
+        }
+        if (!reader.next(line)) break;
+        readLine(line, reader.lineNumber());
     }
     const bool readFailed = reader.readFailed();
     const bool closed = reader.close();
