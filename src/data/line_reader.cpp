@@ -8,8 +8,8 @@
 
 namespace zelkor {
 namespace {
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-static_assert(kBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
+constexpr std::size_t kMinBlockSize = 4 * kMaxLineLength;
+static_assert(kMinBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
 }
 
 LineReader::~LineReader() {
@@ -38,7 +38,7 @@ bool LineReader::open(const ReadSource& source, std::size_t blockBytes) {
         fd_ = -1;
         return false;
     }
-    buffer_.resize(blockBytes > kBlockSize ? blockBytes : kBlockSize);
+    buffer_.resize(blockBytes > kMinBlockSize ? blockBytes : kMinBlockSize);
     data_ = buffer_.data();
     isOpen_ = true;
     return true;
