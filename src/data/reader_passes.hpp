@@ -160,7 +160,12 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     };
     auto readBlock = [&](std::string_view lines) {
         const std::int64_t firstLine = reader.lineNumber() + 1;
-        const unsigned parts = lines.size() < split.minParallelBytes ? 1 : split.threads;
+        // Chunks of at least half the parallel threshold, so that a machine
+        // with many threads does not start more of them than the block feeds.
+        const std::size_t chunkFloor = std::max<std::size_t>(split.minParallelBytes / 2, 1);
+        const unsigned parts = lines.size() < split.minParallelBytes
+                                   ? 1
+                                   : static_cast<unsigned>(std::min<std::size_t>(split.threads, lines.size() / chunkFloor));
         auto lineByLine = [&] {
             LineReader each;
             each.openBytes(lines);
