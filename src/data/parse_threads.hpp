@@ -15,7 +15,7 @@ struct ParseThreads {
     std::size_t blockBytes = 0;     // read size of a file for the parse
 };
 
-// The machine's hardware threads, 1 MB, 8 MB.
+// The machine's hardware threads, 1 MB, 16 MB.
 ParseThreads DefaultParseThreads();
 ParseThreads CurrentParseThreads();
 // For tests and benchmarks that compare ways of splitting the same file.

@@ -72,18 +72,25 @@ struct ChunkTally {
     std::int64_t firstSkipped = 0;  // line number in the file
     int lastDecimals = -1;          // of the last record read, -1 for none
     int lastAtomZ = 0;
+    std::int64_t lines = 0;
+    bool overLimit = false;  // stopped at maxLines with lines left
     std::exception_ptr failure;
 };
 
-// Parses lines that all end with a line end into out[0..]; no slot limit and
-// no cut-line rule apply to them (the caller sees to both).
+// Parses lines that all end with a line end into out[0..]; the cut-line rule
+// does not apply to them. Past maxLines lines the slot limit might, so the
+// parse stops there and says so.
 template <class ParseLine, class OnRecord>
 void ParseWholeLines(std::string_view lines, std::int64_t firstLineNumber, ParticleRecord* out,
-                     ParseLine& parseLine, ChunkTally& tally, OnRecord onRecord) {
+                     ParseLine& parseLine, ChunkTally& tally, std::int64_t maxLines, OnRecord onRecord) {
     LineReader reader;
     reader.openBytes(lines);
     TextLine line;
     while (reader.next(line)) {
+        if (reader.lineNumber() > maxLines) {
+            tally.overLimit = true;
+            return;
+        }
         if (!line.tooLong && IsBlankLine(line.text)) continue;
         ParticleRecord record;
         int atomZ = 0;
@@ -97,6 +104,7 @@ void ParseWholeLines(std::string_view lines, std::int64_t firstLineNumber, Parti
         tally.lastAtomZ = atomZ;
         onRecord(tally.records);
     }
+    tally.lines = reader.lineNumber();
 }
 
 // A record line parser: fills the record, the atomic number (if the format
@@ -175,60 +183,62 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         };
         if (parts <= 1) return reader.countTaken(lineByLine());
         const std::vector<std::string_view> chunks = SplitAtLineEnds(lines, parts);
-        std::vector<std::int64_t> lineCounts(chunks.size());
-        {
-            std::vector<std::jthread> workers;
-            for (std::size_t k = 1; k < chunks.size(); ++k)
-                workers.emplace_back([&, k] { lineCounts[k] = CountLineEnds(chunks[k]); });
-            lineCounts[0] = CountLineEnds(chunks[0]);
-        }
-        std::int64_t blockLines = 0;
-        for (const std::int64_t n : lineCounts) blockLines += n;
-        reader.countTaken(blockLines);
-        const std::size_t base = set.records.size();
-        // Near the slot limit (a file grown since it was counted) every line
-        // must see the count before it: one by one.
-        if (base + static_cast<std::size_t>(blockLines) > slots) {
-            lineByLine();
-            return;
-        }
-        {
-            UnwrittenGrowth unwritten;
-            set.records.resize(base + static_cast<std::size_t>(blockLines));
-        }
-        std::vector<ChunkTally> tallies(chunks.size());
+        // Every chunk but the last is counted here, to place its slice; the
+        // last one counts itself and stops where the slot limit could bite.
         std::vector<std::size_t> starts(chunks.size());
         std::vector<std::int64_t> firstLines(chunks.size());
-        for (std::size_t k = 0, at = base; k < chunks.size(); ++k) {
+        const std::size_t base = set.records.size();
+        std::size_t at = base;
+        for (std::size_t k = 0; k < chunks.size(); ++k) {
             starts[k] = at;
             firstLines[k] = firstLine + static_cast<std::int64_t>(at - base);
-            at += static_cast<std::size_t>(lineCounts[k]);
+            if (k + 1 < chunks.size()) at += static_cast<std::size_t>(CountLineEnds(chunks[k]));
         }
+        // Near the slot limit (a file grown since it was counted) every line
+        // must see the count before it: one by one.
+        if (at >= slots) return reader.countTaken(lineByLine());
+        {
+            UnwrittenGrowth unwritten;
+            set.records.resize(slots);
+        }
+        std::vector<ChunkTally> tallies(chunks.size());
         ParticleRecord* const storage = set.records.data();
         const std::int64_t countBefore = set.count;
-        const std::int64_t scale = static_cast<std::int64_t>(chunks.size());
+        const std::int64_t unlimited = std::numeric_limits<std::int64_t>::max();
         {
             std::vector<std::jthread> workers;
             for (std::size_t k = 1; k < chunks.size(); ++k)
                 workers.emplace_back([&, k] {
+                    const std::int64_t maxLines =
+                        k + 1 < chunks.size() ? unlimited : static_cast<std::int64_t>(slots - starts[k]);
                     try {
-                        ParseWholeLines(chunks[k], firstLines[k], storage + starts[k], parseLine, tallies[k],
+                        ParseWholeLines(chunks[k], firstLines[k], storage + starts[k], parseLine, tallies[k], maxLines,
                                         [](int) {});
                     } catch (...) {
                         tallies[k].failure = std::current_exception();
                     }
                 });
-            // The window hears only from this thread: its chunk stands for all.
-            ParseWholeLines(chunks[0], firstLines[0], storage + starts[0], parseLine, tallies[0], [&](int records) {
-                stepTo(countBefore + std::min<std::int64_t>(records * scale, records + blockLines - lineCounts[0]));
-                progress.yield();
-            });
+            // The window hears only from this thread; the other chunks' records
+            // are added at the join, so the bar never runs ahead of the count.
+            ParseWholeLines(chunks[0], firstLines[0], storage + starts[0], parseLine, tallies[0], unlimited,
+                            [&](int records) {
+                                stepTo(countBefore + records);
+                                progress.yield();
+                            });
         }
+        for (const ChunkTally& tally : tallies)
+            if (tally.failure) std::rethrow_exception(tally.failure);
+        if (tallies.back().overLimit) {
+            set.records.resize(base);
+            return reader.countTaken(lineByLine());
+        }
+        std::int64_t blockLines = 0;
+        for (const ChunkTally& tally : tallies) blockLines += tally.lines;
+        reader.countTaken(blockLines);
         // Slices close up in file order; then the block reads as if line by line.
         std::size_t to = base;
         for (std::size_t k = 0; k < chunks.size(); ++k) {
             const ChunkTally& tally = tallies[k];
-            if (tally.failure) std::rethrow_exception(tally.failure);
             if (to != starts[k]) std::memmove(storage + to, storage + starts[k], tally.records * sizeof(ParticleRecord));
             to += static_cast<std::size_t>(tally.records);
             if (tally.skipped > 0) {
