@@ -116,16 +116,21 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     ReadResult result;
     ParticleSet& set = result.set;
     set.lineCount = lineCount;
-    // Allocated once; slots are built as records arrive, so the storage is
-    // touched once instead of being cleared first.
+    // Allocated once and not cleared: records are written as they arrive,
+    // each slice by the thread that parses it, so every page is touched once.
     const std::size_t slots = static_cast<std::size_t>(lineCount > 1 ? lineCount : 1);
     set.records.reserve(slots);
+    std::size_t filled = 1;  // slot 0 and the records read
 
     const ParseThreads split = CurrentParseThreads();
     LineReader reader;
     if (!reader.open(source, split.blockBytes)) {
         result.failure = ErrorMessage(layout.openFailureText);
         return result;
+    }
+    {
+        UnwrittenGrowth unwritten;
+        set.records.resize(slots);
     }
     TextLine line;
     for (int n = 1; n <= layout.headerLines; ++n) {
@@ -152,14 +157,12 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         const bool cut = layout.fixedDecimals && !text.hadLineEnd && previousDecimals >= 0 &&
                          LastFieldDecimals(text.text) < previousDecimals;
         // The file may have grown since it was counted: never beyond the storage.
-        if (cut || set.records.size() >= slots) return skipLine(lineNumber);
-        ParticleRecord& record = set.records.emplace_back();
+        if (cut || filled >= slots) return skipLine(lineNumber);
+        ParticleRecord record;
         int atomZ = 0;
         int decimals = 0;
-        if (!parseLine(text.text, record, atomZ, decimals) || !IsFiniteRecord(record)) {
-            set.records.pop_back();
-            return skipLine(lineNumber);
-        }
+        if (!parseLine(text.text, record, atomZ, decimals) || !IsFiniteRecord(record)) return skipLine(lineNumber);
+        set.records[filled++] = record;
         ++set.count;
         previousDecimals = decimals;
         if (layout.keptHeaderLine > 0) result.atomZ = atomZ;
@@ -187,7 +190,7 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         // last one counts itself and stops where the slot limit could bite.
         std::vector<std::size_t> starts(chunks.size());
         std::vector<std::int64_t> firstLines(chunks.size());
-        const std::size_t base = set.records.size();
+        const std::size_t base = filled;
         std::size_t at = base;
         for (std::size_t k = 0; k < chunks.size(); ++k) {
             starts[k] = at;
@@ -197,10 +200,6 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         // Near the slot limit (a file grown since it was counted) every line
         // must see the count before it: one by one.
         if (at >= slots) return reader.countTaken(lineByLine());
-        {
-            UnwrittenGrowth unwritten;
-            set.records.resize(slots);
-        }
         std::vector<ChunkTally> tallies(chunks.size());
         ParticleRecord* const storage = set.records.data();
         const std::int64_t countBefore = set.count;
@@ -228,10 +227,7 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         }
         for (const ChunkTally& tally : tallies)
             if (tally.failure) std::rethrow_exception(tally.failure);
-        if (tallies.back().overLimit) {
-            set.records.resize(base);
-            return reader.countTaken(lineByLine());
-        }
+        if (tallies.back().overLimit) return reader.countTaken(lineByLine());
         std::int64_t blockLines = 0;
         for (const ChunkTally& tally : tallies) blockLines += tally.lines;
         reader.countTaken(blockLines);
@@ -251,7 +247,7 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
                 if (layout.keptHeaderLine > 0) result.atomZ = tally.lastAtomZ;
             }
         }
-        set.records.resize(to);
+        filled = to;
         stepTo(set.count);
     };
 
@@ -266,6 +262,7 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         if (!reader.next(line)) break;
         readLine(line, reader.lineNumber());
     }
+    set.records.resize(filled);
     const bool readFailed = reader.readFailed();
     const bool closed = reader.close();
     if (readFailed || !closed) {
