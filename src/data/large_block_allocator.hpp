@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 
 namespace zelkor {
 
@@ -11,6 +12,22 @@ namespace zelkor {
 // cost as much as reading the file. Small blocks come from operator new.
 void* AllocateLargeBlock(std::size_t bytes);
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
+
+// While one is alive on a thread, growing a vector of LargeBlockAllocator on
+// that thread leaves the new elements unwritten. The parallel parse grows the
+// set this way and fills each slice from the thread that parses it, so that
+// the pages are first touched (and cleared by the kernel) on every core.
+class UnwrittenGrowth {
+public:
+    UnwrittenGrowth() { active() = true; }
+    ~UnwrittenGrowth() { active() = false; }
+    UnwrittenGrowth(const UnwrittenGrowth&) = delete;
+    UnwrittenGrowth& operator=(const UnwrittenGrowth&) = delete;
+    static bool& active() {
+        static thread_local bool on = false;
+        return on;
+    }
+};
 
 template <class T>
 struct LargeBlockAllocator {
@@ -22,6 +39,15 @@ struct LargeBlockAllocator {
 
     T* allocate(std::size_t n) { return static_cast<T*>(AllocateLargeBlock(n * sizeof(T))); }
     void deallocate(T* p, std::size_t n) noexcept { FreeLargeBlock(p, n * sizeof(T)); }
+
+    template <class U>
+    void construct(U* p) {
+        if (!UnwrittenGrowth::active()) ::new (static_cast<void*>(p)) U();
+    }
+    template <class U, class A, class... Args>
+    void construct(U* p, A&& a, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(a), std::forward<Args>(args)...);
+    }
 
     template <class U>
     bool operator==(const LargeBlockAllocator<U>&) const noexcept { return true; }

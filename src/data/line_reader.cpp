@@ -8,20 +8,25 @@
 
 namespace zelkor {
 namespace {
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-static_assert(kBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
+constexpr std::size_t kMinBlockSize = 4 * kMaxLineLength;
+static_assert(kMinBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
 }
 
 LineReader::~LineReader() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool LineReader::open(const ReadSource& source) {
+void LineReader::openBytes(std::string_view bytes) {
+    data_ = bytes.data();
+    begin_ = 0;
+    end_ = bytes.size();
+    atEof_ = true;
+    isOpen_ = true;
+}
+
+bool LineReader::open(const ReadSource& source, std::size_t blockBytes) {
     if (source.inMemory()) {
-        data_ = source.bytes->data();
-        end_ = source.bytes->size();
-        atEof_ = true;
-        isOpen_ = true;
+        openBytes(*source.bytes);
         return true;
     }
     fd_ = ::open(source.path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -33,7 +38,7 @@ bool LineReader::open(const ReadSource& source) {
         fd_ = -1;
         return false;
     }
-    buffer_.resize(kBlockSize);
+    buffer_.resize(blockBytes > kMinBlockSize ? blockBytes : kMinBlockSize);
     data_ = buffer_.data();
     isOpen_ = true;
     return true;
@@ -70,6 +75,19 @@ bool LineReader::refill() {
             return false;
         }
     }
+}
+
+std::string_view LineReader::takeWholeLines() {
+    if (fd_ >= 0)
+        while (end_ - begin_ < buffer_.size() / 2 && refill()) {
+        }
+    if (begin_ == end_) return {};
+    const void* lastEnd = ::memrchr(data_ + begin_, '\n', end_ - begin_);
+    if (lastEnd == nullptr) return {};
+    const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(lastEnd) - data_) + 1;
+    const std::string_view lines(data_ + begin_, stop - begin_);
+    begin_ = stop;
+    return lines;
 }
 
 bool LineReader::next(TextLine& line) {

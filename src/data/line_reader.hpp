@@ -28,7 +28,10 @@ public:
     LineReader& operator=(const LineReader&) = delete;
     ~LineReader();
 
-    bool open(const ReadSource& source);
+    // blockBytes: read size for a file; at least twice kMaxLineLength.
+    bool open(const ReadSource& source, std::size_t blockBytes = std::size_t{1} << 20);
+    // Lines of bytes the caller keeps alive.
+    void openBytes(std::string_view bytes);
     // False when the file could not be closed (or was never open).
     bool close();
 
@@ -37,6 +40,14 @@ public:
     bool readFailed() const { return readFailed_; }
     // 1-based number of the line next() returned last.
     std::int64_t lineNumber() const { return lineNumber_; }
+
+    // For a caller that splits lines itself: every whole line (up to and
+    // including the last line end) now buffered, after reading more when the
+    // buffer is less than half full. Empty when no line end is buffered (the
+    // last line, a line longer than the block, the end of the file); next()
+    // then goes on. The caller tells how many lines it took.
+    std::string_view takeWholeLines();
+    void countTaken(std::int64_t lines) { lineNumber_ += lines; }
 
 private:
     bool refill();

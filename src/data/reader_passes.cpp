@@ -1,6 +1,8 @@
 #include "data/reader_passes.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zelkor {
 
@@ -58,6 +60,32 @@ CountResult CountLineReads(const ReadSource& source, int offset, const char* ope
     if (!closed) result.message = ErrorMessage(kCannotCloseText);
     result.lineCount = static_cast<int>(reads + offset);
     return result;
+}
+
+std::int64_t CountLineEnds(std::string_view wholeLines) {
+    std::int64_t lines = 0;
+    const char* p = wholeLines.data();
+    const char* const end = p + wholeLines.size();
+    while (const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
+        ++lines;
+        p = static_cast<const char*>(lf) + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string_view> SplitAtLineEnds(std::string_view wholeLines, unsigned parts) {
+    std::vector<std::string_view> chunks;
+    const std::size_t share = wholeLines.size() / std::max(parts, 1u);
+    std::size_t from = 0;
+    for (unsigned k = 1; k < parts && from < wholeLines.size(); ++k) {
+        std::size_t to = std::max(from, share * k);
+        to = wholeLines.find('\n', to);
+        if (to == std::string_view::npos) break;
+        chunks.push_back(wholeLines.substr(from, to + 1 - from));
+        from = to + 1;
+    }
+    if (from < wholeLines.size() || chunks.empty()) chunks.push_back(wholeLines.substr(from));
+    return chunks;
 }
 
 bool IsFiniteRecord(const ParticleRecord& r) {

@@ -54,8 +54,8 @@ TEST(BatchInputs, PipesFifosAndStandardInputAreReadOnce) {
 }
 
 TEST(BatchInputs, RunningOutOfMemoryEndsWithAMessage) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "AddressSanitizer cannot run under an address-space limit";
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers cannot run under an address-space limit";
 #endif
     // An endless device read into memory, and a file with no line end at all.
     const ShellRun zero = Shell("ulimit -v 300000; \"$BATCH\" info /dev/zero --kind pnt");
