@@ -148,6 +148,8 @@ void Generator(zelkor::MainWindow& window, const QString& folder) {
     Save(generator.twissWindow(), folder + "twiss.png");
     generator.twissWindow().btnCloseClick();
     generator.hide();
+}
+
 // A modal window of the data page filled as a person would, then its table.
 void TableWindow(zelkor::MainWindow& window, const char* name, const std::vector<const char*>& clicks,
                  const char* calculation, const QString& stem) {

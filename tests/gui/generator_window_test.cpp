@@ -252,8 +252,9 @@ TEST_F(GeneratorTest, GenerationStoppedByTheCoreKeepsItsCompleteIons) {
 }
 
 TEST_F(GeneratorTest, ElementTablePickFillsAtomicNumberAndAmu) {
-    withGenerator([this](GeneratorWindow& g) { click(g, "btnPerTab"); });  // no table: nothing happens
     WindowHooks& hooks = window.hooks();
+    hooks.openElementTable = nullptr;
+    withGenerator([this](GeneratorWindow& g) { click(g, "btnPerTab"); });  // no table: nothing happens
     const auto pick = [&hooks](int z) {
         for (const auto& fill : hooks.elementPicked) fill(kElements[static_cast<std::size_t>(z - 1)]);
     };
