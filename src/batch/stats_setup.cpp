@@ -1,6 +1,6 @@
 #include "batch/stats_setup.hpp"
 
-#include "relativity/take_species.hpp"
+#include "relativity/take_ion_masses.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/quantity.hpp"
 

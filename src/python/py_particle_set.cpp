@@ -7,7 +7,7 @@
 #include "python/py_optics.hpp"
 #include "python/py_statistics.hpp"
 #include "python/py_text.hpp"
-#include "relativity/take_species.hpp"
+#include "relativity/take_ion_masses.hpp"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>

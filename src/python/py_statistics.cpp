@@ -2,7 +2,7 @@
 
 #include "python/py_errors.hpp"
 #include "python/py_text.hpp"
-#include "relativity/take_species.hpp"
+#include "relativity/take_ion_masses.hpp"
 #include "stats/availability.hpp"
 #include "stats/basic_analysis.hpp"
 #include "stats/default_width.hpp"

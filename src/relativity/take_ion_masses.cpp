@@ -1,4 +1,4 @@
-#include "relativity/take_species.hpp"
+#include "relativity/take_ion_masses.hpp"
 
 #include "relativity/momentum_pass.hpp"
 #include "relativity/relativistic_inputs.hpp"
