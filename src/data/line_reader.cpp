@@ -13,7 +13,18 @@ static_assert(kMinBlockSize > 2 * kMaxLineLength, "a kept line and a read must f
 }
 
 LineReader::~LineReader() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0 && ownsFd_) ::close(fd_);
+}
+
+void LineReader::openRange(int fd, std::uint64_t begin, std::uint64_t end, std::size_t blockBytes) {
+    fd_ = fd;
+    ownsFd_ = false;
+    inRange_ = true;
+    at_ = begin;
+    stopAt_ = end;
+    buffer_.resize(blockBytes > kMinBlockSize ? blockBytes : kMinBlockSize);
+    data_ = buffer_.data();
+    isOpen_ = true;
 }
 
 void LineReader::openBytes(std::string_view bytes) {
@@ -47,7 +58,7 @@ bool LineReader::open(const ReadSource& source, std::size_t blockBytes) {
 bool LineReader::close() {
     if (!isOpen_) return false;
     isOpen_ = false;
-    if (fd_ < 0) return true;
+    if (fd_ < 0 || !ownsFd_) return true;
     const int result = ::close(fd_);
     fd_ = -1;
     return result == 0;
@@ -58,12 +69,21 @@ bool LineReader::refill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
+        taken_ += begin_;
         begin_ = 0;
     }
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        std::size_t want = buffer_.size() - end_;
+        if (inRange_ && stopAt_ - at_ < want) want = static_cast<std::size_t>(stopAt_ - at_);
+        if (want == 0) {
+            atEof_ = true;
+            return false;
+        }
+        const ssize_t got = inRange_ ? ::pread(fd_, buffer_.data() + end_, want, static_cast<off_t>(at_))
+                                     : ::read(fd_, buffer_.data() + end_, want);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
+            at_ += static_cast<std::uint64_t>(got);
             return true;
         }
         if (got == 0) {
@@ -75,19 +95,6 @@ bool LineReader::refill() {
             return false;
         }
     }
-}
-
-std::string_view LineReader::takeWholeLines() {
-    if (fd_ >= 0)
-        while (end_ - begin_ < buffer_.size() / 2 && refill()) {
-        }
-    if (begin_ == end_) return {};
-    const void* lastEnd = ::memrchr(data_ + begin_, '\n', end_ - begin_);
-    if (lastEnd == nullptr) return {};
-    const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(lastEnd) - data_) + 1;
-    const std::string_view lines(data_ + begin_, stop - begin_);
-    begin_ = stop;
-    return lines;
 }
 
 bool LineReader::next(TextLine& line) {

@@ -32,6 +32,11 @@ public:
     bool open(const ReadSource& source, std::size_t blockBytes = std::size_t{1} << 20);
     // Lines of bytes the caller keeps alive.
     void openBytes(std::string_view bytes);
+    // Lines of the bytes [begin, end) of a file the caller keeps open, read
+    // at their offsets so that readers on several threads can share it;
+    // end kToEndOfFile reads on to the end.
+    void openRange(int fd, std::uint64_t begin, std::uint64_t end, std::size_t blockBytes);
+    static constexpr std::uint64_t kToEndOfFile = ~std::uint64_t{0};
     // False when the file could not be closed (or was never open).
     bool close();
 
@@ -41,18 +46,18 @@ public:
     // 1-based number of the line next() returned last.
     std::int64_t lineNumber() const { return lineNumber_; }
 
-    // For a caller that splits lines itself: every whole line (up to and
-    // including the last line end) now buffered, after reading more when the
-    // buffer is less than half full. Empty when no line end is buffered (the
-    // last line, a line longer than the block, the end of the file); next()
-    // then goes on. The caller tells how many lines it took.
-    std::string_view takeWholeLines();
-    void countTaken(std::int64_t lines) { lineNumber_ += lines; }
+    // Bytes of the file (or range) handed out as lines so far.
+    std::uint64_t consumed() const { return taken_ + begin_; }
 
 private:
     bool refill();
 
     int fd_ = -1;
+    bool ownsFd_ = true;
+    std::uint64_t at_ = 0;                  // offset of the next read in a range
+    std::uint64_t stopAt_ = kToEndOfFile;   // end of a range
+    bool inRange_ = false;
+    std::uint64_t taken_ = 0;              // bytes dropped from the front of the buffer
     bool isOpen_ = false;
     std::vector<char> buffer_;
     const char* data_ = nullptr;  // buffer_ or the in-memory bytes

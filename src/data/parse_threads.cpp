@@ -15,7 +15,7 @@ std::atomic<bool> gSet{false};
 
 ParseThreads DefaultParseThreads() {
     const unsigned hardware = std::thread::hardware_concurrency();
-    return {hardware > 0 ? hardware : 1, std::size_t{1} << 20, std::size_t{16} << 20};
+    return {hardware > 0 ? hardware : 1, std::size_t{1} << 20, std::size_t{1} << 20};
 }
 
 ParseThreads CurrentParseThreads() {

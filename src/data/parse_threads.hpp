@@ -4,18 +4,18 @@
 
 namespace zelkor {
 
-// How the parse of a record part is shared out. Whole lines are taken from
-// the reader in blocks and split at line ends into one chunk per thread; the
-// calling thread parses the first chunk (and reports progress), the others
-// parse into their own slice of the set's storage, which nobody reads until
-// they are joined. Small blocks stay on the calling thread.
+// How the passes over a file are shared out. The count pass splits the file
+// at line starts into one run per thread and counts each run on its thread;
+// the parse reads the same runs on as many threads, each into its own slice
+// of the set's storage, which nobody reads until they are joined. The calling
+// thread takes the first run and reports progress.
 struct ParseThreads {
-    unsigned threads = 1;           // 0: lines are handed out one by one, never in blocks
-    std::size_t minParallelBytes = 0;  // a block below this is parsed by the calling thread alone
-    std::size_t blockBytes = 0;     // read size of a file for the parse
+    unsigned threads = 1;              // 0 or 1: the whole file in one run on the calling thread
+    std::size_t minParallelBytes = 0;  // a file below this is read in one run
+    std::size_t blockBytes = 0;        // read size of each thread
 };
 
-// The machine's hardware threads, 1 MB, 16 MB.
+// The machine's hardware threads, 1 MB, 1 MB.
 ParseThreads DefaultParseThreads();
 ParseThreads CurrentParseThreads();
 // For tests and benchmarks that compare ways of splitting the same file.

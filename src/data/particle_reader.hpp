@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/line_ranges.hpp"
 #include "data/message.hpp"
 #include "data/particle_set.hpp"
 #include "data/progress.hpp"
@@ -28,6 +29,7 @@ struct CheckResult {
 struct CountResult {
     int lineCount = 0;
     std::optional<Message> message;  // open or close failure
+    LineRanges ranges;               // how the parse may share out the file
 };
 
 struct ReadResult {
@@ -45,7 +47,7 @@ struct ReadResult {
 struct ReaderPasses {
     CheckResult (*check)(const ReadSource&, Progress&);
     CountResult (*count)(const ReadSource&, Progress&);
-    ReadResult (*read)(const ReadSource&, int lineCount, Progress&);
+    ReadResult (*read)(const ReadSource&, const CountResult&, Progress&);
     const char* openFailureText;
 };
 

@@ -35,57 +35,81 @@ CheckResult CheckOpenClose(const ReadSource& source, const char* openFailureText
     return {};
 }
 
+namespace {
+
+struct RunCount {
+    std::int64_t lines = 0;
+    std::int64_t reads = 0;
+    bool whole = true;  // read without failure, and ended at a line end unless it is the last run
+};
+
+RunCount CountRun(LineReader& reader, bool lastRun, Progress* progress) {
+    RunCount count;
+    TextLine line;
+    while (reader.next(line)) {
+        count.reads += LineReads(line.length, line.hadLineEnd);
+        ++count.lines;
+        if (!line.hadLineEnd && !lastRun) count.whole = false;
+        if (progress != nullptr && (count.lines & 0x3fff) == 0) progress->yield();
+    }
+    if (reader.readFailed()) count.whole = false;
+    return count;
+}
+
+} // namespace
+
 CountResult CountLineReads(const ReadSource& source, int offset, const char* openFailureText, Progress& progress,
                            std::int64_t maxLineCount) {
     progress.advance(5);
-    LineReader reader;
     CountResult result;
-    if (!reader.open(source)) {
+    SharedSource shared(source);
+    if (!shared.open()) {
         result.message = ErrorMessage(openFailureText);
         return result;
     }
-    TextLine line;
+    const ParseThreads split = CurrentParseThreads();
+    std::vector<LineRange> runs = split.threads > 1 && shared.size() >= split.minParallelBytes
+                                      ? shared.splitAtLineStarts(split.threads)
+                                      : std::vector<LineRange>{{0, LineReader::kToEndOfFile, 0}};
+    std::vector<RunCount> counts(runs.size());
+    RunOnThreads(
+        runs.size(),
+        [&](std::size_t k) {
+            LineReader reader;
+            shared.openRange(reader, runs[k].begin, runs[k].end, split.blockBytes);
+            counts[k] = CountRun(reader, k + 1 == runs.size(), k == 0 ? &progress : nullptr);
+        },
+        [&progress] { progress.yield(); });
     std::int64_t reads = 0;
-    bool tooMany = false;
-    while (!tooMany && reader.next(line)) {
-        reads += LineReads(line.length, line.hadLineEnd);
-        tooMany = reads + offset > maxLineCount;
-        if ((reader.lineNumber() & 0x3fff) == 0) progress.yield();
+    bool whole = true;
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        reads += counts[k].reads;
+        runs[k].lines = counts[k].lines;
+        whole = whole && counts[k].whole;
     }
-    const bool closed = reader.close();
-    if (tooMany) {
+    const bool closed = shared.close();
+    if (reads + offset > maxLineCount) {
         result.message = ErrorMessage(kTooManyLinesText);
         return result;
     }
     if (!closed) result.message = ErrorMessage(kCannotCloseText);
     result.lineCount = static_cast<int>(reads + offset);
+    if (whole && runs.size() > 1) result.ranges = {shared.size(), std::move(runs)};
     return result;
 }
 
-std::int64_t CountLineEnds(std::string_view wholeLines) {
-    std::int64_t lines = 0;
-    const char* p = wholeLines.data();
-    const char* const end = p + wholeLines.size();
-    while (const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p))) {
-        ++lines;
-        p = static_cast<const char*>(lf) + 1;
+std::vector<std::size_t> RunSlots(const LineRanges& ranges, std::uint64_t fileBytes, int headerLines,
+                                  std::size_t slots) {
+    if (ranges.runs.size() < 2 || ranges.fileBytes != fileBytes || ranges.runs[0].lines < headerLines) return {};
+    std::vector<std::size_t> starts;
+    std::int64_t before = 0;
+    for (const LineRange& run : ranges.runs) {
+        starts.push_back(static_cast<std::size_t>(1 + std::max<std::int64_t>(before - headerLines, 0)));
+        before += run.lines;
     }
-    return lines;
-}
-
-std::vector<std::string_view> SplitAtLineEnds(std::string_view wholeLines, unsigned parts) {
-    std::vector<std::string_view> chunks;
-    const std::size_t share = wholeLines.size() / std::max(parts, 1u);
-    std::size_t from = 0;
-    for (unsigned k = 1; k < parts && from < wholeLines.size(); ++k) {
-        std::size_t to = std::max(from, share * k);
-        to = wholeLines.find('\n', to);
-        if (to == std::string_view::npos) break;
-        chunks.push_back(wholeLines.substr(from, to + 1 - from));
-        from = to + 1;
-    }
-    if (from < wholeLines.size() || chunks.empty()) chunks.push_back(wholeLines.substr(from));
-    return chunks;
+    // Every line a record: the last one must still have its slot.
+    if (before - headerLines >= static_cast<std::int64_t>(slots)) return {};
+    return starts;
 }
 
 bool IsFiniteRecord(const ParticleRecord& r) {

@@ -3,21 +3,20 @@
 // The passes the three readers share; each reader supplies its markers,
 // header layout and the parse of one record line.
 
-#include "data/line_reader.hpp"
 #include "data/field_scan.hpp"
+#include "data/line_ranges.hpp"
+#include "data/line_reader.hpp"
+#include "data/parse_threads.hpp"
 #include "data/particle_reader.hpp"
 
-#include "data/parse_threads.hpp"
-
-#include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <initializer_list>
-#include <thread>
-#include <vector>
 #include <limits>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelkor {
 
@@ -31,6 +30,8 @@ CheckResult CheckOpenClose(const ReadSource& source, const char* openFailureText
 
 // Line reads of a 1000-byte buffer over the whole file, plus offset. A file
 // whose count does not fit maxLineCount is refused with kTooManyLinesText.
+// A large file is counted in runs of whole lines on every thread, and the
+// runs are kept in the result for the parse.
 CountResult CountLineReads(const ReadSource& source, int offset, const char* openFailureText, Progress& progress,
                            std::int64_t maxLineCount = std::numeric_limits<int>::max());
 
@@ -59,37 +60,43 @@ struct RecordFileLayout {
     const char* openFailureText = "";
 };
 
-// Line ends in whole lines: the number of lines they hold.
-std::int64_t CountLineEnds(std::string_view wholeLines);
-
-// Splits whole lines at line ends into at most parts chunks of about equal size.
-std::vector<std::string_view> SplitAtLineEnds(std::string_view wholeLines, unsigned parts);
-
-// What the parse of a run of whole lines found.
-struct ChunkTally {
-    int records = 0;
+// What the parse of one run of lines found.
+struct RunTally {
+    std::size_t records = 0;
     std::int64_t skipped = 0;
     std::int64_t firstSkipped = 0;  // line number in the file
     int lastDecimals = -1;          // of the last record read, -1 for none
     int lastAtomZ = 0;
     std::int64_t lines = 0;
-    bool overLimit = false;  // stopped at maxLines with lines left
-    std::exception_ptr failure;
+    bool readFailed = false;
+    bool asCounted = true;  // false: the file is not what the count pass saw
+    // The file's last line when it has no line end: the cut-line rule needs
+    // the records before it, so it is read after the runs are joined.
+    bool hasOpenLine = false;
+    std::string openLineText;
+    TextLine openLine;
+    std::int64_t openLineNumber = 0;
+    std::atomic<std::size_t> recordsSoFar{0};  // for the progress bar
 };
 
-// Parses lines that all end with a line end into out[0..]; the cut-line rule
-// does not apply to them. Past maxLines lines the slot limit might, so the
-// parse stops there and says so.
-template <class ParseLine, class OnRecord>
-void ParseWholeLines(std::string_view lines, std::int64_t firstLineNumber, ParticleRecord* out,
-                     ParseLine& parseLine, ChunkTally& tally, std::int64_t maxLines, OnRecord onRecord) {
-    LineReader reader;
-    reader.openBytes(lines);
+// Parses the lines of a run into out[0..]: at most expectedLines of them, all
+// but the file's last one ending with a line end, else the run is not as counted.
+template <class ParseLine, class OnRecords>
+void ParseRun(LineReader& reader, std::int64_t firstLineNumber, std::int64_t expectedLines, bool lastRun,
+              ParticleRecord* out, ParseLine& parseLine, RunTally& tally, OnRecords onRecords) {
     TextLine line;
     while (reader.next(line)) {
-        if (reader.lineNumber() > maxLines) {
-            tally.overLimit = true;
+        if (reader.lineNumber() > expectedLines || (!line.hadLineEnd && !lastRun)) {
+            tally.asCounted = false;
             return;
+        }
+        if (!line.hadLineEnd) {
+            tally.hasOpenLine = true;
+            tally.openLineText.assign(line.text);
+            tally.openLine = line;
+            tally.openLine.text = tally.openLineText;
+            tally.openLineNumber = firstLineNumber + reader.lineNumber() - 1;
+            break;
         }
         if (!line.tooLong && IsBlankLine(line.text)) continue;
         ParticleRecord record;
@@ -102,29 +109,39 @@ void ParseWholeLines(std::string_view lines, std::int64_t firstLineNumber, Parti
         out[tally.records++] = record;
         tally.lastDecimals = decimals;
         tally.lastAtomZ = atomZ;
-        onRecord(tally.records);
+        if ((tally.records & 0xff) == 0) {
+            tally.recordsSoFar.store(tally.records, std::memory_order_relaxed);
+            onRecords();
+        }
     }
     tally.lines = reader.lineNumber();
+    tally.readFailed = reader.readFailed();
 }
+
+// Where each counted run's records go, when every run can be parsed on its
+// own: the header lies in the first run and the records fit the storage.
+std::vector<std::size_t> RunSlots(const LineRanges& ranges, std::uint64_t fileBytes, int headerLines,
+                                  std::size_t slots);
 
 // A record line parser: fills the record, the atomic number (if the format
 // has one) and the decimals of the last field (if they are fixed), and returns
 // false when the line cannot be read whole.
 template <class ParseLine>
-ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& progress,
+ReadResult ReadRecordLines(const ReadSource& source, const CountResult& counted, Progress& progress,
                            const RecordFileLayout& layout, ParseLine parseLine) {
     ReadResult result;
     ParticleSet& set = result.set;
+    const int lineCount = counted.lineCount;
     set.lineCount = lineCount;
     // Allocated once and not cleared: records are written as they arrive,
-    // each slice by the thread that parses it, so every page is touched once.
+    // each run's by the thread that parses it, so every page is touched once.
     const std::size_t slots = static_cast<std::size_t>(lineCount > 1 ? lineCount : 1);
     set.records.reserve(slots);
     std::size_t filled = 1;  // slot 0 and the records read
 
     const ParseThreads split = CurrentParseThreads();
-    LineReader reader;
-    if (!reader.open(source, split.blockBytes)) {
+    SharedSource shared(source);
+    if (!shared.open()) {
         result.failure = ErrorMessage(layout.openFailureText);
         return result;
     }
@@ -132,17 +149,19 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         UnwrittenGrowth unwritten;
         set.records.resize(slots);
     }
-    TextLine line;
-    for (int n = 1; n <= layout.headerLines; ++n) {
-        if (!reader.next(line)) break;
-        // Kept with a line end even when the file stops right after it, so
-        // that a file written from it never runs two lines together.
-        if (n == layout.keptHeaderLine) result.headerLine.assign(line.text).push_back('\n');
-    }
-    if (layout.keptHeaderLine > 0 && result.headerLine.empty()) result.headerLine = "\n";
+    auto readHeader = [&](LineReader& reader) {
+        TextLine line;
+        for (int n = 1; n <= layout.headerLines; ++n) {
+            if (!reader.next(line)) break;
+            // Kept with a line end even when the file stops right after it, so
+            // that a file written from it never runs two lines together.
+            if (n == layout.keptHeaderLine) result.headerLine.assign(line.text).push_back('\n');
+        }
+        if (layout.keptHeaderLine > 0 && result.headerLine.empty()) result.headerLine = "\n";
+    };
 
     const int period = ProgressPeriod(lineCount, 95);
-    std::int64_t steps = 0;  // progress steps given: count / period once a block is joined
+    std::int64_t steps = 0;  // progress steps given: count / period
     auto stepTo = [&](std::int64_t reached) {
         for (; steps < reached / period; ++steps) progress.advance(1);
     };
@@ -150,7 +169,7 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
     auto skipLine = [&result](std::int64_t lineNumber) {
         if (result.skippedLines++ == 0) result.firstSkippedLine = lineNumber;
     };
-    // One line at a time, with every rule: the reference for the blocks below.
+    // One line at a time, with every rule.
     auto readLine = [&](const TextLine& text, std::int64_t lineNumber) {
         if (text.tooLong) return skipLine(lineNumber);
         if (IsBlankLine(text.text)) return;
@@ -169,102 +188,78 @@ ReadResult ReadRecordLines(const ReadSource& source, int lineCount, Progress& pr
         stepTo(set.count);
         progress.yield();
     };
-    auto readBlock = [&](std::string_view lines) {
-        const std::int64_t firstLine = reader.lineNumber() + 1;
-        // Chunks of at least half the parallel threshold, so that a machine
-        // with many threads does not start more of them than the block feeds.
-        const std::size_t chunkFloor = std::max<std::size_t>(split.minParallelBytes / 2, 1);
-        const unsigned parts = lines.size() < split.minParallelBytes
-                                   ? 1
-                                   : static_cast<unsigned>(std::min<std::size_t>(split.threads, lines.size() / chunkFloor));
-        auto lineByLine = [&] {
-            LineReader each;
-            each.openBytes(lines);
-            TextLine text;
-            while (each.next(text)) readLine(text, firstLine + each.lineNumber() - 1);
-            return each.lineNumber();
-        };
-        if (parts <= 1) return reader.countTaken(lineByLine());
-        const std::vector<std::string_view> chunks = SplitAtLineEnds(lines, parts);
-        // Every chunk but the last is counted here, to place its slice; the
-        // last one counts itself and stops where the slot limit could bite.
-        std::vector<std::size_t> starts(chunks.size());
-        std::vector<std::int64_t> firstLines(chunks.size());
-        const std::size_t base = filled;
-        std::size_t at = base;
-        for (std::size_t k = 0; k < chunks.size(); ++k) {
-            starts[k] = at;
-            firstLines[k] = firstLine + static_cast<std::int64_t>(at - base);
-            if (k + 1 < chunks.size()) at += static_cast<std::size_t>(CountLineEnds(chunks[k]));
-        }
-        // Near the slot limit (a file grown since it was counted) every line
-        // must see the count before it: one by one.
-        if (at >= slots) return reader.countTaken(lineByLine());
-        std::vector<ChunkTally> tallies(chunks.size());
+    bool readFailed = false;
+    auto readInOneRun = [&] {
+        LineReader reader;
+        shared.openRange(reader, 0, LineReader::kToEndOfFile, split.blockBytes);
+        readHeader(reader);
+        TextLine line;
+        while (reader.next(line)) readLine(line, reader.lineNumber());
+        readFailed = reader.readFailed();
+    };
+    // Every run on its own thread, each into its own slice of the storage,
+    // which nothing else reads until all are joined.
+    auto readRuns = [&](const std::vector<std::size_t>& starts) {
+        const std::vector<LineRange>& runs = counted.ranges.runs;
+        std::vector<RunTally> tallies(runs.size());
+        std::vector<std::int64_t> firstLines(runs.size(), 1);
+        for (std::size_t k = 1; k < runs.size(); ++k) firstLines[k] = firstLines[k - 1] + runs[k - 1].lines;
         ParticleRecord* const storage = set.records.data();
-        const std::int64_t countBefore = set.count;
-        const std::int64_t unlimited = std::numeric_limits<std::int64_t>::max();
-        {
-            std::vector<std::jthread> workers;
-            for (std::size_t k = 1; k < chunks.size(); ++k)
-                workers.emplace_back([&, k] {
-                    const std::int64_t maxLines =
-                        k + 1 < chunks.size() ? unlimited : static_cast<std::int64_t>(slots - starts[k]);
-                    try {
-                        ParseWholeLines(chunks[k], firstLines[k], storage + starts[k], parseLine, tallies[k], maxLines,
-                                        [](int) {});
-                    } catch (...) {
-                        tallies[k].failure = std::current_exception();
-                    }
-                });
-            // The window hears only from this thread; the other chunks' records
-            // are added at the join, so the bar never runs ahead of the count.
-            ParseWholeLines(chunks[0], firstLines[0], storage + starts[0], parseLine, tallies[0], unlimited,
-                            [&](int records) {
-                                stepTo(countBefore + records);
-                                progress.yield();
-                            });
-        }
-        for (const ChunkTally& tally : tallies)
-            if (tally.failure) std::rethrow_exception(tally.failure);
-        if (tallies.back().overLimit) return reader.countTaken(lineByLine());
-        std::int64_t blockLines = 0;
-        for (const ChunkTally& tally : tallies) blockLines += tally.lines;
-        reader.countTaken(blockLines);
-        // Slices close up in file order; then the block reads as if line by line.
-        std::size_t to = base;
-        for (std::size_t k = 0; k < chunks.size(); ++k) {
-            const ChunkTally& tally = tallies[k];
-            if (to != starts[k]) std::memmove(storage + to, storage + starts[k], tally.records * sizeof(ParticleRecord));
-            to += static_cast<std::size_t>(tally.records);
+        // The window hears only from this thread, of the records all runs have read.
+        auto report = [&] {
+            std::size_t records = 0;
+            for (const RunTally& tally : tallies) records += tally.recordsSoFar.load(std::memory_order_relaxed);
+            stepTo(static_cast<std::int64_t>(records));
+            progress.yield();
+        };
+        RunOnThreads(
+            runs.size(),
+            [&](std::size_t k) {
+                LineReader reader;
+                shared.openRange(reader, runs[k].begin, runs[k].end, split.blockBytes);
+                if (k == 0) readHeader(reader);
+                ParseRun(reader, firstLines[k], runs[k].lines, k + 1 == runs.size(), storage + starts[k], parseLine,
+                         tallies[k], k == 0 ? std::function<void()>(report) : std::function<void()>([] {}));
+            },
+            report);
+        for (std::size_t k = 0; k < runs.size(); ++k)
+            if (!tallies[k].asCounted || (k + 1 < runs.size() && tallies[k].lines != runs[k].lines)) return false;
+        // Slices close up in file order; then the runs read as if line by line.
+        for (std::size_t k = 0; k < runs.size(); ++k) {
+            const RunTally& tally = tallies[k];
+            if (filled != starts[k]) std::memmove(storage + filled, storage + starts[k], tally.records * sizeof(ParticleRecord));
+            filled += tally.records;
             if (tally.skipped > 0) {
                 if (result.skippedLines == 0) result.firstSkippedLine = tally.firstSkipped;
                 result.skippedLines += tally.skipped;
             }
             if (tally.records > 0) {
-                set.count += tally.records;
                 previousDecimals = tally.lastDecimals;
                 if (layout.keptHeaderLine > 0) result.atomZ = tally.lastAtomZ;
             }
+            readFailed = readFailed || tally.readFailed;
         }
-        filled = to;
+        set.count = static_cast<int>(filled - 1);
         stepTo(set.count);
+        const RunTally& last = tallies.back();
+        if (last.hasOpenLine) readLine(last.openLine, last.openLineNumber);
+        return true;
     };
 
-    for (;;) {
-        if (split.threads > 0) {
-            const std::string_view lines = reader.takeWholeLines();
-            if (!lines.empty()) {
-                readBlock(lines);
-                continue;
-            }
-        }
-        if (!reader.next(line)) break;
-        readLine(line, reader.lineNumber());
+    const std::vector<std::size_t> starts =
+        split.threads > 0 ? RunSlots(counted.ranges, shared.size(), layout.headerLines, slots) : std::vector<std::size_t>();
+    if (starts.empty() || !readRuns(starts)) {
+        // The file changed since it was counted, or is read in one run anyway.
+        result = ReadResult();
+        set.lineCount = lineCount;
+        set.records.resize(slots);
+        filled = 1;
+        previousDecimals = -1;
+        readFailed = false;
+        readInOneRun();
     }
     set.records.resize(filled);
-    const bool readFailed = reader.readFailed();
-    const bool closed = reader.close();
+    const bool closed = shared.close();
     if (readFailed || !closed) {
         set.count = 0;
         result.atomZ.reset();

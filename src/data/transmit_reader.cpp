@@ -32,9 +32,9 @@ CountResult CountTransmitTxtLines(const ReadSource& source, Progress& progress) 
     return CountLineReads(source, -11, kCannotOpenText, progress);
 }
 
-ReadResult ReadTransmitTxt(const ReadSource& source, int lineCount, Progress& progress) {
+ReadResult ReadTransmitTxt(const ReadSource& source, const CountResult& counted, Progress& progress) {
     const RecordFileLayout layout{12, 10, true, kCannotOpenText};
-    return ReadRecordLines(source, lineCount, progress, layout, ParseTransmitLine);
+    return ReadRecordLines(source, counted, progress, layout, ParseTransmitLine);
 }
 
 } // namespace zelkor

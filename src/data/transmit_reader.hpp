@@ -9,6 +9,6 @@ namespace zelkor {
 CheckResult CheckTransmitTxt(const ReadSource& source, Progress& progress = NoProgress());
 // Number of lines minus 11: one more than the number of record lines.
 CountResult CountTransmitTxtLines(const ReadSource& source, Progress& progress = NoProgress());
-ReadResult ReadTransmitTxt(const ReadSource& source, int lineCount, Progress& progress = NoProgress());
+ReadResult ReadTransmitTxt(const ReadSource& source, const CountResult& counted, Progress& progress = NoProgress());
 
 } // namespace zelkor

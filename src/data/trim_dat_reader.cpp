@@ -27,9 +27,9 @@ CountResult CountTrimDatLines(const ReadSource& source, Progress& progress) {
     return CountLineReads(source, -5, kCannotOpenText, progress);
 }
 
-ReadResult ReadTrimDat(const ReadSource& source, int lineCount, Progress& progress) {
+ReadResult ReadTrimDat(const ReadSource& source, const CountResult& counted, Progress& progress) {
     const RecordFileLayout layout{10, 8, true, kCannotOpenText};
-    return ReadRecordLines(source, lineCount, progress, layout, ParseTrimDatLine);
+    return ReadRecordLines(source, counted, progress, layout, ParseTrimDatLine);
 }
 
 } // namespace zelkor

@@ -8,6 +8,6 @@ namespace zelkor {
 CheckResult CheckTrimDat(const ReadSource& source, Progress& progress = NoProgress());
 // Number of lines minus 5.
 CountResult CountTrimDatLines(const ReadSource& source, Progress& progress = NoProgress());
-ReadResult ReadTrimDat(const ReadSource& source, int lineCount, Progress& progress = NoProgress());
+ReadResult ReadTrimDat(const ReadSource& source, const CountResult& counted, Progress& progress = NoProgress());
 
 } // namespace zelkor

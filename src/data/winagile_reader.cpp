@@ -32,9 +32,9 @@ CountResult CountWinAgileLines(const ReadSource& source, Progress& progress) {
     return CountLineReads(source, 1, kCannotImportText, progress);
 }
 
-ReadResult ReadWinAgilePoint(const ReadSource& source, int lineCount, Progress& progress) {
+ReadResult ReadWinAgilePoint(const ReadSource& source, const CountResult& counted, Progress& progress) {
     const RecordFileLayout layout{0, 0, false, kCannotImportText};
-    return ReadRecordLines(source, lineCount, progress, layout, ParseWinAgileLine);
+    return ReadRecordLines(source, counted, progress, layout, ParseWinAgileLine);
 }
 
 } // namespace zelkor

@@ -9,6 +9,6 @@ namespace zelkor {
 CheckResult CheckWinAgilePoint(const ReadSource& source, Progress& progress = NoProgress());
 // Number of lines plus 1.
 CountResult CountWinAgileLines(const ReadSource& source, Progress& progress = NoProgress());
-ReadResult ReadWinAgilePoint(const ReadSource& source, int lineCount, Progress& progress = NoProgress());
+ReadResult ReadWinAgilePoint(const ReadSource& source, const CountResult& counted, Progress& progress = NoProgress());
 
 } // namespace zelkor

@@ -38,7 +38,7 @@ LoadReport CountAndRead(SourceKind kind, const ReaderPasses& reader, const ReadS
     if (counted.message) report.messages.push_back(*counted.message);
     if (counted.message && counted.lineCount == 0) return report;  // could not be opened: the set stays empty
 
-    ReadResult read = reader.read(source, counted.lineCount, progress);
+    ReadResult read = reader.read(source, counted, progress);
     if (read.failure) report.messages.push_back(*read.failure);
     if (const auto warning = read.skippedWarning(); warning && !read.failure) report.messages.push_back(*warning);
     report.skippedLines = read.skippedLines;

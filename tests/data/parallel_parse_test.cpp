@@ -32,8 +32,21 @@ private:
 ReadResult ReadWith(const ParseThreads& split, SourceKind kind, const ReadSource& source, int lineCountChange) {
     const SplitGuard guard(split);
     const ReaderPasses& reader = ReaderFor(kind);
-    const int lineCount = reader.count(source, NoProgress()).lineCount + lineCountChange;
-    return reader.read(source, lineCount, NoProgress());
+    CountResult counted = reader.count(source, NoProgress());
+    const std::uint64_t bytes = source.inMemory() ? source.bytes->size() : std::filesystem::file_size(source.path);
+    if (split.threads > 1 && bytes >= split.minParallelBytes) {
+        // Split into runs at line starts, which hold every line between them.
+        EXPECT_GT(counted.ranges.runs.size(), 1u);
+        for (std::size_t k = 1; k < counted.ranges.runs.size(); ++k) {
+            const std::uint64_t start = counted.ranges.runs[k].begin;
+            EXPECT_EQ(counted.ranges.runs[k - 1].end, start);
+            if (source.inMemory()) {
+                EXPECT_EQ((*source.bytes)[start - 1], '\n');
+            }
+        }
+    }
+    counted.lineCount += lineCountChange;
+    return reader.read(source, counted, NoProgress());
 }
 
 void ExpectSameRead(const ReadResult& expected, const ReadResult& actual) {
@@ -156,6 +169,34 @@ TEST(ParallelParse, FilesReadInBlocksAndTheExamplesReadAsLineByLine) {
     }
 }
 
+// A file rewritten between the count and the parse: the runs counted no
+// longer fit it, so it is read in one run against the storage counted.
+TEST(ParallelParse, AFileChangedSinceItsCountIsReadAsLineByLine) {
+    test::TempDir dir;
+    FileMaker maker(99, 1000);
+    const std::string text = maker.make(SourceKind::TransmitTxt, 4000);
+    const std::size_t middle = text.size() / 2;
+    // Same size, every line start from the middle on moved by one; and longer.
+    const std::string shifted = text.substr(0, middle) + " " + text.substr(middle, text.size() - middle - 1);
+    const std::string grown = text + text.substr(text.size() / 3);
+    for (const std::string& changed : {shifted, grown}) {
+        const std::filesystem::path path = dir.write("changed.txt", text);
+        const ReaderPasses& reader = ReaderFor(SourceKind::TransmitTxt);
+        CountResult counted;
+        {
+            const SplitGuard guard({3, 0, 0});
+            counted = reader.count(path, NoProgress());
+        }
+        ASSERT_EQ(counted.ranges.runs.size(), 3u);
+        dir.write("changed.txt", changed);
+        const SplitGuard guard({3, 0, 0});
+        const ReadResult read = reader.read(path, counted, NoProgress());
+        CountResult oneRun;
+        oneRun.lineCount = counted.lineCount;
+        ExpectSameRead(reader.read(path, oneRun, NoProgress()), read);
+    }
+}
+
 TEST(ParallelParse, ProgressReachesTheSameTotalFromTheCallingThreadAlone) {
     struct Recorder : Progress {
         int total = 0;
@@ -166,12 +207,14 @@ TEST(ParallelParse, ProgressReachesTheSameTotalFromTheCallingThreadAlone) {
         text += "T" + std::to_string(i + 1) + " 6 .5021068E+07 1128014E-01 .8270E+03 .9847E+03 .9990612 .0362965 .0236495\r\n";
     const ReadSource source = ReadSource::InMemory(text);
     const ReaderPasses& reader = ReaderFor(SourceKind::TransmitTxt);
-    const int lineCount = reader.count(source, NoProgress()).lineCount;
     int totals[2] = {};
+    int lineCount = 0;
     for (const int parallel : {0, 1}) {
         const SplitGuard guard(parallel != 0 ? ParseThreads{4, 0, 0} : kLineByLine);
+        const CountResult counted = reader.count(source, NoProgress());
+        lineCount = counted.lineCount;
         Recorder progress;
-        EXPECT_EQ(reader.read(source, lineCount, progress).set.count, 3000);
+        EXPECT_EQ(reader.read(source, counted, progress).set.count, 3000);
         totals[parallel] = progress.total;
     }
     EXPECT_EQ(totals[0], 3000 / (lineCount / 95));
