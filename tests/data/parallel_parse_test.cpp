@@ -1,5 +1,5 @@
 // The parse shared out over threads must give what the line-by-line parse
-// gives, field by field and in its warning, wherever the chunk borders fall.
+// gives, field by field and in its warning, wherever the runs are split.
 #include "data/line_reader.hpp"
 #include "data/parse_threads.hpp"
 #include "data/particle_reader.hpp"
@@ -132,7 +132,7 @@ private:
     int overlongOdds_;
 };
 
-TEST(ParallelParse, RandomFilesReadAsLineByLineWhereverTheChunksSplit) {
+TEST(ParallelParse, RandomFilesReadAsLineByLineWhereverTheRunsSplit) {
     for (const SourceKind kind : {SourceKind::TransmitTxt, SourceKind::TrimDat, SourceKind::WinAgile}) {
         for (unsigned seed = 1; seed <= 12; ++seed) {
             FileMaker maker(seed * 31 + static_cast<unsigned>(kind), 50);
@@ -149,13 +149,13 @@ TEST(ParallelParse, RandomFilesReadAsLineByLineWhereverTheChunksSplit) {
     }
 }
 
-TEST(ParallelParse, FilesReadInBlocksAndTheExamplesReadAsLineByLine) {
+TEST(ParallelParse, FilesOnDiskAndTheExamplesReadAsLineByLine) {
     test::TempDir dir;
     std::vector<std::pair<SourceKind, std::filesystem::path>> files = {
         {SourceKind::TransmitTxt, std::filesystem::path(ZELKOR_EXAMPLES_DIR) / "transmit-sample.txt"},
         {SourceKind::TrimDat, std::filesystem::path(ZELKOR_EXAMPLES_DIR) / "trim-sample.dat"},
         {SourceKind::WinAgile, std::filesystem::path(ZELKOR_EXAMPLES_DIR) / "winagile-sample.pnt"}};
-    // Several read blocks of the smallest size, with overlong lines among them.
+    // Several reads of the smallest size per run, with overlong lines among them.
     FileMaker maker(2026, 1000);
     files.emplace_back(SourceKind::TransmitTxt, dir.write("big.txt", maker.make(SourceKind::TransmitTxt, 12000)));
     files.emplace_back(SourceKind::WinAgile, dir.write("big.pnt", maker.make(SourceKind::WinAgile, 9000)));
