@@ -21,7 +21,7 @@ class FieldScanner {
 public:
     explicit FieldScanner(std::string_view line) : p_(line.data()), end_(line.data() + line.size()) {}
 
-    bool readReal(double& value);
+    [[gnu::always_inline]] bool readReal(double& value);
     // Digits after the decimal point (or comma) of the number readReal read last.
     int fractionDigits() const { return fractionDigits_; }
     bool readInt(int& value);
