@@ -69,7 +69,6 @@ bool LineReader::refill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
-        taken_ += begin_;
         begin_ = 0;
     }
     for (;;) {

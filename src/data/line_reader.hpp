@@ -46,18 +46,14 @@ public:
     // 1-based number of the line next() returned last.
     std::int64_t lineNumber() const { return lineNumber_; }
 
-    // Bytes of the file (or range) handed out as lines so far.
-    std::uint64_t consumed() const { return taken_ + begin_; }
-
 private:
     bool refill();
 
     int fd_ = -1;
     bool ownsFd_ = true;
-    std::uint64_t at_ = 0;                  // offset of the next read in a range
-    std::uint64_t stopAt_ = kToEndOfFile;   // end of a range
+    std::uint64_t at_ = 0;                 // offset of the next read in a range
+    std::uint64_t stopAt_ = kToEndOfFile;  // end of a range
     bool inRange_ = false;
-    std::uint64_t taken_ = 0;              // bytes dropped from the front of the buffer
     bool isOpen_ = false;
     std::vector<char> buffer_;
     const char* data_ = nullptr;  // buffer_ or the in-memory bytes
