@@ -2,7 +2,7 @@
 // File > Open to "Number of Particles" (beside the core's own load of the
 // same file), Preview, Select All + Copy of all eight columns, and the
 // resident memory after Preview.
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 #include "widgets/edit_commands.hpp"
 #include "app/compose.hpp"
 #include "app/main_window.hpp"

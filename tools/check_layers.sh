@@ -13,7 +13,7 @@ for core in data io stats optics generator relativity state tables; do
         --include='*.cpp' --include='*.hpp' | grep -v "^$src/$core/ui/" | while read -r line; do breach "$line"; done
 done
 grep -rnE '#include *"[a-z]+/' "$src/data" --include='*.cpp' --include='*.hpp' | grep -v '"data/' |
-    grep -v "^$src/data/ui/" | while read -r line; do breach "data/ is a leaf: $line"; done
+    while read -r line; do breach "data/ is a leaf: $line"; done
 grep -rnE '#include *"(app|[a-z]+/ui)/' "$src/widgets" | while read -r line; do breach "widgets: $line"; done
 grep -rnE '#include *"app/' "$src" --include='*.cpp' --include='*.hpp' | grep -v "^$src/app/" |
     while read -r line; do breach "$line"; done

@@ -2,7 +2,7 @@
 #include "app/compose.hpp"
 
 #include "app/main_window.hpp"
-#include "data/ui/install_data_page.hpp"
+#include "particles/ui/install_data_page.hpp"
 #include "generator/ui/install_generator.hpp"
 #include "io/ui/file_exports.hpp"
 #include "optics/ui/optics_pages.hpp"

@@ -2,7 +2,7 @@
 // saved as pictures. File > Open is answered with FILE; nothing else is faked.
 #include "app/about_box.hpp"
 #include "app/compose.hpp"
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 #include "app/main_window.hpp"
 #include "app/splash.hpp"
 #include "widgets/user_dialogs.hpp"

@@ -1,7 +1,7 @@
 // Edit > Select All, Select Columns, Deselect All and Copy, selections made
 // with the mouse, the deselect on focus loss and the Ctrl+C hand-over.
 #include "widgets/copy_shortcut_hand_over.hpp"
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 #include "widgets/edit_commands.hpp"
 #include "widgets/table_view_grid.hpp"
 #include "stats/ui/analysis_window.hpp"

@@ -1,7 +1,7 @@
 // The "Position" and "Angles" windows: their checks, the units they hand to
 // the statistics pages, and the tables they put into the data grid.
-#include "data/ui/data_grid_model.hpp"
-#include "data/ui/unit_rows_window.hpp"
+#include "particles/ui/data_grid_model.hpp"
+#include "particles/ui/unit_rows_window.hpp"
 #include "stat_page_fixture.hpp"
 
 #include <QAbstractItemModelTester>

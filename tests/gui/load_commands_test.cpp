@@ -1,6 +1,6 @@
 // File > Open and the two imports: dialogs, order of steps, what each outcome leaves behind.
 #include "widgets/busy_panel.hpp"
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 #include "widgets/file_dialog_setups.hpp"
 #include "window_fixture.hpp"
 

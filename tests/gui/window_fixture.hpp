@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/main_window.hpp"
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 #include "io/ui/x_coordinate_window.hpp"
 #include "support/ui/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"

@@ -1,9 +1,9 @@
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 
 #include "widgets/busy_panel.hpp"
-#include "data/ui/data_grid_columns.hpp"
-#include "data/ui/data_grid_model.hpp"
-#include "data/ui/header_lines.hpp"
+#include "particles/ui/data_grid_columns.hpp"
+#include "particles/ui/data_grid_model.hpp"
+#include "particles/ui/header_lines.hpp"
 #include "widgets/ion_grid_view.hpp"
 #include "widgets/pictures.hpp"
 #include "widgets/table_view_grid.hpp"

@@ -1,6 +1,6 @@
-#include "data/ui/data_grid_model.hpp"
+#include "particles/ui/data_grid_model.hpp"
 
-#include "data/ui/data_grid_columns.hpp"
+#include "particles/ui/data_grid_columns.hpp"
 #include "io/printf_format.hpp"
 
 #include <utility>

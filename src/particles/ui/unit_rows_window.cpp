@@ -1,6 +1,6 @@
-#include "data/ui/unit_rows_window.hpp"
+#include "particles/ui/unit_rows_window.hpp"
 
-#include "data/ui/data_page.hpp"
+#include "particles/ui/data_page.hpp"
 #include "state/app_state.hpp"
 #include "widgets/busy_panel.hpp"
 #include "widgets/page_host.hpp"

@@ -1,4 +1,4 @@
-#include "data/ui/header_lines.hpp"
+#include "particles/ui/header_lines.hpp"
 
 #include <cstdio>
 #include <cstring>

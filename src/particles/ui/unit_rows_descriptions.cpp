@@ -1,4 +1,4 @@
-#include "data/ui/unit_rows_window.hpp"
+#include "particles/ui/unit_rows_window.hpp"
 
 namespace zelkor {
 

@@ -1,8 +1,8 @@
-#include "data/ui/install_data_page.hpp"
+#include "particles/ui/install_data_page.hpp"
 
 #include "data/particle_set.hpp"
-#include "data/ui/data_page.hpp"
-#include "data/ui/unit_rows_window.hpp"
+#include "particles/ui/data_page.hpp"
+#include "particles/ui/unit_rows_window.hpp"
 #include "widgets/edit_commands.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/table_view_grid.hpp"

@@ -1,4 +1,4 @@
-#include "data/ui/data_grid_columns.hpp"
+#include "particles/ui/data_grid_columns.hpp"
 
 #include "io/printf_format.hpp"
 
