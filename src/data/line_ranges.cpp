@@ -6,7 +6,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
-#include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <system_error>
@@ -24,15 +23,10 @@ bool SharedSource::open() {
         size_ = source_.bytes->size();
         return true;
     }
-    fd_ = ::open(source_.path.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = OpenForReading(source_.path);
     if (fd_ < 0) return false;
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        return false;
-    }
-    size_ = static_cast<std::uint64_t>(info.st_size);
+    size_ = ::fstat(fd_, &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
     return true;
 }
 

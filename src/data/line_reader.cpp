@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zelkor {
@@ -40,15 +38,8 @@ bool LineReader::open(const ReadSource& source, std::size_t blockBytes) {
         openBytes(*source.bytes);
         return true;
     }
-    fd_ = ::open(source.path.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = OpenForReading(source.path);
     if (fd_ < 0) return false;
-    // A folder opens but cannot be read as a file.
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        return false;
-    }
     buffer_.resize(blockBytes > kMinBlockSize ? blockBytes : kMinBlockSize);
     data_ = buffer_.data();
     isOpen_ = true;

@@ -21,6 +21,17 @@ bool IsReadOnce(const std::filesystem::path& path) {
     return !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
+int OpenForReading(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 std::optional<ReadSource> ReadWhole(const std::filesystem::path& path) {
     const bool standardInput = path == "-";
     const int fd = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
