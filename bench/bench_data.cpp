@@ -1,7 +1,12 @@
 #include "bench_data.hpp"
 
+#include "io/write_transmit_txt.hpp"
+
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <stdexcept>
+#include <string>
 
 namespace zelkor::bench {
 
@@ -23,6 +28,52 @@ ParticleSet MakeBenchSet(int count) {
         r.accepted = 1;
     }
     return set;
+}
+
+std::filesystem::path TransmitFile(int ions, const char* name) {
+    const auto file = std::filesystem::temp_directory_path() / name;
+    if (std::filesystem::exists(file)) return file;
+    const ParticleSet set = MakeBenchSet(ions);
+    const std::string line10 = "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================\n";
+    if (WriteTransmitTxt(file, set, line10, 6, 1, 2, "Cannot open a file!"))
+        throw std::runtime_error("cannot write the benchmark file");
+    return file;
+}
+
+GeneratorFields MillionIonBeamFields() {
+    GeneratorFields f;
+    f.description = "6 C  ions into Si 10 um,  Various Energies, Positions and Angles";
+    f.particles = "1000000";
+    f.atomicNumber = "6";
+    f.amu = "11.99670852";
+    f.angle = "7";
+    f.energy = "20000";
+    f.deltaE = "1";
+    f.nSigma = "3";
+    f.yTotal = "1";
+    f.zTotal = "2";
+    f.yRms = "0.4";
+    f.zRms = "0.8";
+    f.dydxTotal = "2";
+    f.dzdxTotal = "3";
+    f.dydxRms = "1";
+    f.dzdxRms = "1.5";
+    f.epsY = "1.5";
+    f.epsZ = "4";
+    f.signY = AlphaSign::Plus;
+    f.signZ = AlphaSign::Minus;
+    f.dispersionY = "2";
+    f.dispersionZ = "0";
+    f.dispersionSlopeY = "0.5";
+    f.dispersionSlopeZ = "0";
+    return f;
+}
+
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    return 0.0;
 }
 
 } // namespace zelkor::bench

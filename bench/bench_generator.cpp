@@ -1,5 +1,6 @@
 // Generating a 1,000,000-ion TRIM.DAT beam (target 1.5 s): Gaussian positions
 // and slopes in tilted ellipses, energy spread, dispersion, an angle of incidence.
+#include "bench_data.hpp"
 #include "generator/generate_trim_dat.hpp"
 #include "generator/validate_generator.hpp"
 
@@ -11,32 +12,7 @@
 namespace {
 
 zelkor::GeneratorParams MillionIonBeam() {
-    zelkor::GeneratorFields f;
-    f.description = "6 C  ions into Si 10 um,  Various Energies, Positions and Angles";
-    f.particles = "1000000";
-    f.atomicNumber = "6";
-    f.amu = "11.99670852";
-    f.angle = "7";
-    f.energy = "20000";
-    f.deltaE = "1";
-    f.nSigma = "3";
-    f.yTotal = "1";
-    f.zTotal = "2";
-    f.yRms = "0.4";
-    f.zRms = "0.8";
-    f.dydxTotal = "2";
-    f.dzdxTotal = "3";
-    f.dydxRms = "1";
-    f.dzdxRms = "1.5";
-    f.epsY = "1.5";
-    f.epsZ = "4";
-    f.signY = zelkor::AlphaSign::Plus;
-    f.signZ = zelkor::AlphaSign::Minus;
-    f.dispersionY = "2";
-    f.dispersionZ = "0";
-    f.dispersionSlopeY = "0.5";
-    f.dispersionSlopeZ = "0";
-    return std::get<zelkor::GeneratorParams>(zelkor::ValidateGenerator(f, {}));
+    return std::get<zelkor::GeneratorParams>(zelkor::ValidateGenerator(zelkor::bench::MillionIonBeamFields(), {}));
 }
 
 void BM_GenerateTrimDat(benchmark::State& state) {

@@ -5,7 +5,6 @@
 #include "state/load_file.hpp"
 #include "data/parse_threads.hpp"
 #include "data/particle_reader.hpp"
-#include "io/write_transmit_txt.hpp"
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -21,18 +20,8 @@
 
 namespace {
 
-std::filesystem::path IonFile(int ions, const char* name) {
-    const auto file = std::filesystem::temp_directory_path() / name;
-    if (std::filesystem::exists(file)) return file;
-    const zelkor::ParticleSet set = zelkor::bench::MakeBenchSet(ions);
-    const std::string line10 = "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================\n";
-    if (zelkor::WriteTransmitTxt(file, set, line10, 6, 1, 2, "Cannot open a file!"))
-        throw std::runtime_error("cannot write the benchmark file");
-    return file;
-}
-
 const std::filesystem::path& MillionIonFile() {
-    static const std::filesystem::path path = IonFile(1'000'000, "zelkor-bench-load-1M.txt");
+    static const std::filesystem::path path = zelkor::bench::TransmitFile(1'000'000, "zelkor-bench-load-1M.txt");
     return path;
 }
 
@@ -92,7 +81,7 @@ BENCHMARK(BM_CountTransmitTxtLines)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 // Ten million ions (1.2 GB): time and the peak memory beyond the set's storage.
 void BM_LoadTenMillionIons(benchmark::State& state) {
-    static const std::filesystem::path file = IonFile(10'000'000, "zelkor-bench-load-10M.txt");
+    static const std::filesystem::path file = zelkor::bench::TransmitFile(10'000'000, "zelkor-bench-load-10M.txt");
     double overStorage = 0.0;
     for (auto _ : state) {
         state.PauseTiming();

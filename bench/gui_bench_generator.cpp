@@ -2,13 +2,12 @@
 // the timer to the file closed; bench_generator times the core's own
 // generation of the same beam), and how often the busy panel's bar repaints
 // meanwhile (target: at least every 100 ms).
-#include "app/compose.hpp"
-#include "app/main_window.hpp"
+#include "bench_data.hpp"
+#include "gui_bench_support.hpp"
 #include "generator/ui/generator_edits.hpp"
 #include "generator/ui/generator_window.hpp"
 #include "generator/ui/timed_generation.hpp"
 #include "widgets/busy_panel.hpp"
-#include "widgets/user_dialogs.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -36,45 +35,6 @@ const std::filesystem::path& OutFile() {
     static const auto path = std::filesystem::temp_directory_path() / "zelkor-bench-generator-window.dat";
     return path;
 }
-
-// A 20 MeV carbon beam: Gaussian positions and slopes in tilted ellipses,
-// energy spread, dispersion, an angle of incidence.
-zelkor::GeneratorFields MillionIonBeam() {
-    zelkor::GeneratorFields f;
-    f.description = "6 C  ions into Si 10 um,  Various Energies, Positions and Angles";
-    f.particles = "1000000";
-    f.atomicNumber = "6";
-    f.amu = "11.99670852";
-    f.angle = "7";
-    f.energy = "20000";
-    f.deltaE = "1";
-    f.nSigma = "3";
-    f.yTotal = "1";
-    f.zTotal = "2";
-    f.yRms = "0.4";
-    f.zRms = "0.8";
-    f.dydxTotal = "2";
-    f.dzdxTotal = "3";
-    f.dydxRms = "1";
-    f.dzdxRms = "1.5";
-    f.epsY = "1.5";
-    f.epsZ = "4";
-    f.signY = zelkor::AlphaSign::Plus;
-    f.signZ = zelkor::AlphaSign::Minus;
-    f.dispersionY = "2";
-    f.dispersionZ = "0";
-    f.dispersionSlopeY = "0.5";
-    f.dispersionSlopeZ = "0";
-    return f;
-}
-
-class AnswerWithOutFile : public zelkor::UserDialogs {
-public:
-    void message(const zelkor::Message& message) override { std::fprintf(stderr, "%s\n", message.text.c_str()); }
-    bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return OutFile(); }
-};
 
 // Milliseconds of processor time this thread has used: on a machine shared
 // with other work the wall clock measures the others as well.
@@ -141,11 +101,9 @@ void Fill(zelkor::GeneratorWindow& g, const zelkor::GeneratorFields& f) {
 }
 
 void BM_WindowGenerateFromTimerToFileClosed(benchmark::State& state) {
-    AnswerWithOutFile dialogs;
-    zelkor::MainWindow main(dialogs);
-    zelkor::Compose(main);
-    main.show();
-    QCoreApplication::processEvents();
+    zelkor::bench::BenchWindow window;
+    window.dialogs.saveAnswer = OutFile();
+    zelkor::MainWindow& main = window.main;
     auto& generator = *main.findChild<zelkor::GeneratorWindow*>();
     auto& bar = *main.findChild<QProgressBar*>("prgsbarPlsWait");
     PaintGaps gaps;
@@ -155,7 +113,7 @@ void BM_WindowGenerateFromTimerToFileClosed(benchmark::State& state) {
         state.PauseTiming();
         generator.prepare();
         generator.show();
-        Fill(generator, MillionIonBeam());
+        Fill(generator, zelkor::bench::MillionIonBeamFields());
         generator.btnGenerateClick();
         if (!generator.generation().timer().isActive()) state.SkipWithError("Generate did not start the timer");
         gaps.begin();

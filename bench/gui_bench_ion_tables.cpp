@@ -2,62 +2,25 @@
 // from the timer's expiry to the painted grid for the position table (six
 // columns), the angle table (six columns) and the relativistic table (every
 // column), and Select All + Copy of the full position table.
-#include "app/compose.hpp"
-#include "app/main_window.hpp"
 #include "bench_data.hpp"
-#include "particles/ui/data_page.hpp"
+#include "gui_bench_support.hpp"
 #include "particles/ui/unit_rows_window.hpp"
 #include "relativity/ui/relativistic_window.hpp"
 #include "state/app_state.hpp"
 #include "widgets/edit_commands.hpp"
-#include "widgets/user_dialogs.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTableView>
-
-#include <cstdio>
-#include <fstream>
 
 namespace {
 
-class NoDialogs : public zelkor::UserDialogs {
-public:
-    void message(const zelkor::Message& message) override { std::fprintf(stderr, "%s\n", message.text.c_str()); }
-    bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-};
-
-double ResidentMegabytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096.0 / 1e6;
-}
-
-struct Window {
-    NoDialogs dialogs;
-    zelkor::MainWindow main{dialogs};
-    Window() {
-        zelkor::Compose(main);
-        main.show();
-        main.set() = zelkor::bench::MakeBenchSet(1'000'000);
-        main.state().sourceKind = zelkor::SourceKind::TransmitTxt;
-        QCoreApplication::processEvents();
-    }
-    template <class T>
-    T& child(const char* name) {
-        return *main.findChild<T*>(name);
-    }
-    void click(const char* name) { child<QAbstractButton>(name).click(); }
-    QTableView& grid() { return main.findChild<zelkor::DataPage*>()->grid(); }
+struct Window : zelkor::bench::BenchWindow {
+    Window() : BenchWindow(1'000'000) {}
     void counters(benchmark::State& state) {
-        state.counters["RSS_MB"] = ResidentMegabytes();
+        state.counters["RSS_MB"] = zelkor::bench::ResidentMegabytes();
         state.counters["setStorage_MB"] =
             static_cast<double>(main.set().records.capacity() * sizeof(zelkor::ParticleRecord)) / 1e6;
     }

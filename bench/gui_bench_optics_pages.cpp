@@ -2,61 +2,22 @@
 // from the click to the result shown: "Display" of a phase-space plot, a
 // repaint of that plot after a zoom and a pan, the sigma matrix with the beam
 // parameters, and "Calculate" of the transform listing.
-#include "app/compose.hpp"
 #include "app/main_window.hpp"
 #include "bench_data.hpp"
+#include "gui_bench_support.hpp"
 #include "optics/ui/emittance_chart.hpp"
-#include "widgets/user_dialogs.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTabWidget>
-
-#include <cstdio>
-#include <fstream>
-#include <string>
-
 namespace {
 
-class AnswerOk : public zelkor::UserDialogs {
-public:
-    void message(const zelkor::Message& message) override { std::fprintf(stderr, "%s\n", message.text.c_str()); }
-    bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-};
+using zelkor::bench::ResidentMegabytes;
 
-// Resident memory in MB, from the kernel's account of this process.
-double ResidentMegabytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0.0;
-}
-
-struct Pages {
-    AnswerOk dialogs;
-    zelkor::MainWindow main{dialogs};
+struct Pages : zelkor::bench::BenchWindow {
     double residentWithSet = 0.0;
-    Pages() {
-        zelkor::Compose(main);
-        main.set() = zelkor::bench::MakeBenchSet(1'000'000);
-        main.state().sourceKind = zelkor::SourceKind::TransmitTxt;
-        main.resize(790, 570);
-        main.show();
-        QCoreApplication::processEvents();
-        residentWithSet = ResidentMegabytes();
-    }
-    void showTab(zelkor::MainPage page) {
-        main.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(static_cast<int>(page));
-        QCoreApplication::processEvents();
-    }
-    void click(const char* name) { main.findChild<QAbstractButton*>(name)->click(); }
+    Pages() : BenchWindow(1'000'000) { residentWithSet = ResidentMegabytes(); }
+    void showTab(zelkor::MainPage page) { showPage(static_cast<int>(page)); }
     zelkor::EmittanceChart& chart() { return *main.findChild<zelkor::EmittanceChart*>("graphI"); }
-    void finish() { QCoreApplication::processEvents(); }
 };
 
 Pages& Shared() {

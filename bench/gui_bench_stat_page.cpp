@@ -1,44 +1,17 @@
 // The energy statistics page driven offscreen over 1,000,000 ions, from the
 // click to the result shown: "Basic Analysis", "Filter Spectrum", "Default",
 // "Data" with 101 and 1001 intervals, and "Graph" with 1001 bars.
-#include "app/compose.hpp"
-#include "app/main_window.hpp"
-#include "widgets/user_dialogs.hpp"
-#include "bench_data.hpp"
+#include "gui_bench_support.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
-#include <QTabWidget>
-
-#include <cstdio>
 
 namespace {
 
-class AnswerOk : public zelkor::UserDialogs {
-public:
-    void message(const zelkor::Message& message) override { std::fprintf(stderr, "%s\n", message.text.c_str()); }
-    bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-};
-
-struct Page {
-    AnswerOk dialogs;
-    zelkor::MainWindow main{dialogs};
-    Page() {
-        zelkor::Compose(main);
-        main.set() = zelkor::bench::MakeBenchSet(1'000'000);
-        main.state().sourceKind = zelkor::SourceKind::TransmitTxt;
-        main.show();
-        main.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
-        QCoreApplication::processEvents();
-    }
-    void click(const char* name) { main.findChild<QAbstractButton*>(name)->click(); }
-    QLineEdit& edit(const char* name) { return *main.findChild<QLineEdit*>(name); }
-    void finish() { QCoreApplication::processEvents(); }
+struct Page : zelkor::bench::BenchWindow {
+    Page() : BenchWindow(1'000'000) { showPage(1); }
+    QLineEdit& edit(const char* name) { return child<QLineEdit>(name); }
 };
 
 Page& Shared() {

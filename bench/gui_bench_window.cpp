@@ -2,71 +2,32 @@
 // File > Open to "Number of Particles" (beside the core's own load of the
 // same file), Preview, Select All + Copy of all eight columns, and the
 // resident memory after Preview.
-#include "particles/ui/data_page.hpp"
-#include "widgets/edit_commands.hpp"
-#include "app/compose.hpp"
-#include "app/main_window.hpp"
-#include "widgets/user_dialogs.hpp"
 #include "bench_data.hpp"
+#include "gui_bench_support.hpp"
 #include "state/load_file.hpp"
-#include "io/write_transmit_txt.hpp"
+#include "widgets/edit_commands.hpp"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QTableView>
-
-#include <cstdio>
-#include <fstream>
-#include <stdexcept>
 
 namespace {
 
 constexpr int kIons = 1'000'000;
 
 const std::filesystem::path& MillionIonFile() {
-    static const std::filesystem::path path = [] {
-        const auto file = std::filesystem::temp_directory_path() / "zelkor-bench-window-1M.txt";
-        const zelkor::ParticleSet set = zelkor::bench::MakeBenchSet(kIons);
-        const std::string line10 = "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================\n";
-        if (zelkor::WriteTransmitTxt(file, set, line10, 6, 1, 2, "Cannot open a file!"))
-            throw std::runtime_error("cannot write the benchmark file");
-        return file;
-    }();
+    static const std::filesystem::path path = zelkor::bench::TransmitFile(kIons, "zelkor-bench-window-1M.txt");
     return path;
 }
 
-class AnswerWithFile : public zelkor::UserDialogs {
-public:
-    void message(const zelkor::Message& message) override { std::fprintf(stderr, "%s\n", message.text.c_str()); }
-    bool confirm(const std::string&, const std::string&) override { return true; }
-    std::optional<std::filesystem::path> openFile(const zelkor::FileDialogSetup&) override { return MillionIonFile(); }
-    std::optional<std::filesystem::path> saveFile(const zelkor::FileDialogSetup&) override { return std::nullopt; }
-};
-
-double ResidentMegabytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096.0 / 1e6;
-}
-
-struct Window {
-    AnswerWithFile dialogs;
-    zelkor::MainWindow main{dialogs};
-    Window() {
-        zelkor::Compose(main);
-        main.show();
-        QCoreApplication::processEvents();
-    }
-    zelkor::DataPage& dataPage() { return *main.findChild<zelkor::DataPage*>(); }
-    QTableView& grid() { return dataPage().grid(); }
-};
+using zelkor::bench::ResidentMegabytes;
+using Window = zelkor::bench::BenchWindow;
 
 Window& TheWindow() {
     static Window window;
+    window.dialogs.openAnswer = MillionIonFile();
     return window;
 }
 
