@@ -26,6 +26,13 @@ protected:
         if ((++yields_ & 0xFF) != 0) return;
         if (clock_.elapsed() < 30) return;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Painting left to the event loop can wait several look-ins (at the
+        // start of a generation it took three): the bar is painted here, so
+        // that it moves from the first look-in on.
+        if (bar_.value() != paintedValue_) {
+            bar_.repaint();
+            paintedValue_ = bar_.value();
+        }
         clock_.restart();
     }
 
@@ -33,6 +40,7 @@ private:
     QProgressBar& bar_;
     QElapsedTimer clock_;
     unsigned yields_ = 0;
+    int paintedValue_ = -1;
 };
 
 BusyPanel::BusyPanel(QWidget* parent) : OverlayPanel(parent) {
