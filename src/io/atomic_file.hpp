@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -58,6 +59,8 @@ private:
     std::filesystem::path target_;
     std::filesystem::path temp_;  // empty when writing the target directly
     int fd_ = -1;
+    std::uint64_t written_ = 0;  // bytes handed to the system so far
+    std::uint64_t synced_ = 0;   // bytes whose writing to the disk has been started
     std::optional<FileFailure> failure_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
