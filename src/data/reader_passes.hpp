@@ -248,16 +248,18 @@ ReadResult ReadRecordLines(const ReadSource& source, const CountResult& counted,
 
     const std::vector<std::size_t> starts =
         split.threads > 0 ? RunSlots(counted.ranges, shared.size(), layout.headerLines, slots) : std::vector<std::size_t>();
-    if (starts.empty() || !readRuns(starts)) {
-        // The file changed since it was counted, or is read in one run anyway.
+    const bool readAsRuns = !starts.empty() && readRuns(starts);
+    if (!starts.empty() && !readAsRuns) {
+        // The file changed since it was counted: all again from the start, in the same storage.
+        auto storage = std::move(set.records);
         result = ReadResult();
+        set.records = std::move(storage);
         set.lineCount = lineCount;
-        set.records.resize(slots);
         filled = 1;
         previousDecimals = -1;
         readFailed = false;
-        readInOneRun();
     }
+    if (!readAsRuns) readInOneRun();
     set.records.resize(filled);
     const bool closed = shared.close();
     if (readFailed || !closed) {
