@@ -76,4 +76,4 @@ double ResidentMegabytes() {
     return 0.0;
 }
 
-} // namespace zelkor::bench
+}  // namespace zelkor::bench

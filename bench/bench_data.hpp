@@ -23,4 +23,4 @@ GeneratorFields MillionIonBeamFields();
 // Resident memory of this process in MB.
 double ResidentMegabytes();
 
-} // namespace zelkor::bench
+}  // namespace zelkor::bench

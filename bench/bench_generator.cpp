@@ -27,4 +27,4 @@ void BM_GenerateTrimDat(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateTrimDat)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

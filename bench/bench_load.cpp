@@ -50,8 +50,8 @@ void BM_OnePass(benchmark::State& state) {
         const int fd = ::open(file.c_str(), O_RDONLY);
         std::int64_t lines = 0;
         for (ssize_t got; (got = ::read(fd, block.data(), block.size())) > 0;)
-            for (const char* p = block.data(); (p = static_cast<const char*>(std::memchr(p, '\n', block.data() + got - p)));
-                 ++p)
+            for (const char* p = block.data();
+                 (p = static_cast<const char*>(std::memchr(p, '\n', block.data() + got - p))); ++p)
                 ++lines;
         ::close(fd);
         benchmark::DoNotOptimize(lines);
@@ -91,7 +91,8 @@ void BM_LoadTenMillionIons(benchmark::State& state) {
         state.ResumeTiming();
         Load(state, file, 10'000'000);
         state.PauseTiming();
-        overStorage = std::max(overStorage, PeakMemoryMB() - base - 10'000'001.0 * sizeof(zelkor::ParticleRecord) / 1048576.0);
+        overStorage =
+            std::max(overStorage, PeakMemoryMB() - base - 10'000'001.0 * sizeof(zelkor::ParticleRecord) / 1048576.0);
         benchmark::DoNotOptimize(before);
         state.ResumeTiming();
     }
@@ -99,4 +100,4 @@ void BM_LoadTenMillionIons(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadTenMillionIons)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-} // namespace
+}  // namespace

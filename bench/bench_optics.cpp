@@ -66,4 +66,4 @@ void BM_TransformedFile(benchmark::State& state) {
 }
 BENCHMARK(BM_TransformedFile)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

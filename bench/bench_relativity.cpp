@@ -26,4 +26,4 @@ void BM_RelativisticTableAllColumns(benchmark::State& state) {
 }
 BENCHMARK(BM_RelativisticTableAllColumns)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

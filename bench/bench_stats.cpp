@@ -49,10 +49,10 @@ void WithYieldKind(int kind, Pass&& pass) {
     static QuietWindow listening;
     SilentProgress none;
     switch (kind) {
-    case 0: pass(NoProgress()); break;
-    case 1: pass(notListening); break;
-    case 2: pass(listening); break;
-    default: pass(none); break;
+        case 0: pass(NoProgress()); break;
+        case 1: pass(notListening); break;
+        case 2: pass(listening); break;
+        default: pass(none); break;
     }
 }
 
@@ -82,9 +82,8 @@ void BM_FiveAllIonKernelsYield(benchmark::State& state) {
     const auto ions = Ions(BenchSet());
     for (auto _ : state)
         WithYieldKind(static_cast<int>(state.range(0)), [&](auto& p) {
-            WithQuantityValue(kEnergy, [&](auto value) {
-                benchmark::DoNotOptimize(kernel_pass::SummaryOfAll(ions, value, p));
-            });
+            WithQuantityValue(kEnergy,
+                              [&](auto value) { benchmark::DoNotOptimize(kernel_pass::SummaryOfAll(ions, value, p)); });
         });
 }
 BENCHMARK(BM_FiveAllIonKernelsYield)->Apply(YieldKinds);
@@ -158,7 +157,8 @@ Histogram ThousandAndOneIntervals() {
 
 void BM_CountIntervals1001(benchmark::State& state) {
     const Histogram h = ThousandAndOneIntervals();
-    for (auto _ : state) benchmark::DoNotOptimize(CountIntervals(BenchSet(), kEnergy, h.start, h.width, h.intervalCount));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CountIntervals(BenchSet(), kEnergy, h.start, h.width, h.intervalCount));
 }
 BENCHMARK(BM_CountIntervals1001)->Unit(benchmark::kMillisecond);
 
@@ -180,4 +180,4 @@ void BM_CountIntervals1001Yield(benchmark::State& state) {
 }
 BENCHMARK(BM_CountIntervals1001Yield)->Apply(YieldKinds);
 
-} // namespace
+}  // namespace

@@ -59,4 +59,4 @@ BENCHMARK(BM_WriteTransmitTxt)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteTrimDat)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteWinAgilePoint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+}  // namespace

@@ -91,9 +91,9 @@ private:
 void Fill(zelkor::GeneratorWindow& g, const zelkor::GeneratorFields& f) {
     using zelkor::GeneratorEdit;
     g.findChild<QComboBox*>("cmboxDesOfEx")->setEditText(QString::fromStdString(f.description));
-    for (auto edits : {std::span<const GeneratorEdit>(zelkor::kIonEdits),
-                       std::span<const GeneratorEdit>(zelkor::kHorizontalEdits),
-                       std::span<const GeneratorEdit>(zelkor::kVerticalEdits)})
+    for (auto edits :
+         {std::span<const GeneratorEdit>(zelkor::kIonEdits), std::span<const GeneratorEdit>(zelkor::kHorizontalEdits),
+          std::span<const GeneratorEdit>(zelkor::kVerticalEdits)})
         for (const GeneratorEdit& e : edits)
             g.findChild<QLineEdit*>(e.name)->setText(QString::fromStdString(f.*e.field));
     g.findChild<QComboBox*>("cmboxSignAY")->setCurrentIndex(0);
@@ -133,4 +133,4 @@ void BM_WindowGenerateFromTimerToFileClosed(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowGenerateFromTimerToFileClosed)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
-} // namespace
+}  // namespace

@@ -84,4 +84,4 @@ void BM_PositionTableSelectAllAndCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_PositionTableSelectAllAndCopy)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -72,7 +72,7 @@ void BM_CalculateTransform(benchmark::State& state) {
     }
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_DisplayPhaseSpace)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_RepaintZoomAndPan)->Unit(benchmark::kMillisecond)->Iterations(20);

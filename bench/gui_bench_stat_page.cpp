@@ -69,4 +69,4 @@ BENCHMARK(BM_Data101)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Data1001)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Graph1001)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

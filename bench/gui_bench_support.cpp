@@ -26,4 +26,4 @@ void BenchWindow::showPage(int index) {
     finish();
 }
 
-} // namespace zelkor::bench
+}  // namespace zelkor::bench

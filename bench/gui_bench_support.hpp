@@ -45,4 +45,4 @@ struct BenchWindow {
     void finish() { QCoreApplication::processEvents(); }
 };
 
-} // namespace zelkor::bench
+}  // namespace zelkor::bench

@@ -79,4 +79,4 @@ void BM_SelectAllAndCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectAllAndCopy)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -43,4 +43,4 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

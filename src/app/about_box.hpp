@@ -11,4 +11,4 @@ public:
     explicit AboutBox(QWidget* parent = nullptr);
 };
 
-} // namespace zelkor
+}  // namespace zelkor

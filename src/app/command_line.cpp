@@ -35,4 +35,4 @@ std::string HelpText() {
            "zelkor-batch does the same work from scripts (zelkor-batch --help).\n";
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words);
 std::string VersionText();  // "zelkor 1.0\n"
 std::string HelpText();
 
-} // namespace zelkor
+}  // namespace zelkor

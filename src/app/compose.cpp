@@ -22,4 +22,4 @@ void Compose(MainWindow& window) {
     InstallRelativityWindows(services);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

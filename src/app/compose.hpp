@@ -9,4 +9,4 @@ class MainWindow;
 // all build the window this way, so each sees the same composition.
 void Compose(MainWindow& window);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -42,7 +42,7 @@ constexpr std::array<PageName, kMainPageCount> kPages{{
     {"tabshTrans", "Transform"},
 }};
 
-} // namespace
+}  // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
     setObjectName("TMainForm");
@@ -72,8 +72,8 @@ void MainWindow::buildPages() {
     setCentralWidget(central);
 
     busy_ = new BusyPanel(central);
-    dataAvailable_ = new TransientPanel(central, "panelDataAw", "          Data available", "timerDataAv",
-                                        DataAvailableIcon());
+    dataAvailable_ =
+        new TransientPanel(central, "panelDataAw", "          Data available", "timerDataAv", DataAvailableIcon());
     copied_ = new TransientPanel(central, "panelCpyToCbr", "Copy to clipboard finished", "timerCpyToCbr");
     edit_ = std::make_unique<EditCommands>(state_, dialogs_, *busy_, *copied_);
     edit_->setShownPage([this] { return pages_->currentIndex(); });
@@ -87,9 +87,7 @@ void MainWindow::buildPages() {
     connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
 }
 
-WindowServices MainWindow::services() {
-    return {state_, set_, dialogs_, *busy_, *edit_, *copyHandOver_, *this};
-}
+WindowServices MainWindow::services() { return {state_, set_, dialogs_, *busy_, *edit_, *copyHandOver_, *this}; }
 
 QAction& MainWindow::action(const char* objectName) {
     auto* found = menuBar()->findChild<QAction*>(objectName);
@@ -205,4 +203,4 @@ void MainWindow::showMessages(const std::vector<Message>& messages) {
     for (const Message& message : messages) dialogs_.message(message);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

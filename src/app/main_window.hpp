@@ -94,4 +94,4 @@ private:
     AboutBox* about_ = nullptr;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -24,13 +24,11 @@ std::vector<std::filesystem::path> LocalFiles(const QMimeData* data) {
     return paths;
 }
 
-} // namespace
+}  // namespace
 
 void MainWindow::FileOpen() { loadFile(SourceKind::TransmitTxt, OpenDialog()); }
 
-void MainWindow::ImpTRIMDATClick() {
-    loadFile(SourceKind::TrimDat, ImportDialog(kTrimDatExtension, kTrimDatFilter));
-}
+void MainWindow::ImpTRIMDATClick() { loadFile(SourceKind::TrimDat, ImportDialog(kTrimDatExtension, kTrimDatFilter)); }
 
 void MainWindow::WinAGILEPointFileImClick() {
     loadFile(SourceKind::WinAgile, ImportDialog(kWinAgileExtension, kWinAgileFilter));
@@ -93,4 +91,4 @@ void MainWindow::dropEvent(QDropEvent* event) {
     openFiles(paths);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -50,8 +50,10 @@ void Save(QWidget& window, const QString& path) {
 }
 
 void Click(QWidget& window, const char* name) {
-    if (auto* button = window.findChild<QAbstractButton*>(name)) button->click();
-    else std::fprintf(stderr, "no button %s\n", name);
+    if (auto* button = window.findChild<QAbstractButton*>(name))
+        button->click();
+    else
+        std::fprintf(stderr, "no button %s\n", name);
 }
 
 void Type(QWidget& window, const char* name, const char* text) {
@@ -60,7 +62,8 @@ void Type(QWidget& window, const char* name, const char* text) {
 
 // A statistics page on the typical road: its analysis window, a table, a
 // linear and a logarithmic chart of 101 bars, and a chart of 1001 bars.
-void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char* analysisClass, const QString& folder) {
+void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char* analysisClass,
+                    const QString& folder) {
     const auto name = [suffix](const char* stem) { return std::string(stem) + suffix; };
     const QString prefix = folder + "stat" + QChar(suffix) + "-";
     window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(tab);
@@ -129,11 +132,11 @@ void Generator(zelkor::MainWindow& window, const QString& folder) {
     generator.findChild<QComboBox*>("cmboxDesOfEx")
         ->setEditText("2 He  ions into Si 10 um,  Various Energies, Positions and Angles");
     const char* const texts[][2] = {
-        {"lbeditNbOfPart", "10000"}, {"lbeditAtNo", "2"},       {"lbeditAMU", "4.00150608"}, {"lbeditAngOfInc", "0"},
-        {"lbeditE", "2000"},         {"lbeditdeltaE", "0.5"},   {"lbeditEmult", "2"},        {"lbeditYtotal", "1"},
-        {"lbeditZtotal", "1"},       {"lbeditYRMS", "0.5"},     {"lbeditZRMS", "0.5"},       {"lbeditdYdXtotal", "2"},
-        {"lbeditdZdXtotal", "2"},    {"lbeditEpsY", "1.5"},     {"lbeditEpsZ", "1.5"},       {"lbeditD_Y", "0"},
-        {"lbeditD_Z", "0"},          {"lbeditdDdX_Y", "0"},     {"lbeditdDdX_Z", "0"}};
+        {"lbeditNbOfPart", "10000"}, {"lbeditAtNo", "2"},     {"lbeditAMU", "4.00150608"}, {"lbeditAngOfInc", "0"},
+        {"lbeditE", "2000"},         {"lbeditdeltaE", "0.5"}, {"lbeditEmult", "2"},        {"lbeditYtotal", "1"},
+        {"lbeditZtotal", "1"},       {"lbeditYRMS", "0.5"},   {"lbeditZRMS", "0.5"},       {"lbeditdYdXtotal", "2"},
+        {"lbeditdZdXtotal", "2"},    {"lbeditEpsY", "1.5"},   {"lbeditEpsZ", "1.5"},       {"lbeditD_Y", "0"},
+        {"lbeditD_Z", "0"},          {"lbeditdDdX_Y", "0"},   {"lbeditdDdX_Z", "0"}};
     for (const auto& text : texts) Type(generator, text[0], text[1]);
     generator.findChild<QComboBox*>("cmboxSignAY")->setCurrentIndex(0);
     generator.findChild<QComboBox*>("cmboxSignAZ")->setCurrentIndex(1);
@@ -181,7 +184,7 @@ void RelativisticWindow(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "relativistic-table.png");
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

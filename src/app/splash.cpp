@@ -31,4 +31,4 @@ void SplashWindow::Timer1Timer() {
     emit finished();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

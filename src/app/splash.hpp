@@ -26,4 +26,4 @@ private:
     QTimer* timer_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

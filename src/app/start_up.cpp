@@ -26,4 +26,4 @@ void StartUp::showMainWindow() {
         QTimer::singleShot(0, mainWindow_.get(), [this] { mainWindow_->openFiles(std::exchange(files_, {})); });
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -34,4 +34,4 @@ private:
     std::vector<std::filesystem::path> files_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -8,7 +8,8 @@ std::optional<std::string> BatchArgs::option(const std::string& name) const {
     return it->second;
 }
 
-std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& rules, std::string& error) {
+std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& rules,
+                                        std::string& error) {
     BatchArgs args;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -39,4 +40,4 @@ std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, c
     return args;
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

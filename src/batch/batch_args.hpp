@@ -27,6 +27,7 @@ struct ArgSpec {
 
 // Splits words by the rules; on a word the rules do not know, a missing value
 // or a repeated option, returns the reason in error.
-std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& rules, std::string& error);
+std::optional<BatchArgs> ParseBatchArgs(const std::vector<std::string>& words, const ArgSpec& rules,
+                                        std::string& error);
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

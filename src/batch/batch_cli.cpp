@@ -12,7 +12,7 @@ void PrintHelp(std::ostream& out) {
     for (const BatchCommand& command : BatchCommands()) out << "usage: " << command.usage << '\n';
 }
 
-} // namespace
+}  // namespace
 
 int RunBatch(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
     const BatchIo io{out, err};
@@ -43,4 +43,4 @@ int RunBatch(const std::vector<std::string>& words, std::ostream& out, std::ostr
     return kExitUsage;
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -10,4 +10,4 @@ namespace zelkor::batch {
 // the two streams; returns the exit status.
 int RunBatch(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -33,4 +33,4 @@ BatchCommand AnglesCommand();
 // Every command, in the order --help lists them.
 const std::vector<BatchCommand>& BatchCommands();
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -4,14 +4,11 @@ namespace zelkor::batch {
 
 const std::vector<BatchCommand>& BatchCommands() {
     static const std::vector<BatchCommand> commands = {
-        InfoCommand(),
-        ConvertCommand(),
-        StatsCommand(),
-        HistogramCommand(),
-        RelativisticCommand(), EmittanceCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(),
-        GenerateCommand(), ElementCommand(), PositionsCommand(), AnglesCommand(),
+        InfoCommand(),      ConvertCommand(),     StatsCommand(),     HistogramCommand(), RelativisticCommand(),
+        EmittanceCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(),     GenerateCommand(),
+        ElementCommand(),   PositionsCommand(),   AnglesCommand(),
     };
     return commands;
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -11,4 +11,4 @@ int UsageError(const BatchIo& io, const std::string& reason, const std::string& 
     return kExitUsage;
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

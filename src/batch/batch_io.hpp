@@ -23,4 +23,4 @@ void PrintMessage(const BatchIo& io, const Message& message);
 // A usage error: the reason and the command's usage line; returns kExitUsage.
 int UsageError(const BatchIo& io, const std::string& reason, const std::string& usage);
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

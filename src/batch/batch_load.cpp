@@ -48,4 +48,4 @@ std::optional<LoadedData> LoadForBatch(const BatchArgs& args, const BatchIo& io,
     return data;
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

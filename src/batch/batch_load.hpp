@@ -26,4 +26,4 @@ std::optional<SourceKind> KindFromArgs(const BatchArgs& args, const std::string&
 std::optional<LoadedData> LoadForBatch(const BatchArgs& args, const BatchIo& io, const std::string& usage,
                                        int& exitCode);
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

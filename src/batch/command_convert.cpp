@@ -49,11 +49,11 @@ int RunConvert(const BatchArgs& args, const BatchIo& io, const std::string& usag
     return Finish(io, ExportTransmitToTrimDat(*out, data->set, data->state, fixedX));
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand ConvertCommand() {
     return {"convert", "zelkor-batch convert FILE [--kind transmit|trim|pnt] --to transmit|trim|pnt [--set-x X] -o OUT",
             ArgSpec{{"kind", "to", "set-x", "-o"}, {}}, &RunConvert};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

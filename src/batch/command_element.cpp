@@ -17,8 +17,8 @@ int RunElement(const BatchArgs& args, const BatchIo& io, const std::string& usag
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand ElementCommand() { return {"element", "zelkor-batch element SYMBOL", ArgSpec{}, &RunElement}; }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

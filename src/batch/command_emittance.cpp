@@ -47,7 +47,7 @@ int RunEmittance(const BatchArgs& args, const BatchIo& io, const std::string& us
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand EmittanceCommand() {
     return {"emittance",
@@ -56,4 +56,4 @@ BatchCommand EmittanceCommand() {
             ArgSpec{{"kind", "mode", "scale-h", "scale-v"}, {}}, &RunEmittance};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -48,7 +48,7 @@ ArgSpec GenerateRules() {
     return rules;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand GenerateCommand() {
     return {"generate",
@@ -60,4 +60,4 @@ BatchCommand GenerateCommand() {
             GenerateRules(), &RunGenerate};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

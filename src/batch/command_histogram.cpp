@@ -11,7 +11,9 @@
 namespace zelkor::batch {
 namespace {
 
-void PrintRow(const BatchIo& io, const HistogramRow& row) { io.out << row[0] << '\t' << row[1] << '\t' << row[2] << '\n'; }
+void PrintRow(const BatchIo& io, const HistogramRow& row) {
+    io.out << row[0] << '\t' << row[1] << '\t' << row[2] << '\n';
+}
 
 // The page's filter run with n and committed with OK: the flags as the run
 // left them, the page's filter active.
@@ -56,7 +58,7 @@ int RunHistogram(const BatchArgs& args, const BatchIo& io, const std::string& us
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand HistogramCommand() {
     return {"histogram",
@@ -66,4 +68,4 @@ BatchCommand HistogramCommand() {
             &RunHistogram};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -27,10 +27,10 @@ int RunInfo(const BatchArgs& args, const BatchIo& io, const std::string& usage) 
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand InfoCommand() {
     return {"info", "zelkor-batch info FILE [--kind transmit|trim|pnt]", ArgSpec{{"kind"}, {}}, &RunInfo};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -88,17 +88,19 @@ int RunAngles(const BatchArgs& args, const BatchIo& io, const std::string& usage
     return RunTable(args, io, usage, kAngleOptions, "deg, rad or mrad (slopes rad or mrad)", &MakeAngleTable);
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand PositionsCommand() {
-    return {"positions", "zelkor-batch positions FILE [--kind transmit|trim|pnt] [--y U] [--z U] [--absy U] [--absz U] [--yz U]",
+    return {"positions",
+            "zelkor-batch positions FILE [--kind transmit|trim|pnt] [--y U] [--z U] [--absy U] [--absz U] [--yz U]",
             ArgSpec{{"kind", "y", "z", "absy", "absz", "yz"}, {}}, &RunPositions};
 }
 
 BatchCommand AnglesCommand() {
-    return {"angles",
-            "zelkor-batch angles FILE [--kind transmit|trim|pnt] [--angx U] [--angy U] [--angz U] [--dydx U] [--dzdx U]",
-            ArgSpec{{"kind", "angx", "angy", "angz", "dydx", "dzdx"}, {}}, &RunAngles};
+    return {
+        "angles",
+        "zelkor-batch angles FILE [--kind transmit|trim|pnt] [--angx U] [--angy U] [--angz U] [--dydx U] [--dzdx U]",
+        ArgSpec{{"kind", "angx", "angy", "angz", "dydx", "dzdx"}, {}}, &RunAngles};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -18,14 +18,22 @@ bool ReadColumns(const std::string& list, RelativisticSelection& s) {
     }
     std::istringstream names(list);
     for (std::string name; std::getline(names, name, ',');) {
-        if (name == "gamma") s.gamma = true;
-        else if (name == "beta") s.beta = true;
-        else if (name == "betagamma") s.betaGamma = true;
-        else if (name == "mass") s.mass = true;
-        else if (name == "velocity") s.velocity = true;
-        else if (name == "momentum") s.momentum = true;
-        else if (name == "rigidity") s.rigidity = true;
-        else return false;
+        if (name == "gamma")
+            s.gamma = true;
+        else if (name == "beta")
+            s.beta = true;
+        else if (name == "betagamma")
+            s.betaGamma = true;
+        else if (name == "mass")
+            s.mass = true;
+        else if (name == "velocity")
+            s.velocity = true;
+        else if (name == "momentum")
+            s.momentum = true;
+        else if (name == "rigidity")
+            s.rigidity = true;
+        else
+            return false;
     }
     return true;
 }
@@ -71,7 +79,8 @@ int RunRelativistic(const BatchArgs& args, const BatchIo& io, const std::string&
     std::array<int, 4> units{};
     for (std::size_t k = 0; k < 4; ++k) {
         const auto code = UnitCode(args.option(unitOptions[k].first).value_or("eV"), k == 3);
-        if (!code) return UsageError(io, std::string("--") + unitOptions[k].first + " must be eV, keV, MeV or GeV", usage);
+        if (!code)
+            return UsageError(io, std::string("--") + unitOptions[k].first + " must be eV, keV, MeV or GeV", usage);
         units[k] = *code;
     }
     int exitCode = kExitOk;
@@ -94,7 +103,7 @@ int RunRelativistic(const BatchArgs& args, const BatchIo& io, const std::string&
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand RelativisticCommand() {
     return {"relativistic",
@@ -107,4 +116,4 @@ BatchCommand RelativisticCommand() {
             &RunRelativistic};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -19,16 +19,16 @@ int RunSigmaMatrix(const BatchArgs& args, const BatchIo& io, const std::string& 
     }
     if (args.has("twiss"))
         for (Plane plane : {Plane::Y, Plane::Z})
-            for (const std::string& line : BeamParameterLines(PlaneParametersOf(m, plane), plane)) io.out << line << '\n';
+            for (const std::string& line : BeamParameterLines(PlaneParametersOf(m, plane), plane))
+                io.out << line << '\n';
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand SigmaMatrixCommand() {
     return {"sigma-matrix", "zelkor-batch sigma-matrix FILE [--kind transmit|trim|pnt] [--twiss]",
-            ArgSpec{{"kind"}, {"twiss"}},
-            &RunSigmaMatrix};
+            ArgSpec{{"kind"}, {"twiss"}}, &RunSigmaMatrix};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

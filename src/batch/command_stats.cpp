@@ -35,11 +35,11 @@ int RunStats(const BatchArgs& args, const BatchIo& io, const std::string& usage)
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand StatsCommand() {
     return {"stats", std::string("zelkor-batch stats ") + kStatsOptionsUsage + " [--filter n]",
             ArgSpec{{"kind", "quantity", "unit", "A", "amu", "filter"}, {}}, &RunStats};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -38,7 +38,7 @@ int RunTransform(const BatchArgs& args, const BatchIo& io, const std::string& us
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand TransformCommand() {
     return {"transform",
@@ -47,4 +47,4 @@ BatchCommand TransformCommand() {
             ArgSpec{{"kind", "matrix", "-o"}, {}}, &RunTransform};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

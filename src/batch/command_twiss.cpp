@@ -35,7 +35,7 @@ int RunTwiss(const BatchArgs& args, const BatchIo& io, const std::string& usage)
     return kExitOk;
 }
 
-} // namespace
+}  // namespace
 
 BatchCommand TwissCommand() {
     return {"twiss",
@@ -45,4 +45,4 @@ BatchCommand TwissCommand() {
             &RunTwiss};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

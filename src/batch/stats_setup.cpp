@@ -15,7 +15,7 @@ std::optional<Message> ApplyRelativisticInputs(const BatchArgs& args, LoadedData
     return TakeSpecies(args.option("A").value_or(""), args.option("amu").value_or(""), data.state, data.set);
 }
 
-} // namespace
+}  // namespace
 
 int Stopped(const BatchIo& io, const Message& message) {
     PrintMessage(io, message);
@@ -54,4 +54,4 @@ std::optional<StatsSetup> SetUpStats(const BatchArgs& args, const BatchIo& io, c
     return StatsSetup{std::move(*data), QuantityPage(*quantity)};
 }
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -19,14 +19,14 @@ struct StatsSetup {
 };
 
 // The options every statistics command takes besides its own.
-inline constexpr const char* kStatsOptionsUsage = "FILE [--kind transmit|trim|pnt] --quantity Q [--unit U] [--A A] [--amu M]";
+inline constexpr const char* kStatsOptionsUsage =
+    "FILE [--kind transmit|trim|pnt] --quantity Q [--unit U] [--A A] [--amu M]";
 
 // Checks --quantity and --unit, loads FILE and applies --A/--amu. On failure
 // prints why, sets exitCode and returns nothing.
-std::optional<StatsSetup> SetUpStats(const BatchArgs& args, const BatchIo& io, const std::string& usage,
-                                     int& exitCode);
+std::optional<StatsSetup> SetUpStats(const BatchArgs& args, const BatchIo& io, const std::string& usage, int& exitCode);
 
 // Prints a refusal and returns the exit status of a stopped command.
 int Stopped(const BatchIo& io, const Message& message);
 
-} // namespace zelkor::batch
+}  // namespace zelkor::batch

@@ -26,6 +26,6 @@ const char* ConvertSlowly(const char* start, const char* end, double& value) {
     return fieldStart + (last - text.data());
 }
 
-} // namespace detail
+}  // namespace detail
 
-} // namespace zelkor
+}  // namespace zelkor

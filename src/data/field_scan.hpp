@@ -58,7 +58,7 @@ inline bool IsPoint(char c) { return c == '.' || c == ','; }
 // end of what was converted, or nullptr.
 [[gnu::noinline, gnu::cold]] const char* ConvertSlowly(const char* start, const char* end, double& value);
 
-} // namespace detail
+}  // namespace detail
 
 // Inline: a record line calls these ten times, and the loads are bound by them.
 inline bool IsBlankLine(std::string_view line) {
@@ -169,5 +169,4 @@ inline bool FieldScanner::readReal(double& value) {
     return atFieldEnd();
 }
 
-
-} // namespace zelkor
+}  // namespace zelkor

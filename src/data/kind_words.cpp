@@ -15,10 +15,10 @@ std::optional<SourceKind> SourceKindFromWord(std::string_view word) {
 
 std::string_view SourceKindWord(SourceKind kind) {
     switch (kind) {
-    case SourceKind::TransmitTxt: return "transmit";
-    case SourceKind::TrimDat: return "trim";
-    case SourceKind::WinAgile: return "pnt";
-    case SourceKind::None: break;
+        case SourceKind::TransmitTxt: return "transmit";
+        case SourceKind::TrimDat: return "trim";
+        case SourceKind::WinAgile: return "pnt";
+        case SourceKind::None: break;
     }
     return {};
 }
@@ -33,4 +33,4 @@ std::optional<SourceKind> SourceKindFromExtension(const std::filesystem::path& p
     return std::nullopt;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

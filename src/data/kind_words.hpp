@@ -15,4 +15,4 @@ std::string_view SourceKindWord(SourceKind kind);
 // The kind a file's extension suggests (.txt, .dat, .pnt, any letter case).
 std::optional<SourceKind> SourceKindFromExtension(const std::filesystem::path& path);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -7,7 +7,7 @@ namespace zelkor {
 namespace {
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 constexpr std::size_t kLargeBlock = 2 * kHugePage;
-} // namespace
+}  // namespace
 
 void* AllocateLargeBlock(std::size_t bytes) {
     if (bytes < kLargeBlock) return ::operator new(bytes);
@@ -26,4 +26,4 @@ void FreeLargeBlock(void* block, std::size_t bytes) noexcept {
         std::free(block);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

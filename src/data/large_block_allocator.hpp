@@ -50,7 +50,9 @@ struct LargeBlockAllocator {
     }
 
     template <class U>
-    bool operator==(const LargeBlockAllocator<U>&) const noexcept { return true; }
+    bool operator==(const LargeBlockAllocator<U>&) const noexcept {
+        return true;
+    }
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -119,4 +119,4 @@ void RunOnThreads(std::size_t count, const std::function<void(std::size_t)>& wor
         if (failure) std::rethrow_exception(failure);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

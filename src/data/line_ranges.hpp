@@ -63,4 +63,4 @@ private:
 void RunOnThreads(std::size_t count, const std::function<void(std::size_t)>& work,
                   const std::function<void()>& waiting);
 
-} // namespace zelkor
+}  // namespace zelkor

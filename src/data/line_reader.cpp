@@ -8,7 +8,7 @@ namespace zelkor {
 namespace {
 constexpr std::size_t kMinBlockSize = 4 * kMaxLineLength;
 static_assert(kMinBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
-}
+}  // namespace
 
 LineReader::~LineReader() {
     if (fd_ >= 0 && ownsFd_) ::close(fd_);
@@ -124,4 +124,4 @@ bool LineReader::next(TextLine& line) {
     return true;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

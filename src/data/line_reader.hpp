@@ -16,7 +16,7 @@ struct TextLine {
     std::string_view text;     // without the line end; empty when tooLong
     std::uint64_t length = 0;  // characters without the line end
     bool hadLineEnd = false;
-    bool tooLong = false;      // longer than kMaxLineLength
+    bool tooLong = false;  // longer than kMaxLineLength
 };
 
 // Reads a text file line by line in large blocks. A line end is LF or CR LF
@@ -71,4 +71,4 @@ inline std::int64_t LineReads(std::uint64_t length, bool hadLineEnd) {
     return static_cast<std::int64_t>((withEnd + 998) / 999);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -33,4 +33,4 @@ inline constexpr const char* kCannotWriteUnderNameText = "Cannot write a file un
 inline constexpr const char* kTooManyLinesText = "Too many lines in a file!";
 inline constexpr const char* kOutOfMemoryText = "Not enough memory to read a file!";
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -11,7 +11,7 @@ std::atomic<std::size_t> gMinParallelBytes{0};
 std::atomic<std::size_t> gBlockBytes{0};
 std::atomic<bool> gSet{false};
 
-} // namespace
+}  // namespace
 
 ParseThreads DefaultParseThreads() {
     const unsigned hardware = std::thread::hardware_concurrency();
@@ -30,4 +30,4 @@ void SetParseThreads(const ParseThreads& threads) {
     gSet = true;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ ParseThreads CurrentParseThreads();
 // For tests and benchmarks that compare ways of splitting the same file.
 void SetParseThreads(const ParseThreads& threads);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -12,8 +12,8 @@ std::optional<Message> ReadResult::skippedWarning() const {
     if (skippedLines == 0) return std::nullopt;
     const std::string first = std::to_string(firstSkippedLine);
     if (skippedLines == 1) return WarningMessage("1 line could not be read and was skipped: line " + first + ".");
-    return WarningMessage(std::to_string(skippedLines) + " lines could not be read and were skipped; the first is line " +
-                          first + ".");
+    return WarningMessage(std::to_string(skippedLines) +
+                          " lines could not be read and were skipped; the first is line " + first + ".");
 }
 
 const ReaderPasses& ReaderFor(SourceKind kind) {
@@ -21,12 +21,12 @@ const ReaderPasses& ReaderFor(SourceKind kind) {
     static const ReaderPasses trimDat{&CheckTrimDat, &CountTrimDatLines, &ReadTrimDat, kCannotOpenText};
     static const ReaderPasses winAgile{&CheckWinAgilePoint, &CountWinAgileLines, &ReadWinAgilePoint, kCannotImportText};
     switch (kind) {
-    case SourceKind::TransmitTxt: return transmit;
-    case SourceKind::TrimDat: return trimDat;
-    case SourceKind::WinAgile: return winAgile;
-    case SourceKind::None: break;
+        case SourceKind::TransmitTxt: return transmit;
+        case SourceKind::TrimDat: return trimDat;
+        case SourceKind::WinAgile: return winAgile;
+        case SourceKind::None: break;
     }
     throw std::invalid_argument("no reader for this source kind");
 }
 
-} // namespace zelkor
+}  // namespace zelkor

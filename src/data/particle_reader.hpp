@@ -34,9 +34,9 @@ struct CountResult {
 
 struct ReadResult {
     ParticleSet set;
-    std::string headerLine;          // TRANSMIT.TXT line 10, TRIM.DAT line 8; "\n" line end
-    std::optional<int> atomZ;        // Z of the last record read, if any was
-    std::optional<Message> failure;  // open or close failure; the set is then empty
+    std::string headerLine;             // TRANSMIT.TXT line 10, TRIM.DAT line 8; "\n" line end
+    std::optional<int> atomZ;           // Z of the last record read, if any was
+    std::optional<Message> failure;     // open or close failure; the set is then empty
     std::int64_t skippedLines = 0;      // record lines that could not be read whole
     std::int64_t firstSkippedLine = 0;  // 1-based line number in the file
 
@@ -54,4 +54,4 @@ struct ReaderPasses {
 // The passes of the reader for a kind other than None.
 const ReaderPasses& ReaderFor(SourceKind kind);
 
-} // namespace zelkor
+}  // namespace zelkor

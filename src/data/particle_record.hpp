@@ -18,4 +18,4 @@ struct ParticleRecord {
     std::uint8_t accepted = 1;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -18,4 +18,4 @@ int CountRejected(const ParticleSet& set) {
     return rejected;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

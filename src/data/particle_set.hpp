@@ -37,4 +37,4 @@ void AcceptAll(ParticleSet& set);
 // Number of records 1..count whose accepted byte is 0.
 int CountRejected(const ParticleSet& set);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -39,4 +39,4 @@ inline int ProgressPeriod(int total, int parts) {
     return period > 0 ? period : 1;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

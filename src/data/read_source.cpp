@@ -62,4 +62,4 @@ std::optional<ReadSource> ReadWhole(const std::filesystem::path& path) {
     return ReadSource::InMemory(std::move(content), path);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

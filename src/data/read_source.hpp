@@ -32,4 +32,4 @@ int OpenForReading(const std::filesystem::path& path);
 // Throws std::bad_alloc when the content does not fit in memory.
 std::optional<ReadSource> ReadWhole(const std::filesystem::path& path);
 
-} // namespace zelkor
+}  // namespace zelkor

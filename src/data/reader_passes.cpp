@@ -56,7 +56,7 @@ RunCount CountRun(LineReader& reader, bool lastRun, Progress* progress) {
     return count;
 }
 
-} // namespace
+}  // namespace
 
 CountResult CountLineReads(const ReadSource& source, int offset, const char* openFailureText, Progress& progress,
                            std::int64_t maxLineCount) {
@@ -117,4 +117,4 @@ bool IsFiniteRecord(const ParticleRecord& r) {
            std::isfinite(r.cos_x) && std::isfinite(r.cos_y) && std::isfinite(r.cos_z) && std::isfinite(r.momentum);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

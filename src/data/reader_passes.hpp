@@ -52,8 +52,8 @@ inline int LastFieldDecimals(std::string_view line) {
 bool IsFiniteRecord(const ParticleRecord& record);
 
 struct RecordFileLayout {
-    int headerLines = 0;        // lines before the first record
-    int keptHeaderLine = 0;     // 1-based line kept as headerLine; 0 for none
+    int headerLines = 0;     // lines before the first record
+    int keptHeaderLine = 0;  // 1-based line kept as headerLine; 0 for none
     // Cosines are written with a fixed number of decimals, so a last line
     // without a line end whose last field has fewer was cut.
     bool fixedDecimals = false;
@@ -227,7 +227,8 @@ ReadResult ReadRecordLines(const ReadSource& source, const CountResult& counted,
         // Slices close up in file order; then the runs read as if line by line.
         for (std::size_t k = 0; k < runs.size(); ++k) {
             const RunTally& tally = tallies[k];
-            if (filled != starts[k]) std::memmove(storage + filled, storage + starts[k], tally.records * sizeof(ParticleRecord));
+            if (filled != starts[k])
+                std::memmove(storage + filled, storage + starts[k], tally.records * sizeof(ParticleRecord));
             filled += tally.records;
             if (tally.skipped > 0) {
                 if (result.skippedLines == 0) result.firstSkippedLine = tally.firstSkipped;
@@ -246,8 +247,9 @@ ReadResult ReadRecordLines(const ReadSource& source, const CountResult& counted,
         return true;
     };
 
-    const std::vector<std::size_t> starts =
-        split.threads > 0 ? RunSlots(counted.ranges, shared.size(), layout.headerLines, slots) : std::vector<std::size_t>();
+    const std::vector<std::size_t> starts = split.threads > 0
+                                                ? RunSlots(counted.ranges, shared.size(), layout.headerLines, slots)
+                                                : std::vector<std::size_t>();
     const bool readAsRuns = !starts.empty() && readRuns(starts);
     if (!starts.empty() && !readAsRuns) {
         // The file changed since it was counted: all again from the start, in the same storage.
@@ -270,4 +272,4 @@ ReadResult ReadRecordLines(const ReadSource& source, const CountResult& counted,
     return result;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

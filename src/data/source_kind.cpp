@@ -4,12 +4,12 @@ namespace zelkor {
 
 std::string_view SourceKindName(SourceKind kind) {
     switch (kind) {
-    case SourceKind::None: return "None";
-    case SourceKind::TransmitTxt: return "TransmitTxt";
-    case SourceKind::TrimDat: return "TrimDat";
-    case SourceKind::WinAgile: return "WinAgile";
+        case SourceKind::None: return "None";
+        case SourceKind::TransmitTxt: return "TransmitTxt";
+        case SourceKind::TrimDat: return "TrimDat";
+        case SourceKind::WinAgile: return "WinAgile";
     }
     return "None";
 }
 
-} // namespace zelkor
+}  // namespace zelkor

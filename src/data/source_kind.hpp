@@ -9,4 +9,4 @@ enum class SourceKind { None, TransmitTxt, TrimDat, WinAgile };
 
 std::string_view SourceKindName(SourceKind kind);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -19,7 +19,7 @@ bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ, int
     return true;
 }
 
-} // namespace
+}  // namespace
 
 CheckResult CheckTransmitTxt(const ReadSource& source, Progress& progress) {
     return CheckForMarker(source,
@@ -37,4 +37,4 @@ ReadResult ReadTransmitTxt(const ReadSource& source, const CountResult& counted,
     return ReadRecordLines(source, counted, progress, layout, ParseTransmitLine);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -11,4 +11,4 @@ CheckResult CheckTransmitTxt(const ReadSource& source, Progress& progress = NoPr
 CountResult CountTransmitTxtLines(const ReadSource& source, Progress& progress = NoProgress());
 ReadResult ReadTransmitTxt(const ReadSource& source, const CountResult& counted, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -16,7 +16,7 @@ bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ, int&
     return true;
 }
 
-} // namespace
+}  // namespace
 
 CheckResult CheckTrimDat(const ReadSource& source, Progress& progress) {
     return CheckForMarker(source, {"ame   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"}, false,
@@ -32,4 +32,4 @@ ReadResult ReadTrimDat(const ReadSource& source, const CountResult& counted, Pro
     return ReadRecordLines(source, counted, progress, layout, ParseTrimDatLine);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -10,4 +10,4 @@ CheckResult CheckTrimDat(const ReadSource& source, Progress& progress = NoProgre
 CountResult CountTrimDatLines(const ReadSource& source, Progress& progress = NoProgress());
 ReadResult ReadTrimDat(const ReadSource& source, const CountResult& counted, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

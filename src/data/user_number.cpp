@@ -19,7 +19,7 @@ std::string_view SkipPlus(std::string_view text) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<double> ParseUserReal(std::string_view text) {
     std::string digits(SkipPlus(TrimBlanks(text)));
@@ -44,4 +44,4 @@ std::optional<int> ParseUserInt(std::string_view text) {
     return value;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

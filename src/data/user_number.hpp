@@ -15,4 +15,4 @@ std::optional<double> ParseUserReal(std::string_view text);
 // blanks; "4.0" is not a whole number.
 std::optional<int> ParseUserInt(std::string_view text);
 
-} // namespace zelkor
+}  // namespace zelkor

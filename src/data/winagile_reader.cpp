@@ -21,7 +21,7 @@ bool ParseWinAgileLine(std::string_view line, ParticleRecord& r, int& /*atomZ*/,
     return true;
 }
 
-} // namespace
+}  // namespace
 
 CheckResult CheckWinAgilePoint(const ReadSource& source, Progress& /*progress*/) {
     return CheckOpenClose(source, kCannotImportText);
@@ -37,4 +37,4 @@ ReadResult ReadWinAgilePoint(const ReadSource& source, const CountResult& counte
     return ReadRecordLines(source, counted, progress, layout, ParseWinAgileLine);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

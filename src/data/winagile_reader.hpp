@@ -11,4 +11,4 @@ CheckResult CheckWinAgilePoint(const ReadSource& source, Progress& progress = No
 CountResult CountWinAgileLines(const ReadSource& source, Progress& progress = NoProgress());
 ReadResult ReadWinAgilePoint(const ReadSource& source, const CountResult& counted, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -17,4 +17,4 @@ inline std::optional<AlphaSign> AlphaSignFromText(std::string_view text) {
     return std::nullopt;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

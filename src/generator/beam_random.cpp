@@ -14,4 +14,4 @@ double BeamRandom::normal() {
     return std::sqrt(-2.0 * std::log(u1)) * std::sin(6.283185307179586 * u2);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -36,4 +36,4 @@ private:
     std::uint64_t state_ = kStartState;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -44,7 +44,7 @@ std::variant<double, SamplingStop> SampleSlope(BeamRandom& random, Distribution 
     return *slope;
 }
 
-} // namespace
+}  // namespace
 
 double GeneratorMomentum(double energyKeV, double amu) {
     const double gamma = ((energyKeV * 1000) / amu) / kAmuEnergy + 1;
@@ -67,9 +67,11 @@ std::variant<GeneratedIon, SamplingStop> BeamSampler::next(BeamRandom& random, P
     if (!y) return SamplingStop{NoValue("Y")};
     const auto z = SamplePosition(random, p.distributions.posZ, p.zTotal, p.zRms, progress);
     if (!z) return SamplingStop{NoValue("Z")};
-    const auto yp = SampleSlope(random, p.distributions.slopeY, *y, p.yTotal, twissY_, p.epsY, p.dydxRms, "dY/dX", progress);
+    const auto yp =
+        SampleSlope(random, p.distributions.slopeY, *y, p.yTotal, twissY_, p.epsY, p.dydxRms, "dY/dX", progress);
     if (const auto* stop = std::get_if<SamplingStop>(&yp)) return *stop;
-    const auto zp = SampleSlope(random, p.distributions.slopeZ, *z, p.zTotal, twissZ_, p.epsZ, p.dzdxRms, "dZ/dX", progress);
+    const auto zp =
+        SampleSlope(random, p.distributions.slopeZ, *z, p.zTotal, twissZ_, p.epsZ, p.dzdxRms, "dZ/dX", progress);
     if (const auto* stop = std::get_if<SamplingStop>(&zp)) return *stop;
 
     const double delta = (GeneratorMomentum(*energy, p.amu) - p0_) / p0_;
@@ -82,4 +84,4 @@ std::variant<GeneratedIon, SamplingStop> BeamSampler::next(BeamRandom& random, P
     return GeneratedIon{*energy * 1000, posY * 1e10, posZ * 1e10, cosX, slopeY * cosX, slopeZ * cosX};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

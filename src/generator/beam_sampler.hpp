@@ -47,4 +47,4 @@ private:
 // p = m c^2 sqrt(gamma^2 - 1) [eV/c] of an ion of kinetic energy [keV] and mass [u].
 double GeneratorMomentum(double energyKeV, double amu);
 
-} // namespace zelkor
+}  // namespace zelkor

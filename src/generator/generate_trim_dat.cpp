@@ -16,7 +16,7 @@ std::string StoppedText(int ionsWritten) {
            std::to_string(ionsWritten) + (ionsWritten == 1 ? " ion" : " ions") + " before it.";
 }
 
-} // namespace
+}  // namespace
 
 char* AppendGeneratedLine(char* out, int k, int atomicNumber, const GeneratedIon& ion) {
     ParticleRecord record;
@@ -68,4 +68,4 @@ GenerationResult GenerateTrimDat(const std::filesystem::path& path, const Genera
     return result;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -39,4 +39,4 @@ GenerationResult GenerateBeam(const GeneratorParams& params, BeamRandom& random,
 GenerationResult GenerateTrimDat(const std::filesystem::path& path, const GeneratorParams& params, BeamRandom& random,
                                  Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -36,10 +36,10 @@ struct GeneratorParams {
     std::string description;
     int particles = 0;
     int atomicNumber = 0;
-    double amu = 0.0;           // u
-    double angle = 0.0;         // deg
-    double energy = 0.0;        // keV
-    double deltaE = 0.0;        // %
+    double amu = 0.0;     // u
+    double angle = 0.0;   // deg
+    double energy = 0.0;  // keV
+    double deltaE = 0.0;  // %
     double nSigma = 0.0;
     double yTotal = 0.0, zTotal = 0.0, yRms = 0.0, zRms = 0.0;              // mm
     double dydxTotal = 0.0, dzdxTotal = 0.0, dydxRms = 0.0, dzdxRms = 0.0;  // mrad
@@ -50,4 +50,4 @@ struct GeneratorParams {
     DistributionChoice distributions;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -40,4 +40,4 @@ inline constexpr std::array<std::pair<const char*, std::string GeneratorFields::
 // the distributions window. False on a name outside the four.
 bool ReadUniformList(std::string_view list, DistributionChoice& choice);
 
-} // namespace zelkor
+}  // namespace zelkor

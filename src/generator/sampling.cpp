@@ -14,7 +14,7 @@ std::optional<double> Retry(BeamRandom& random, Progress& progress, Make make, I
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<double> SampleGaussianCentred(BeamRandom& random, double t, double s, Progress& progress) {
     return Retry(
@@ -42,4 +42,4 @@ double SampleUniformBetween(BeamRandom& random, double upper, double lower) {
     return lower + (upper - lower) * random.uniform();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -35,4 +35,4 @@ std::optional<double> SampleGaussianBetween(BeamRandom& random, double upper, do
 // lower + (upper - lower) * u.
 double SampleUniformBetween(BeamRandom& random, double upper, double lower);
 
-} // namespace zelkor
+}  // namespace zelkor

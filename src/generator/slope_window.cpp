@@ -19,4 +19,4 @@ SlopeWindow EdgeSlope(double u, const TwissParameters& t, double eps) {
     return {slope, slope};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ std::optional<SlopeWindow> SlopeWindowAt(double position, const TwissParameters&
 // to the total half-size), where the window shrinks to a single value.
 SlopeWindow EdgeSlope(double position, const TwissParameters& twiss, double eps);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,4 +15,4 @@ std::variant<TwissParameters, TwissFailure> TwissFromBeamSize(double total, doub
     return p;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

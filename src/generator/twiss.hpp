@@ -10,7 +10,7 @@ struct TwissParameters {
     double beta = 0.0;   // m
     double gamma = 0.0;  // 1/m
     double alpha = 0.0;
-    int sign = 1;        // +1 for "PLUS", -1 for "MINUS"
+    int sign = 1;  // +1 for "PLUS", -1 for "MINUS"
 };
 
 enum class TwissFailure { DivisionByZero, Domain };
@@ -21,4 +21,4 @@ enum class TwissFailure { DivisionByZero, Domain };
 // fails with Domain (beta * gamma - 1 < 0).
 std::variant<TwissParameters, TwissFailure> TwissFromBeamSize(double total, double totalSlope, double eps, int sign);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,11 +13,11 @@ std::optional<double> Positive(const std::string& text) {
     return value;
 }
 
-} // namespace
+}  // namespace
 
 std::variant<TwissLabels, Message> ShowTwissParameters(const TwissFields& f) {
     const std::pair<const std::string*, const char*> required[] = {
-        {&f.yTotal, "Y (total)"},         {&f.zTotal, "Z (total)"}, {&f.dydxTotal, "dY/dX (total)"},
+        {&f.yTotal, "Y (total)"},        {&f.zTotal, "Z (total)"}, {&f.dydxTotal, "dY/dX (total)"},
         {&f.dzdxTotal, "dZ/dX (total)"}, {&f.epsY, "EPS_Y"},       {&f.epsZ, "EPS_Z"},
     };
     for (const auto& [text, name] : required)
@@ -47,10 +47,10 @@ std::variant<TwissLabels, Message> ShowTwissParameters(const TwissFields& f) {
     const TwissParameters& y = std::get<TwissParameters>(twissY);
     const TwissParameters& z = std::get<TwissParameters>(twissZ);
     return TwissLabels{
-        FormatDouble("beta(Y) = %lE m", y.beta),  FormatDouble("gamma(Y) = %lE 1/m", y.gamma),
-        FormatDouble("alpha(Y) = %lE", y.alpha),  FormatDouble("beta(Z) = %lE m", z.beta),
+        FormatDouble("beta(Y) = %lE m", y.beta),     FormatDouble("gamma(Y) = %lE 1/m", y.gamma),
+        FormatDouble("alpha(Y) = %lE", y.alpha),     FormatDouble("beta(Z) = %lE m", z.beta),
         FormatDouble("gamma(Z) = %lE 1/m", z.gamma), FormatDouble("alpha(Z) = %lE", z.alpha),
     };
 }
 
-} // namespace zelkor
+}  // namespace zelkor

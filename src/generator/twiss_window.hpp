@@ -25,4 +25,4 @@ using TwissLabels = std::array<std::string, 6>;
 // The checks of "Show Twiss Parameters" in their order, then the labels.
 std::variant<TwissLabels, Message> ShowTwissParameters(const TwissFields& fields);
 
-} // namespace zelkor
+}  // namespace zelkor

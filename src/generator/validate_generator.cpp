@@ -68,11 +68,13 @@ std::optional<Message> ConvertAll(const GeneratorFields& f, const DistributionCh
     if ((m = Read(f.atomicNumber, p.atomicNumber, kPositive, "Value Atomic Number must be integer > 0"))) return m;
     if ((m = Read(f.amu, p.amu, kPositive, "Value amu(ion mass in atomic mass unit) must be real number > 0")))
         return m;
-    if ((m = Read(f.angle, p.angle, [](double v) { return v >= 0.0 && v < 90.0; },
-                  "Value Angle of Incidence must be real number from <0, 90)")))
+    if ((m = Read(
+             f.angle, p.angle, [](double v) { return v >= 0.0 && v < 90.0; },
+             "Value Angle of Incidence must be real number from <0, 90)")))
         return m;
     if ((m = Read(f.energy, p.energy, kPositive, "Value E must be real number > 0"))) return m;
-    if ((m = Read(f.deltaE, p.deltaE, [](double v) { return v >= 0.0; }, "Value (deltaE)/E must be real number > 0")))
+    if ((m = Read(
+             f.deltaE, p.deltaE, [](double v) { return v >= 0.0; }, "Value (deltaE)/E must be real number > 0")))
         return m;
     if ((m = Read(f.nSigma, p.nSigma, kPositive, "Value n (deltaE = n.sigma) must be real number > 0"))) return m;
     if ((m = Read(f.yTotal, p.yTotal, kPositive, "Value Y (total) must be real number > 0"))) return m;
@@ -94,7 +96,7 @@ std::optional<Message> ConvertAll(const GeneratorFields& f, const DistributionCh
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::variant<GeneratorParams, Message> ValidateGenerator(const GeneratorFields& fields,
                                                          const DistributionChoice& distributions) {
@@ -112,4 +114,4 @@ std::variant<GeneratorParams, Message> ValidateGenerator(const GeneratorFields& 
     return params;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,4 +13,4 @@ namespace zelkor {
 std::variant<GeneratorParams, Message> ValidateGenerator(const GeneratorFields& fields,
                                                          const DistributionChoice& distributions);
 
-} // namespace zelkor
+}  // namespace zelkor

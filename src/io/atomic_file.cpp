@@ -25,9 +25,9 @@ constexpr std::size_t kMaxBaseName = 255 - 1 - kSuffixLength;
 
 std::string RandomSuffix() {
     static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937_64 engine(std::random_device{}() ^
-                                        static_cast<std::uint64_t>(::getpid()) ^
-                                        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    thread_local std::mt19937_64 engine(
+        std::random_device{}() ^ static_cast<std::uint64_t>(::getpid()) ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
     std::string suffix(kSuffixLength, '0');
     for (char& c : suffix) c = kChars[pick(engine)];
@@ -77,7 +77,7 @@ int CreateUnique(const fs::path& target, fs::path& temp) {
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 AtomicFile::AtomicFile(const fs::path& target)
     : target_(ResolveLink(target)), buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize + kMaxReserve)) {
@@ -193,4 +193,4 @@ void AtomicFile::discard() {
     }
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -66,4 +66,4 @@ private:
     std::size_t used_ = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -66,7 +66,7 @@ bool ScaledRound(Binary b, int scale, std::uint64_t& result) {
     if (scale >= 0) {
         if (scale > 19) return false;
         const Wide scaled = static_cast<Wide>(b.mantissa) * kPow10[scale];  // below 2^117
-        if (shift > 118) {  // scaled < 2^117 <= half: rounds to 0
+        if (shift > 118) {                                                  // scaled < 2^117 <= half: rounds to 0
             result = 0;
             return true;
         }
@@ -115,7 +115,7 @@ char* AppendDigits(char* out, std::uint64_t value, int width) {
     return out + width;
 }
 
-} // namespace
+}  // namespace
 
 char* AppendExponentFast(char* out, double value, int precision) {
     if (!std::isfinite(value) || precision < 0 || precision > 17) return AppendExponent(out, value, precision);
@@ -163,4 +163,4 @@ char* AppendFixedFast(char* out, double value, int precision) {
     return out;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -11,4 +11,4 @@ namespace zelkor {
 char* AppendExponentFast(char* out, double value, int precision);
 char* AppendFixedFast(char* out, double value, int precision);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -14,10 +14,10 @@ std::optional<Message> CheckCanSaveFiltered(const AppState& state) {
 
 SaveDialogSetup SaveFilteredDialog(SourceKind kind) {
     switch (kind) {
-    case SourceKind::TrimDat: return {".dat", "TRIM.DAT|*.dat"};
-    case SourceKind::WinAgile: return {".pnt", "WinAGILE Point File|*.pnt"};
-    case SourceKind::TransmitTxt:
-    case SourceKind::None: break;
+        case SourceKind::TrimDat: return {".dat", "TRIM.DAT|*.dat"};
+        case SourceKind::WinAgile: return {".pnt", "WinAGILE Point File|*.pnt"};
+        case SourceKind::TransmitTxt:
+        case SourceKind::None: break;
     }
     return {".txt", "Text File|*.txt"};
 }
@@ -25,13 +25,14 @@ SaveDialogSetup SaveFilteredDialog(SourceKind kind) {
 std::optional<Message> SaveFilteredFile(const std::filesystem::path& path, const ParticleSet& set,
                                         const AppState& state, Progress& progress) {
     switch (state.sourceKind) {
-    case SourceKind::None: return ErrorMessage(kNoDataText);
-    case SourceKind::TransmitTxt:
-        return WriteTransmitTxt(path, set, state.headerLine, state.atomZ, 1, 2, kCannotOpenText, progress);
-    case SourceKind::TrimDat:
-        return WriteTrimDat(path, set, state.headerLine, state.atomZ, 1, 2, std::nullopt, kCannotSaveText, progress);
-    case SourceKind::WinAgile:
-        return WriteWinAgilePoint(path, set, PointFileSource::WinAgile, kCannotOpenText, progress);
+        case SourceKind::None: return ErrorMessage(kNoDataText);
+        case SourceKind::TransmitTxt:
+            return WriteTransmitTxt(path, set, state.headerLine, state.atomZ, 1, 2, kCannotOpenText, progress);
+        case SourceKind::TrimDat:
+            return WriteTrimDat(path, set, state.headerLine, state.atomZ, 1, 2, std::nullopt, kCannotSaveText,
+                                progress);
+        case SourceKind::WinAgile:
+            return WriteWinAgilePoint(path, set, PointFileSource::WinAgile, kCannotOpenText, progress);
     }
     return ErrorMessage(kNoDataText);
 }
@@ -60,4 +61,4 @@ std::optional<Message> ExportTransmitToTrimDat(const std::filesystem::path& path
     return WriteTrimDat(path, set, "=" + state.headerLine, state.atomZ, 3, 2, fixedX, kCannotExportText, progress);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -46,4 +46,4 @@ std::optional<Message> ExportTransmitToTrimDat(const std::filesystem::path& path
                                                const AppState& state, std::optional<double> fixedX,
                                                Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

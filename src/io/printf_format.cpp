@@ -43,13 +43,14 @@ char* AppendText(char* out, const std::string& text) {
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatDouble(const char* printfFormat, double value) { return FormatOne(printfFormat, value); }
 std::string FormatInt(const char* printfFormat, int value) { return FormatOne(printfFormat, value); }
 
 char* AppendExponent(char* out, double value, int precision) {
-    if (!std::isfinite(value)) return AppendText(out, FormatDouble(("%." + std::to_string(precision) + "E").c_str(), value));
+    if (!std::isfinite(value))
+        return AppendText(out, FormatDouble(("%." + std::to_string(precision) + "E").c_str(), value));
     const auto result = std::to_chars(out, out + kMaxNumberChars, value, std::chars_format::scientific, precision);
     for (char* p = result.ptr - 1; p > out; --p) {
         if (*p == 'e') {
@@ -68,4 +69,4 @@ char* AppendFixed(char* out, double value, int precision) {
 
 char* AppendInt(char* out, int value) { return std::to_chars(out, out + 16, value).ptr; }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -29,4 +29,4 @@ inline char* AppendSignBlanks(char* out, double value) {
     return out;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

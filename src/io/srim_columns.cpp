@@ -25,4 +25,4 @@ char* AppendSrimColumns(char* out, const ParticleRecord& record, double x, int e
     return AppendFixedFast(out, record.cos_z, 10);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -12,4 +12,4 @@ namespace zelkor {
 // a fixed one); energyBlanks, xBlanks: blanks before energy and depth (0..64).
 char* AppendSrimColumns(char* out, const ParticleRecord& record, double x, int energyBlanks, int xBlanks);
 
-} // namespace zelkor
+}  // namespace zelkor

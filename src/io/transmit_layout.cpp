@@ -19,10 +19,12 @@ constexpr std::array<std::string_view, 9> kHeadLines = {
     "=  Col.#8-10: Cosines of final trajectory.  NOTE: Use hotkey  C  for details.=",
     "= *** This data file is in the same format as TRIM.DAT (see manual for uses).=",
 };
-constexpr std::string_view kColumnTitles1 = " Ion  Atom   Energy        Depth       Lateral-Position        Atom Direction      ";
-constexpr std::string_view kColumnTitles2 = " Numb Numb    (eV)          X(A)        Y(A)       Z(A)      Cos(X)  Cos(Y) Cos(Z) ";
+constexpr std::string_view kColumnTitles1 =
+    " Ion  Atom   Energy        Depth       Lateral-Position        Atom Direction      ";
+constexpr std::string_view kColumnTitles2 =
+    " Numb Numb    (eV)          X(A)        Y(A)       Z(A)      Cos(X)  Cos(Y) Cos(Z) ";
 
-} // namespace
+}  // namespace
 
 void AppendTransmitHeader(AtomicFile& file, std::string_view headerLine) {
     for (std::string_view line : kHeadLines) AppendLine(file, line);
@@ -41,4 +43,4 @@ char* AppendTransmitPrefix(char* out, int number, int atomZ) {
     return AppendInt(out, atomZ);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,4 +13,4 @@ namespace zelkor {
 void AppendTransmitHeader(AtomicFile& file, std::string_view headerLine);
 char* AppendTransmitPrefix(char* out, int number, int atomZ);
 
-} // namespace zelkor
+}  // namespace zelkor

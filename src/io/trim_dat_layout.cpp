@@ -20,7 +20,7 @@ constexpr std::array<std::string_view, 7> kHeadLines = {
 constexpr std::string_view kColumnTitles1 = "Event  Atom  Energy  Depth   Lateral-Position   ----- Atom Direction ----";
 constexpr std::string_view kColumnTitles2 = "Name   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)";
 
-} // namespace
+}  // namespace
 
 void AppendTrimDatHeader(AtomicFile& file, std::string_view description) {
     for (std::string_view line : kHeadLines) AppendLine(file, line);
@@ -36,4 +36,4 @@ char* AppendTrimDatPrefix(char* out, int number, int atomZ) {
     return AppendInt(out, atomZ);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

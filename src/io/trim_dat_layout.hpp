@@ -12,4 +12,4 @@ namespace zelkor {
 void AppendTrimDatHeader(AtomicFile& file, std::string_view description);
 char* AppendTrimDatPrefix(char* out, int number, int atomZ);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -45,7 +45,8 @@ inline int BlanksToWidth(int number, int width, int minimum = 0) {
     return width - digits > minimum ? width - digits : minimum;
 }
 
-inline std::optional<Message> WriteFailureMessage(std::optional<FileFailure> failure, std::string_view openFailureText) {
+inline std::optional<Message> WriteFailureMessage(std::optional<FileFailure> failure,
+                                                  std::string_view openFailureText) {
     if (!failure) return std::nullopt;
     if (*failure == FileFailure::Open) return ErrorMessage(std::string(openFailureText));
     if (*failure == FileFailure::Name) return ErrorMessage(kCannotWriteUnderNameText);
@@ -78,4 +79,4 @@ std::optional<Message> RunWritePass(const std::filesystem::path& path, const Par
     return WriteFailureMessage(file.commit(), openFailureText);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

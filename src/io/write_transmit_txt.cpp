@@ -20,4 +20,4 @@ std::optional<Message> WriteTransmitTxt(const std::filesystem::path& path, const
     return RunWritePass(path, set, openFailureText, progress, writeHeader, writeRecord);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

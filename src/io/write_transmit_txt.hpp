@@ -26,4 +26,4 @@ std::optional<Message> WriteTransmitTxt(const std::filesystem::path& path, const
                                         std::string_view headerLine, int atomZ, int energyBlanks, int xBlanks,
                                         std::string_view openFailureText, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ std::optional<Message> WriteTrimDat(const std::filesystem::path& path, const Par
     return RunWritePass(path, set, openFailureText, progress, writeHeader, writeRecord);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

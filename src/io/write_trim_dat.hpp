@@ -29,4 +29,4 @@ std::optional<Message> WriteTrimDat(const std::filesystem::path& path, const Par
                                     std::optional<double> fixedX, std::string_view openFailureText,
                                     Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

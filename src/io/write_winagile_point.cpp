@@ -19,7 +19,7 @@ char* AppendPointField(char* out, double signOf, double value) {
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Message> WriteWinAgilePoint(const std::filesystem::path& path, const ParticleSet& set,
                                           PointFileSource source, std::string_view openFailureText,
@@ -42,7 +42,8 @@ std::optional<Message> WriteWinAgilePoint(const std::filesystem::path& path, con
         for (char c : std::string_view("   \r\n")) *out++ = c;
         return out;
     };
-    return RunWritePass(path, set, openFailureText, progress, [](AtomicFile&) {}, writeRecord);
+    return RunWritePass(
+        path, set, openFailureText, progress, [](AtomicFile&) {}, writeRecord);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

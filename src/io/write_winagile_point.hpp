@@ -30,4 +30,4 @@ std::optional<Message> WriteWinAgilePoint(const std::filesystem::path& path, con
                                           PointFileSource source, std::string_view openFailureText,
                                           Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

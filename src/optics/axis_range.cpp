@@ -29,4 +29,4 @@ AxisRange DrawableRange(AxisRange range) {
     return range;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -32,4 +32,4 @@ AxisRange AutoAxisRange(double lo, double hi);
 // infinite end (a slope of an ion with cos_x = 0) becomes -1 .. 1.
 AxisRange DrawableRange(AxisRange range);
 
-} // namespace zelkor
+}  // namespace zelkor

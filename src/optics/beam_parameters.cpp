@@ -57,4 +57,4 @@ std::vector<PhasePair> RmsEllipse(const PlaneParameters& p, PhasePair centre, in
     return ellipse;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

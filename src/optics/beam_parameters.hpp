@@ -47,4 +47,4 @@ struct PhasePair {
 // Empty when the parameters are undefined.
 std::vector<PhasePair> RmsEllipse(const PlaneParameters& parameters, PhasePair centre, int points = 181);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -19,19 +19,20 @@ std::optional<AxisRange> ScaleRange(const std::string& text, const ParticleSet& 
     return AxisRange{-*scale, *scale};
 }
 
-Message ScaleError(const char* name) { return ErrorMessage(std::string("Value  ") + name + " must be real number > 0"); }
+Message ScaleError(const char* name) {
+    return ErrorMessage(std::string("Value  ") + name + " must be real number > 0");
+}
 
-} // namespace
+}  // namespace
 
 EmittancePlot PlotOf(EmittanceMode mode) {
     switch (mode) {
-    case EmittanceMode::Vertical:
-        return {PhaseCoordinate::Z, PhaseCoordinate::Zp, "Z [mm]", "dZ/dX [mrad]", "Scale Z", "Scale dZ/dX"};
-    case EmittanceMode::RealSpace:
-        return {PhaseCoordinate::Y, PhaseCoordinate::Z, "Y [mm]", "Z [mm]", "Scale Y", "Scale Z"};
-    case EmittanceMode::Horizontal:
-    case EmittanceMode::SigmaMatrix:
-        break;
+        case EmittanceMode::Vertical:
+            return {PhaseCoordinate::Z, PhaseCoordinate::Zp, "Z [mm]", "dZ/dX [mrad]", "Scale Z", "Scale dZ/dX"};
+        case EmittanceMode::RealSpace:
+            return {PhaseCoordinate::Y, PhaseCoordinate::Z, "Y [mm]", "Z [mm]", "Scale Y", "Scale Z"};
+        case EmittanceMode::Horizontal:
+        case EmittanceMode::SigmaMatrix: break;
     }
     return {PhaseCoordinate::Y, PhaseCoordinate::Yp, "Y [mm]", "dY/dX [mrad]", "Scale Y", "Scale dY/dX"};
 }
@@ -42,9 +43,11 @@ std::variant<EmittanceAxes, Message> PlanEmittanceAxes(EmittanceMode mode, const
     if (kind == SourceKind::None) return ErrorMessage(kNoDataText);
     const EmittancePlot plot = PlotOf(mode);
     // Both texts are checked before any range is computed.
-    if (!bottomScale.empty() && !ScaleRange(bottomScale, set, kind, plot.bottom)) return ScaleError(plot.bottomScaleName);
+    if (!bottomScale.empty() && !ScaleRange(bottomScale, set, kind, plot.bottom))
+        return ScaleError(plot.bottomScaleName);
     if (!leftScale.empty() && !ScaleRange(leftScale, set, kind, plot.left)) return ScaleError(plot.leftScaleName);
-    return EmittanceAxes{*ScaleRange(bottomScale, set, kind, plot.bottom), *ScaleRange(leftScale, set, kind, plot.left)};
+    return EmittanceAxes{*ScaleRange(bottomScale, set, kind, plot.bottom),
+                         *ScaleRange(leftScale, set, kind, plot.left)};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

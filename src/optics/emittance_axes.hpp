@@ -39,4 +39,4 @@ std::variant<EmittanceAxes, Message> PlanEmittanceAxes(EmittanceMode mode, const
                                                        const std::string& leftScale, const ParticleSet& set,
                                                        SourceKind kind);
 
-} // namespace zelkor
+}  // namespace zelkor

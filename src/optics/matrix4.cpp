@@ -8,4 +8,4 @@ Matrix4 IdentityMatrix4() {
     return m;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -8,4 +8,4 @@ using Matrix4 = std::array<std::array<double, 4>, 4>;
 
 Matrix4 IdentityMatrix4();
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -17,10 +17,10 @@ struct PhasePoint {
 
     double operator[](PhaseCoordinate c) const {
         switch (c) {
-        case PhaseCoordinate::Y: return y;
-        case PhaseCoordinate::Yp: return yp;
-        case PhaseCoordinate::Z: return z;
-        case PhaseCoordinate::Zp: return zp;
+            case PhaseCoordinate::Y: return y;
+            case PhaseCoordinate::Yp: return yp;
+            case PhaseCoordinate::Z: return z;
+            case PhaseCoordinate::Zp: return zp;
         }
         return 0.0;
     }
@@ -44,4 +44,4 @@ inline PhasePoint PlotPointOf(const ParticleRecord& r, bool holdsSlopes) {
     return {r.y * 1e-7, (r.cos_y / r.cos_x) * 1000.0, r.z * 1e-7, (r.cos_z / r.cos_x) * 1000.0};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -19,7 +19,7 @@ PhasePoint MeanPoint(const ParticleSet& set, bool holdsSlopes, Progress& progres
     return {sum.y / n, sum.yp / n, sum.z / n, sum.zp / n};
 }
 
-} // namespace
+}  // namespace
 
 double CentralMoment(const ParticleSet& set, SourceKind kind, PhaseCoordinate a, PhaseCoordinate b) {
     if (set.count == 0) return 0.0;
@@ -57,4 +57,4 @@ SigmaMatrix ComputeSigmaMatrix(const ParticleSet& set, SourceKind kind, Progress
 
 std::string FormatSigmaEntry(double value) { return FormatDouble("%.7lE", value); }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -28,4 +28,4 @@ SigmaMatrix ComputeSigmaMatrix(const ParticleSet& set, SourceKind kind, Progress
 // One entry as its edit shows it ("%.7lE").
 std::string FormatSigmaEntry(double value);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -23,4 +23,4 @@ std::optional<Message> ReadTransferMatrix(const std::array<std::string, 16>& tex
     return std::nullopt;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -30,4 +30,4 @@ std::array<std::string, 16> IdentityMatrixTexts();
 // the user was told are wrong.
 std::optional<Message> ReadTransferMatrix(const std::array<std::string, 16>& texts, TransferMatrix& matrix);
 
-} // namespace zelkor
+}  // namespace zelkor

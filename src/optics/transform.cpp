@@ -19,4 +19,4 @@ ParticleRecord TransformCosineRecord(const ParticleRecord& r, const TransferMatr
     return out;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

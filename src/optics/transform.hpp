@@ -45,4 +45,4 @@ inline TransformRow TransformOf(const ParticleRecord& r, bool holdsSlopes, const
 // the file has always used. Energy, depth, momentum and flag are kept.
 ParticleRecord TransformCosineRecord(const ParticleRecord& r, const TransferMatrix& m);
 
-} // namespace zelkor
+}  // namespace zelkor

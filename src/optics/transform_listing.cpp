@@ -10,19 +10,19 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 16;
 
-} // namespace
+}  // namespace
 
 double TransformColumnValue(const TransformRow& row, int column) {
     switch (column) {
-    case 1: return row.before.y;
-    case 2: return row.after.y;
-    case 3: return row.before.yp;
-    case 4: return row.after.yp;
-    case 5: return row.before.z;
-    case 6: return row.after.z;
-    case 7: return row.before.zp;
-    case 8: return row.after.zp;
-    default: return 0.0;
+        case 1: return row.before.y;
+        case 2: return row.after.y;
+        case 3: return row.before.yp;
+        case 4: return row.after.yp;
+        case 5: return row.before.z;
+        case 6: return row.after.z;
+        case 7: return row.before.zp;
+        case 8: return row.after.zp;
+        default: return 0.0;
     }
 }
 
@@ -62,4 +62,4 @@ void WriteTransformListing(std::ostream& out, const ParticleSet& set, SourceKind
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,7 +13,7 @@ namespace zelkor {
 
 // The nine column titles of strgTransform.
 inline constexpr std::array<const char*, 9> kTransformHeaders = {
-    "Ion",        "Y(old) [m]", "Y(new) [m]", "dY/dX(old) [rad]", "dY/dX(new) [rad]",
+    "Ion",        "Y(old) [m]", "Y(new) [m]",       "dY/dX(old) [rad]", "dY/dX(new) [rad]",
     "Z(old) [m]", "Z(new) [m]", "dZ/dX(old) [rad]", "dZ/dX(new) [rad]",
 };
 
@@ -29,4 +29,4 @@ std::string TransformCell(int ion, const TransformRow& row, int column);
 void WriteTransformListing(std::ostream& out, const ParticleSet& set, SourceKind kind, const TransferMatrix& matrix,
                            Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

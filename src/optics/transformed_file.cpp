@@ -45,27 +45,28 @@ std::optional<Message> WriteTransformedPoints(const std::filesystem::path& path,
         for (char c : std::string_view("   \r\n")) *out++ = c;
         return out;
     };
-    return RunWritePass(path, set, kCannotSaveText, progress, [](AtomicFile&) {}, writeRecord);
+    return RunWritePass(
+        path, set, kCannotSaveText, progress, [](AtomicFile&) {}, writeRecord);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Message> SaveTransformedFile(const std::filesystem::path& path, const ParticleSet& set,
                                            const AppState& state, Progress& progress) {
     const TransferMatrix& m = state.transferMatrix;
     switch (state.sourceKind) {
-    case SourceKind::None: return ErrorMessage(kNoDataText);
-    case SourceKind::TransmitTxt:
-        return WriteTransformedCosines(
-            path, set, state, progress, [&](AtomicFile& file) { AppendTransmitHeader(file, state.headerLine); },
-            AppendTransmitPrefix);
-    case SourceKind::TrimDat:
-        return WriteTransformedCosines(
-            path, set, state, progress, [&](AtomicFile& file) { AppendTrimDatHeader(file, state.headerLine); },
-            AppendTrimDatPrefix);
-    case SourceKind::WinAgile: return WriteTransformedPoints(path, set, m, progress);
+        case SourceKind::None: return ErrorMessage(kNoDataText);
+        case SourceKind::TransmitTxt:
+            return WriteTransformedCosines(
+                path, set, state, progress, [&](AtomicFile& file) { AppendTransmitHeader(file, state.headerLine); },
+                AppendTransmitPrefix);
+        case SourceKind::TrimDat:
+            return WriteTransformedCosines(
+                path, set, state, progress, [&](AtomicFile& file) { AppendTrimDatHeader(file, state.headerLine); },
+                AppendTrimDatPrefix);
+        case SourceKind::WinAgile: return WriteTransformedPoints(path, set, m, progress);
     }
     return std::nullopt;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

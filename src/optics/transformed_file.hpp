@@ -21,4 +21,4 @@ namespace zelkor {
 std::optional<Message> SaveTransformedFile(const std::filesystem::path& path, const ParticleSet& set,
                                            const AppState& state, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

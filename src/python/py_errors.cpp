@@ -14,4 +14,4 @@ void RaiseMessage(const Message& message) {
     throw pybind11::error_already_set();
 }
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

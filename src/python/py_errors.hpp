@@ -8,4 +8,4 @@ namespace zelkor::python {
 // opened, written or closed, ValueError for everything the program refuses.
 [[noreturn]] void RaiseMessage(const Message& message);
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

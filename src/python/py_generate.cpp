@@ -36,8 +36,7 @@ std::string UniformText(py::handle value) {
     return text;
 }
 
-bool SetField(GeneratorFields& fields, DistributionChoice& distributions, const std::string& option,
-              py::handle value) {
+bool SetField(GeneratorFields& fields, DistributionChoice& distributions, const std::string& option, py::handle value) {
     for (const auto& [name, field] : kGeneratorTextOptions) {
         if (option != name) continue;
         fields.*field = FieldText(value);
@@ -50,7 +49,8 @@ bool SetField(GeneratorFields& fields, DistributionChoice& distributions, const 
         return true;
     }
     if (option == "uniform") {
-        if (!ReadUniformList(UniformText(value), distributions)) throw py::value_error("uniform lists y, z, dydx, dzdx");
+        if (!ReadUniformList(UniformText(value), distributions))
+            throw py::value_error("uniform lists y, z, dydx, dzdx");
         return true;
     }
     return false;
@@ -71,7 +71,7 @@ int Generate(const std::filesystem::path& path, const py::kwargs& kwargs) {
     return result.ionsWritten;
 }
 
-} // namespace
+}  // namespace
 
 void BindGenerate(py::module_& m) {
     m.def("generate", &Generate, py::arg("path"),
@@ -91,4 +91,4 @@ sampling stop (the file then holds the ions before the stop), OSError when
 the file cannot be written.)doc");
 }
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

@@ -7,4 +7,4 @@ namespace zelkor::python {
 // zelkor.generate.
 void BindGenerate(pybind11::module_& module);
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

@@ -19,7 +19,7 @@ SourceKind KindToLoad(const std::filesystem::path& path, const std::optional<std
     throw py::value_error("cannot tell the kind of " + path.string() + " from its extension; give kind");
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<Set> LoadSet(const std::filesystem::path& path, const std::optional<std::string>& kindWord) {
     const SourceKind kind = KindToLoad(path, kindWord);
@@ -41,4 +41,4 @@ std::unique_ptr<Set> LoadSet(const std::filesystem::path& path, const std::optio
     return loaded;
 }
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

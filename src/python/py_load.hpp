@@ -14,4 +14,4 @@ namespace zelkor::python {
 // could not be opened or closed, raises the program's message.
 std::unique_ptr<PyParticleSet> LoadSet(const std::filesystem::path& path, const std::optional<std::string>& kindWord);
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

@@ -25,13 +25,14 @@ TransferMatrix CheckedMatrix(const MatrixArg& matrix) {
     const auto view = matrix.unchecked<2>();
     std::array<std::string, 16> texts;
     for (py::ssize_t r = 0; r < 4; ++r)
-        for (py::ssize_t c = 0; c < 4; ++c) texts[static_cast<std::size_t>(r * 4 + c)] = FieldText(py::float_(view(r, c)));
+        for (py::ssize_t c = 0; c < 4; ++c)
+            texts[static_cast<std::size_t>(r * 4 + c)] = FieldText(py::float_(view(r, c)));
     TransferMatrix m = IdentityMatrix4();
     if (const auto refusal = ReadTransferMatrix(texts, m)) RaiseMessage(*refusal);
     return m;
 }
 
-} // namespace
+}  // namespace
 
 py::array_t<double> SigmaMatrixOf(const Set& s) {
     const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
@@ -86,5 +87,4 @@ std::unique_ptr<Set> Transform(const Set& s, const MatrixArg& matrix) {
     return out;
 }
 
-} // namespace zelkor::python#include <limits>
-
+}  // namespace zelkor::python

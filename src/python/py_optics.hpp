@@ -15,4 +15,4 @@ pybind11::array_t<double> SigmaMatrixOf(const PyParticleSet& s);
 pybind11::dict BeamParameters(const PyParticleSet& s);
 std::unique_ptr<PyParticleSet> Transform(const PyParticleSet& s, const MatrixArg& matrix);
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

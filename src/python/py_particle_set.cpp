@@ -124,7 +124,8 @@ Returns the number rejected. histogram(display="filtered") re-applies this
 committed filter. A multiplier so low that no spread is left gives a
 RuntimeWarning with the program's message, as the window does.)doc";
 
-constexpr const char* kHistogramDoc = R"doc(histogram(name, unit=None, width=None, display="whole", zoom=None, A=None, amu=None)
+constexpr const char* kHistogramDoc =
+    R"doc(histogram(name, unit=None, width=None, display="whole", zoom=None, A=None, amu=None)
 -> (edges, counts)
 
 The "Data" table of the page as numpy arrays: N + 1 float64 interval edges
@@ -140,21 +141,23 @@ Per plane, from the sigma matrix: eps_rms = sqrt(<uu><u'u'> - <uu'>^2)
 [mm mrad], beta = <uu>/eps_rms [m], gamma = <u'u'>/eps_rms [1/m],
 alpha = -<uu'>/eps_rms.)doc";
 
-} // namespace
+}  // namespace
 
 void BindParticleSet(py::module_& m) {
     py::class_<Set> cls(m, "ParticleSet", kSetDoc);
     cls.def_property_readonly(
            "kind", [](const Set& s) { return std::string(SourceKindWord(s.state.sourceKind)); },
            "'transmit', 'trim' or 'pnt'.")
-        .def_property_readonly("count", [](const Set& s) { return s.set.count; }, "Number of ions.")
+        .def_property_readonly(
+            "count", [](const Set& s) { return s.set.count; }, "Number of ions.")
         .def_property_readonly(
             "header", [](const Set& s) { return py::bytes(s.state.headerLine); },
             "The header line the program keeps (line 10 of a TRANSMIT.TXT, line 8 of a TRIM.DAT), bytes as read.")
-        .def_property_readonly("atom_z", [](const Set& s) { return s.state.atomZ; },
-                               "Atomic number of the last ion read (TRANSMIT.TXT and TRIM.DAT).")
-        .def_property_readonly("warnings", [](const Set& s) { return s.warnings; },
-                               "The load's warning (skipped lines), or ''.")
+        .def_property_readonly(
+            "atom_z", [](const Set& s) { return s.state.atomZ; },
+            "Atomic number of the last ion read (TRANSMIT.TXT and TRIM.DAT).")
+        .def_property_readonly(
+            "warnings", [](const Set& s) { return s.warnings; }, "The load's warning (skipped lines), or ''.")
         .def("__repr__", &Repr)
         .def("__len__", [](const Set& s) { return s.set.count; });
 
@@ -205,9 +208,8 @@ void BindParticleSet(py::module_& m) {
                    const std::string& display, py::object zoom, py::object A, py::object amu) {
                 return HistogramOf(s, args(name.c_str(), std::move(unit), A, amu), width, display, zoom);
             },
-            py::arg("name"), py::arg("unit") = py::none(), py::arg("width") = py::none(),
-            py::arg("display") = "whole", py::arg("zoom") = py::none(), py::arg("A") = py::none(),
-            py::arg("amu") = py::none(), kHistogramDoc)
+            py::arg("name"), py::arg("unit") = py::none(), py::arg("width") = py::none(), py::arg("display") = "whole",
+            py::arg("zoom") = py::none(), py::arg("A") = py::none(), py::arg("amu") = py::none(), kHistogramDoc)
         .def("sigma_matrix", &SigmaMatrixOf,
              "sigma_matrix() -> 4 x 4 float64 array of the central moments of (Y [mm], Y' [mrad], Z [mm], Z' "
              "[mrad]) over all ions, as the emittance page computes them.")
@@ -236,4 +238,4 @@ void BindParticleSet(py::module_& m) {
           "cannot be read and ValueError\n(\"Bad file opened!\") when its contents are refused.");
 }
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

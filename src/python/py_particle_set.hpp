@@ -22,4 +22,4 @@ struct PyParticleSet {
 // zelkor.ParticleSet and zelkor.load.
 void BindParticleSet(pybind11::module_& module);
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

@@ -63,7 +63,7 @@ py::dict SummaryDict(const StatSummary& summary) {
     return d;
 }
 
-} // namespace
+}  // namespace
 
 py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
     const StatPage page = AvailablePage(s, args);
@@ -95,8 +95,7 @@ int SigmaFilter(Set& s, const QuantityArgs& args, py::handle n) {
     return run.value->rejected;
 }
 
-py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const std::string& display,
-                    py::handle zoom) {
+py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const std::string& display, py::handle zoom) {
     const auto mode = DisplayModeFromWord(display);
     if (!mode) throw py::value_error("display must be whole, filtered or zoom");
     const StatPage page = SelectQuantityOf(s, args);
@@ -119,4 +118,4 @@ py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const 
     return py::make_tuple(edgeArray, countArray);
 }
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

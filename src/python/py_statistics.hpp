@@ -25,4 +25,4 @@ int SigmaFilter(PyParticleSet& s, const QuantityArgs& args, pybind11::handle n);
 pybind11::tuple HistogramOf(PyParticleSet& s, const QuantityArgs& args, pybind11::handle width,
                             const std::string& display, pybind11::handle zoom);
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

@@ -28,4 +28,4 @@ inline std::string FieldText(pybind11::handle value) {
     return std::string(text, end);
 }
 
-} // namespace zelkor::python
+}  // namespace zelkor::python

@@ -21,4 +21,4 @@ ElementFieldTexts FieldTextsOf(const ElementEntry& e) {
     return {std::to_string(e.A), std::string(e.amu), std::to_string(e.Z), std::to_string(e.Z)};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -44,4 +44,4 @@ struct ElementFieldTexts {
 };
 ElementFieldTexts FieldTextsOf(const ElementEntry& entry);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -98,4 +98,4 @@ const std::array<ElementEntry, 92> kElements = {{
     {"U", "Uranium", 238, 92, "238.00031535", kActinoidRow, 7, "btnUran"},
 }};
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -14,4 +14,4 @@ void ComputeMomenta(ParticleSet& set, double amu, Progress& progress) {
     }
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -10,4 +10,4 @@ namespace zelkor {
 // it (TRANSMIT.TXT, TRIM.DAT): a WinAGILE set keeps dp/p there.
 void ComputeMomenta(ParticleSet& set, double amu, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

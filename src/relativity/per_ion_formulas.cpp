@@ -27,19 +27,17 @@ double MomentumOfIon(double energyEv, double amu) {
 
 double OutputUnitFactor(int unitCode) {
     switch (unitCode) {
-    case 1: return 0.001;
-    case 2: return 1e-6;
-    case 3: return 1e-9;
-    default: return 1.0;
+        case 1: return 0.001;
+        case 2: return 1e-6;
+        case 3: return 1e-9;
+        default: return 1.0;
     }
 }
 
 double KineticEnergyColumn(double energyEv, double factor) { return energyEv * factor; }
 
-double EnergyPerAColumn(double energyEv, double factor, int A) {
-    return energyEv * factor / static_cast<double>(A);
-}
+double EnergyPerAColumn(double energyEv, double factor, int A) { return energyEv * factor / static_cast<double>(A); }
 
 double EnergyPerAmuColumn(double energyEv, double factor, double amu) { return energyEv * factor / amu; }
 
-} // namespace zelkor
+}  // namespace zelkor

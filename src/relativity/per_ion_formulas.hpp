@@ -39,4 +39,4 @@ double EnergyPerAColumn(double energyEv, double factor, int A);
 // E * factor / amu
 double EnergyPerAmuColumn(double energyEv, double factor, double amu);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -18,4 +18,4 @@ char* RelativisticGridTable::appendCell(char* out, int ion, int column) const {
     return AppendFormatted(out, CellFormat::Exponent6, table_.value(c, set_->record(ion)));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ private:
     RelativisticTable table_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -4,8 +4,7 @@
 
 namespace zelkor {
 
-std::variant<RelativisticInputs, Message> ValidateRelativisticInputs(std::string_view aText,
-                                                                     std::string_view amuText,
+std::variant<RelativisticInputs, Message> ValidateRelativisticInputs(std::string_view aText, std::string_view amuText,
                                                                      bool rigidityChecked, std::string_view nText) {
     if (aText.empty()) return ErrorMessage("Missing value A(number of nucleons)");
     if (amuText.empty()) return ErrorMessage("Missing value amu(atomic mass unit)");
@@ -25,4 +24,4 @@ std::variant<RelativisticInputs, Message> ValidateRelativisticInputs(std::string
     return inputs;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -18,9 +18,8 @@ struct RelativisticInputs {
 // The checks of "Calculation" in their order: the three emptiness tests
 // (a field is empty only when it has no character at all), then A an integer
 // > 0, amu a real number > 0, n an integer > 0. The first failure is returned.
-std::variant<RelativisticInputs, Message> ValidateRelativisticInputs(std::string_view aText,
-                                                                     std::string_view amuText,
+std::variant<RelativisticInputs, Message> ValidateRelativisticInputs(std::string_view aText, std::string_view amuText,
                                                                      bool rigidityChecked = false,
                                                                      std::string_view nText = {});
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,15 +15,14 @@ std::string WithUnit(const char* title, int unitCode, const char* suffix = "") {
     return std::string(title) + " [" + std::string(kEnergyUnitSymbols[static_cast<std::size_t>(code)]) + suffix + "]";
 }
 
-} // namespace
+}  // namespace
 
 std::vector<RelativisticColumn> RelativisticColumns(const RelativisticSelection& s) {
     using C = RelativisticColumn;
     std::vector<C> columns = {C::Ion, C::KineticEnergy, C::EnergyPerA, C::EnergyPerAmu};
-    const std::pair<bool, C> optional[] = {{s.gamma, C::Gamma},       {s.beta, C::Beta},
-                                           {s.betaGamma, C::BetaGamma}, {s.mass, C::Mass},
-                                           {s.velocity, C::Velocity}, {s.momentum, C::Momentum},
-                                           {s.rigidity, C::Rigidity}};
+    const std::pair<bool, C> optional[] = {
+        {s.gamma, C::Gamma},       {s.beta, C::Beta},         {s.betaGamma, C::BetaGamma}, {s.mass, C::Mass},
+        {s.velocity, C::Velocity}, {s.momentum, C::Momentum}, {s.rigidity, C::Rigidity}};
     for (const auto& [checked, column] : optional)
         if (checked) columns.push_back(column);
     return columns;
@@ -31,17 +30,17 @@ std::vector<RelativisticColumn> RelativisticColumns(const RelativisticSelection&
 
 std::string RelativisticHeader(RelativisticColumn column, const AppState& state) {
     switch (column) {
-    case RelativisticColumn::Ion: return " Ion";
-    case RelativisticColumn::KineticEnergy: return WithUnit(" Kin. energy", state.unitOf(QuantityId::KinEnerg));
-    case RelativisticColumn::EnergyPerA: return WithUnit(" Energy/A", state.unitOf(QuantityId::EnergA));
-    case RelativisticColumn::EnergyPerAmu: return WithUnit(" Energy/amu", state.unitOf(QuantityId::Energamu));
-    case RelativisticColumn::Gamma: return " gamma";
-    case RelativisticColumn::Beta: return " beta";
-    case RelativisticColumn::BetaGamma: return " beta.gamma";
-    case RelativisticColumn::Mass: return " Mass [kg]";
-    case RelativisticColumn::Velocity: return " Velocity [m/s]";
-    case RelativisticColumn::Momentum: return WithUnit(" Momentum", state.unitOf(QuantityId::Mom), "/c");
-    case RelativisticColumn::Rigidity: return " Mag. regidity [Tm]";
+        case RelativisticColumn::Ion: return " Ion";
+        case RelativisticColumn::KineticEnergy: return WithUnit(" Kin. energy", state.unitOf(QuantityId::KinEnerg));
+        case RelativisticColumn::EnergyPerA: return WithUnit(" Energy/A", state.unitOf(QuantityId::EnergA));
+        case RelativisticColumn::EnergyPerAmu: return WithUnit(" Energy/amu", state.unitOf(QuantityId::Energamu));
+        case RelativisticColumn::Gamma: return " gamma";
+        case RelativisticColumn::Beta: return " beta";
+        case RelativisticColumn::BetaGamma: return " beta.gamma";
+        case RelativisticColumn::Mass: return " Mass [kg]";
+        case RelativisticColumn::Velocity: return " Velocity [m/s]";
+        case RelativisticColumn::Momentum: return WithUnit(" Momentum", state.unitOf(QuantityId::Mom), "/c");
+        case RelativisticColumn::Rigidity: return " Mag. regidity [Tm]";
     }
     return {};
 }
@@ -61,20 +60,20 @@ void StoreRelativisticInputs(const RelativisticInputs& inputs, AppState& state) 
 double RelativisticTable::value(std::size_t column, const ParticleRecord& r) const {
     const double e = r.energy;
     switch (columns[column]) {
-    case RelativisticColumn::KineticEnergy: return KineticEnergyColumn(e, kineticFactor);
-    case RelativisticColumn::EnergyPerA: return EnergyPerAColumn(e, energyAFactor, A);
-    case RelativisticColumn::EnergyPerAmu: return EnergyPerAmuColumn(e, energyAmuFactor, amu);
-    case RelativisticColumn::Gamma: return Gamma(e, amu);
-    case RelativisticColumn::Beta: return Beta(Gamma(e, amu));
-    case RelativisticColumn::BetaGamma: {
-        const double g = Gamma(e, amu);
-        return BetaGamma(g, Beta(g));
-    }
-    case RelativisticColumn::Mass: return RelativisticMass(amu, Gamma(e, amu));
-    case RelativisticColumn::Velocity: return Velocity(Beta(Gamma(e, amu)));
-    case RelativisticColumn::Momentum: return r.momentum * momentumFactor;
-    case RelativisticColumn::Rigidity: return MagneticRigidity(MomentumOfIon(e, amu), n);
-    case RelativisticColumn::Ion: break;
+        case RelativisticColumn::KineticEnergy: return KineticEnergyColumn(e, kineticFactor);
+        case RelativisticColumn::EnergyPerA: return EnergyPerAColumn(e, energyAFactor, A);
+        case RelativisticColumn::EnergyPerAmu: return EnergyPerAmuColumn(e, energyAmuFactor, amu);
+        case RelativisticColumn::Gamma: return Gamma(e, amu);
+        case RelativisticColumn::Beta: return Beta(Gamma(e, amu));
+        case RelativisticColumn::BetaGamma: {
+            const double g = Gamma(e, amu);
+            return BetaGamma(g, Beta(g));
+        }
+        case RelativisticColumn::Mass: return RelativisticMass(amu, Gamma(e, amu));
+        case RelativisticColumn::Velocity: return Velocity(Beta(Gamma(e, amu)));
+        case RelativisticColumn::Momentum: return r.momentum * momentumFactor;
+        case RelativisticColumn::Rigidity: return MagneticRigidity(MomentumOfIon(e, amu), n);
+        case RelativisticColumn::Ion: break;
     }
     return 0.0;
 }
@@ -106,4 +105,4 @@ RelativisticTable ComputeRelativisticTable(ParticleSet& set, AppState& state, co
     return table;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -83,4 +83,4 @@ struct RelativisticTable {
 RelativisticTable ComputeRelativisticTable(ParticleSet& set, AppState& state, const RelativisticSelection& selection,
                                            Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

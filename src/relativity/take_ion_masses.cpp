@@ -8,8 +8,8 @@
 
 namespace zelkor {
 
-std::optional<Message> TakeSpecies(std::string_view aText, std::string_view amuText, AppState& state,
-                                   ParticleSet& set, std::optional<std::string_view> nText, Progress& progress) {
+std::optional<Message> TakeSpecies(std::string_view aText, std::string_view amuText, AppState& state, ParticleSet& set,
+                                   std::optional<std::string_view> nText, Progress& progress) {
     if (auto refusal = CheckRelativisticAvailable(state.sourceKind)) return refusal;
     const auto checked = ValidateRelativisticInputs(aText, amuText, nText.has_value(), nText.value_or(""));
     if (const auto* refusal = std::get_if<Message>(&checked)) return *refusal;
@@ -20,4 +20,4 @@ std::optional<Message> TakeSpecies(std::string_view aText, std::string_view amuT
     return std::nullopt;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

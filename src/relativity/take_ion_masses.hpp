@@ -15,8 +15,8 @@ namespace zelkor {
 // given, as with the rigidity box checked), then A, amu (and n) kept, every
 // ion's momentum computed and the momentum marked valid. A refusal changes
 // nothing.
-std::optional<Message> TakeSpecies(std::string_view aText, std::string_view amuText, AppState& state,
-                                   ParticleSet& set, std::optional<std::string_view> nText = std::nullopt,
+std::optional<Message> TakeSpecies(std::string_view aText, std::string_view amuText, AppState& state, ParticleSet& set,
+                                   std::optional<std::string_view> nText = std::nullopt,
                                    Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

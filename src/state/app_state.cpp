@@ -13,4 +13,4 @@ void ResetForLoad(AppState& state) {
     state.displayMode.fill(DisplayMode::Whole);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

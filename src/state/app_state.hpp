@@ -53,4 +53,4 @@ struct AppState {
 // "No Filter" and "Whole Spectrum". Quantities, units and atomZ are kept.
 void ResetForLoad(AppState& state);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -18,6 +18,6 @@ inline constexpr int kAnAnalys = 9;
 inline constexpr int kTransform = 10;
 
 inline constexpr bool IsAnalysis(int target) { return target >= kPoAnalys && target <= kAnAnalys; }
-} // namespace copy_target
+}  // namespace copy_target
 
-} // namespace zelkor
+}  // namespace zelkor

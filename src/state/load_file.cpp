@@ -16,8 +16,7 @@ void SwitchAngleChoices(SourceKind kind, AppState& state) {
     state.angleQuantity = enable ? QuantityId::AngX : QuantityId::dYdX;
 }
 
-LoadReport CheckFailed(const CheckResult& check, SourceKind previousKind, std::string previousPath,
-                       AppState& state) {
+LoadReport CheckFailed(const CheckResult& check, SourceKind previousKind, std::string previousPath, AppState& state) {
     LoadReport report;
     if (check.message) report.messages.push_back(*check.message);
     if (check.outcome == CheckOutcome::CannotOpen) {
@@ -50,7 +49,7 @@ LoadReport CountAndRead(SourceKind kind, const ReaderPasses& reader, const ReadS
     return report;
 }
 
-} // namespace
+}  // namespace
 
 LoadReport LoadParticleSource(SourceKind kind, const ReadSource& source, AppState& state, ParticleSet& set,
                               Progress& progress, const std::function<void()>& afterCheck) {
@@ -106,4 +105,4 @@ LoadReport LoadParticleFile(SourceKind kind, const std::filesystem::path& path, 
     return LoadParticleSource(kind, *copy, state, set, progress, afterCheck);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,9 +15,9 @@
 namespace zelkor {
 
 enum class LoadOutcome {
-    Loaded,        // the set was replaced (possibly with a warning about skipped lines)
-    CannotOpen,    // the kind is now None; the set is kept
-    Rejected,      // the kind is the new kind; the set is kept
+    Loaded,      // the set was replaced (possibly with a warning about skipped lines)
+    CannotOpen,  // the kind is now None; the set is kept
+    Rejected,    // the kind is the new kind; the set is kept
 };
 
 struct LoadReport {
@@ -43,4 +43,4 @@ LoadReport LoadParticleFile(SourceKind kind, const std::filesystem::path& path, 
 LoadReport LoadParticleSource(SourceKind kind, const ReadSource& source, AppState& state, ParticleSet& set,
                               Progress& progress = NoProgress(), const std::function<void()>& afterCheck = {});
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -20,4 +20,4 @@ std::optional<Message> CheckAvailability(StatPage page, const AppState& state, c
     return CheckAvailability(page, state.sourceKind, state.relativisticCalculated, state.needsMass());
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -22,4 +22,4 @@ std::optional<Message> CheckAvailability(StatPage page, SourceKind sourceKind, b
 // counts as no data: there is nothing to take a minimum or a mean of.
 std::optional<Message> CheckAvailability(StatPage page, const AppState& state, const ParticleSet& set);
 
-} // namespace zelkor
+}  // namespace zelkor

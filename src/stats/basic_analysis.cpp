@@ -16,4 +16,4 @@ Checked<AnalysisReport> BasicAnalysis(const AppState& state, const ParticleSet& 
     return Checked<AnalysisReport>::Ok(std::move(report));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -20,4 +20,4 @@ struct AnalysisReport {
 Checked<AnalysisReport> BasicAnalysis(const AppState& state, const ParticleSet& set, StatPage page,
                                       Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

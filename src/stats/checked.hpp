@@ -18,4 +18,4 @@ struct Checked {
     bool ok() const { return value.has_value(); }
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -7,8 +7,8 @@
 
 namespace zelkor {
 
-Checked<std::string> DefaultWidthText(const AppState& state, ParticleSet& set, StatPage page,
-                                      std::string_view zoomText, Progress& progress) {
+Checked<std::string> DefaultWidthText(const AppState& state, ParticleSet& set, StatPage page, std::string_view zoomText,
+                                      Progress& progress) {
     using Result = Checked<std::string>;
     if (auto refusal = CheckAvailability(page, state, set)) return Result::Refused(*refusal);
     double n = 0.0;
@@ -22,4 +22,4 @@ Checked<std::string> DefaultWidthText(const AppState& state, ParticleSet& set, S
     return Result::Ok(FormatNumber(DescribePage(page).defaultWidthFormat, DefaultIntervalWidth(range)));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

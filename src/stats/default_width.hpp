@@ -14,7 +14,7 @@ namespace zelkor {
 // the flags refreshed for the page, and the text the interval-width edit
 // receives (the default width in the page's format). It reads nothing of the
 // histogram and shows or hides nothing.
-Checked<std::string> DefaultWidthText(const AppState& state, ParticleSet& set, StatPage page,
-                                      std::string_view zoomText, Progress& progress = NoProgress());
+Checked<std::string> DefaultWidthText(const AppState& state, ParticleSet& set, StatPage page, std::string_view zoomText,
+                                      Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -16,4 +16,4 @@ inline std::optional<DisplayMode> DisplayModeFromWord(std::string_view word) {
     return std::nullopt;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

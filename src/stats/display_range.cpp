@@ -57,7 +57,7 @@ DisplayRange RangeOf(DisplayMode mode, bool active, std::span<const ParticleReco
     return Symmetric({scan.min, scan.max, MeanOf(scan.sum, ions.size())});
 }
 
-} // namespace
+}  // namespace
 
 void RefreshAcceptedFlags(const AppState& state, ParticleSet& set, StatPage page, Progress& progress) {
     const SigmaFilterState& filter = state.filterOf(page);
@@ -76,7 +76,8 @@ DisplayRange ComputeDisplayRange(const AppState& state, const ParticleSet& set, 
     const auto ions = Ions(set);
     const QuantitySelection selection = SelectionFor(state, page);
     return WithProgress(progress, [&](auto& p) {
-        return WithQuantityValue(selection, [&](const auto& value) { return RangeOf(mode, active, ions, value, n, p); });
+        return WithQuantityValue(selection,
+                                 [&](const auto& value) { return RangeOf(mode, active, ions, value, n, p); });
     });
 }
 
@@ -85,4 +86,4 @@ double DefaultIntervalWidth(const DisplayRange& range) {
     return w0 + w0 * 1e-6;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

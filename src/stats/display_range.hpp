@@ -29,4 +29,4 @@ DisplayRange ComputeDisplayRange(const AppState& state, const ParticleSet& set, 
 // so that the extreme ions fall inside the outer intervals.
 double DefaultIntervalWidth(const DisplayRange& range);
 
-} // namespace zelkor
+}  // namespace zelkor

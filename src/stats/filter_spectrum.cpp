@@ -63,4 +63,4 @@ void ApplyPageChange(const AppState& state, ParticleSet& set, StatPage shownPage
         ApplySigmaFilter(set, SelectionFor(state, StatPage::Energy), energy.multiplier, progress);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -54,7 +54,6 @@ void ClearFilter(AppState& state, ParticleSet& set, StatPage page);
 
 // A change of the main window's page: every ion accepted, then the energy
 // page's committed filter re-applied when the page shown is the energy page.
-void ApplyPageChange(const AppState& state, ParticleSet& set, StatPage shownPage,
-                     Progress& progress = NoProgress());
+void ApplyPageChange(const AppState& state, ParticleSet& set, StatPage shownPage, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -18,7 +18,7 @@ int TruncateToInt(double value) {
     return static_cast<int>(value);
 }
 
-} // namespace
+}  // namespace
 
 IntervalPlanning PlanIntervals(const DisplayRange& range, double width) {
     IntervalPlanning planning;
@@ -55,8 +55,8 @@ std::vector<double> AccumulatedEdges(double start, double width, int intervalCou
     return edges;
 }
 
-std::vector<int> CountIntervals(const ParticleSet& set, const QuantitySelection& selection, double start,
-                                double width, int intervalCount, Progress& progress) {
+std::vector<int> CountIntervals(const ParticleSet& set, const QuantitySelection& selection, double start, double width,
+                                int intervalCount, Progress& progress) {
     if (intervalCount < 1) return {};
     std::vector<int> counts(static_cast<std::size_t>(intervalCount), 0);
     const std::vector<double> edges = AccumulatedEdges(start, width, intervalCount);
@@ -77,4 +77,4 @@ void CountHistogram(const ParticleSet& set, const QuantitySelection& selection, 
         CountIntervals(set, selection, histogram.start, histogram.width, histogram.intervalCount, progress);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -41,11 +41,11 @@ std::vector<double> AccumulatedEdges(double start, double width, int intervalCou
 // Counts of the accepted records with e(k) <= v < e(k) + w for k = 1..N, in
 // one pass: each value's interval is found by a search over the accumulated
 // edges, which gives exactly the counts of comparing with every interval.
-std::vector<int> CountIntervals(const ParticleSet& set, const QuantitySelection& selection, double start,
-                                double width, int intervalCount, Progress& progress = NoProgress());
+std::vector<int> CountIntervals(const ParticleSet& set, const QuantitySelection& selection, double start, double width,
+                                int intervalCount, Progress& progress = NoProgress());
 
 // Fills histogram.counts; the progress bar moves about a hundred steps.
 void CountHistogram(const ParticleSet& set, const QuantitySelection& selection, Histogram& histogram,
                     Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -26,4 +26,4 @@ void CountIntoIntervals(std::span<const ParticleRecord> ions, Value value, const
     }
 }
 
-} // namespace zelkor::kernel_pass
+}  // namespace zelkor::kernel_pass

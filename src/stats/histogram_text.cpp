@@ -15,20 +15,20 @@ struct QuantityCaptions {
 
 QuantityCaptions Captions(QuantityId quantity) {
     switch (quantity) {
-    case QuantityId::KinEnerg: return {"Kin. Energy", "Kinetic Energy"};
-    case QuantityId::EnergA: return {"Energy/A", "Energy/A"};
-    case QuantityId::Energamu: return {"Energy/amu", "Energy/amu"};
-    case QuantityId::Mom: return {"Momentum", "Momentum"};
-    case QuantityId::PosY: return {"Y", "Y"};
-    case QuantityId::PosZ: return {"Z", "Z"};
-    case QuantityId::PosabsY: return {"|Y|", "|Y|"};
-    case QuantityId::PosabsZ: return {"|Z|", "|Z|"};
-    case QuantityId::PosYZ: return {"(Y^2 + Z^2)^1/2", "(Y^2 + Z^2)^1/2"};
-    case QuantityId::AngX: return {"ang X", "angle X"};
-    case QuantityId::AngY: return {"ang Y", "angle Y"};
-    case QuantityId::AngZ: return {"ang Z", "angle Z"};
-    case QuantityId::dYdX: return {"dY/dX", "dY/dX"};
-    case QuantityId::dZdX: return {"dZ/dX", "dZ/dX"};
+        case QuantityId::KinEnerg: return {"Kin. Energy", "Kinetic Energy"};
+        case QuantityId::EnergA: return {"Energy/A", "Energy/A"};
+        case QuantityId::Energamu: return {"Energy/amu", "Energy/amu"};
+        case QuantityId::Mom: return {"Momentum", "Momentum"};
+        case QuantityId::PosY: return {"Y", "Y"};
+        case QuantityId::PosZ: return {"Z", "Z"};
+        case QuantityId::PosabsY: return {"|Y|", "|Y|"};
+        case QuantityId::PosabsZ: return {"|Z|", "|Z|"};
+        case QuantityId::PosYZ: return {"(Y^2 + Z^2)^1/2", "(Y^2 + Z^2)^1/2"};
+        case QuantityId::AngX: return {"ang X", "angle X"};
+        case QuantityId::AngY: return {"ang Y", "angle Y"};
+        case QuantityId::AngZ: return {"ang Z", "angle Z"};
+        case QuantityId::dYdX: return {"dY/dX", "dY/dX"};
+        case QuantityId::dZdX: return {"dZ/dX", "dZ/dX"};
     }
     return {"", ""};
 }
@@ -52,7 +52,7 @@ int CountOf(const Histogram& histogram, int k) {
     return index < histogram.counts.size() ? histogram.counts[index] : 0;
 }
 
-} // namespace
+}  // namespace
 
 std::string IntervalColumnCaption(QuantityId quantity, int unitCode) {
     return " Interval " + std::string(Captions(quantity).interval) + Bracketed(quantity, unitCode);
@@ -97,4 +97,4 @@ HistogramBars BuildHistogramBars(StatPage page, QuantityId quantity, int unitCod
     return result;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -43,4 +43,4 @@ std::string BarLabel(StatPage page, double edge, double width);
 HistogramTable BuildHistogramTable(StatPage page, QuantityId quantity, int unitCode, const Histogram& histogram);
 HistogramBars BuildHistogramBars(StatPage page, QuantityId quantity, int unitCode, const Histogram& histogram);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -6,4 +6,4 @@ namespace zelkor {
 // the same computation and differ only in a few message wordings.
 enum class HistogramView { Table = 0, Graph = 1 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,7 +13,10 @@ namespace zelkor {
 class IntervalLocator {
 public:
     IntervalLocator(std::span<const double> edges, double width)
-        : edges_(edges), intervals_(edges.size() - 1), first_(edges.front()), last_(edges.back()),
+        : edges_(edges),
+          intervals_(edges.size() - 1),
+          first_(edges.front()),
+          last_(edges.back()),
           inverseWidth_(1.0 / width) {}
 
     // 0-based interval index, or -1 for a value in none (below the first edge,
@@ -48,4 +51,4 @@ private:
     double inverseWidth_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,7 +13,7 @@ constexpr const char* kIntervalLimits = "\nNumber of intervals must be >= 1 and 
 
 std::size_t ViewIndex(HistogramView view) { return static_cast<std::size_t>(view); }
 
-} // namespace
+}  // namespace
 
 Checked<double> ValidateIntervalWidth(std::string_view text) {
     if (text.empty()) return Checked<double>::Refused(ErrorMessage("Missing value Range of interval"));
@@ -40,4 +40,4 @@ Message IntervalCountConfirmation(int intervalCount) {
     return {"Number of intervals: " + std::to_string(intervalCount), "Number of intervals", MessageIcon::Information};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -20,4 +20,4 @@ Message IntervalCountTooLowMessage(StatPage page, HistogramView view, double int
 // "Number of intervals: %d", to be answered with OK or Cancel.
 Message IntervalCountConfirmation(int intervalCount);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -23,4 +23,4 @@ inline std::span<ParticleRecord> Ions(ParticleSet& set) {
     return {set.records.data() + 1, ions.size()};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

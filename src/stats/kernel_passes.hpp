@@ -112,8 +112,7 @@ AcceptedScan ScanAccepted(std::span<const ParticleRecord> ions, Value value, P& 
 }
 
 template <typename Value, typename P>
-double AcceptedSquaredDeviationSum(std::span<const ParticleRecord> ions, Value value, double mean,
-                                   P& progress) {
+double AcceptedSquaredDeviationSum(std::span<const ParticleRecord> ions, Value value, double mean, P& progress) {
     double sum = 0.0;
     for (const ParticleRecord& r : ions) {
         if (r.accepted == 1) {
@@ -162,4 +161,4 @@ StatSummary SummaryOfAccepted(std::span<const ParticleRecord> ions, Value value,
     return s;
 }
 
-} // namespace zelkor::kernel_pass
+}  // namespace zelkor::kernel_pass

@@ -30,7 +30,7 @@ kernel_pass::AcceptedScan ScanAccepted(const ParticleSet& set, const QuantitySel
 
 std::size_t IonCount(const ParticleSet& set) { return Ions(set).size(); }
 
-} // namespace
+}  // namespace
 
 double MinAll(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
     return ScanAll(set, s, progress).min;
@@ -93,4 +93,4 @@ StatSummary SummarizeAccepted(const ParticleSet& set, const QuantitySelection& s
                [](auto ions, auto value, auto& p) { return kernel_pass::SummaryOfAccepted(ions, value, p); });
 }
 
-} // namespace zelkor
+}  // namespace zelkor

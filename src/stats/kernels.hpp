@@ -32,4 +32,4 @@ StatSummary SummarizeAll(const ParticleSet& set, const QuantitySelection& select
 StatSummary SummarizeAccepted(const ParticleSet& set, const QuantitySelection& selection,
                               Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -6,9 +6,8 @@ namespace zelkor {
 
 void AppendNumber(std::string& out, NumberFormat format, double value) {
     char buffer[kMaxNumberChars];
-    const char* end = format.style == NumberFormat::Style::Exponent
-                          ? AppendExponent(buffer, value, format.precision)
-                          : AppendFixed(buffer, value, format.precision);
+    const char* end = format.style == NumberFormat::Style::Exponent ? AppendExponent(buffer, value, format.precision)
+                                                                    : AppendFixed(buffer, value, format.precision);
     out.append(buffer, static_cast<std::size_t>(end - buffer));
 }
 
@@ -18,4 +17,4 @@ std::string FormatNumber(NumberFormat format, double value) {
     return text;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

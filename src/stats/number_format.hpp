@@ -21,4 +21,4 @@ inline constexpr NumberFormat FixedFormat(int precision) { return {NumberFormat:
 std::string FormatNumber(NumberFormat format, double value);
 void AppendNumber(std::string& out, NumberFormat format, double value);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -66,4 +66,4 @@ struct PageDescription {
 
 const PageDescription& DescribePage(StatPage page);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,4 +15,4 @@ void SetPageQuantity(AppState& state, QuantityId quantity);
 // quantity's unit code, the source kind, A and amu.
 QuantitySelection SelectionFor(const AppState& state, StatPage page);
 
-} // namespace zelkor
+}  // namespace zelkor

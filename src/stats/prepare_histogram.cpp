@@ -26,12 +26,12 @@ Checked<Histogram> PrepareHistogram(const AppState& state, ParticleSet& set, Sta
     const DisplayRange range = ComputeDisplayRange(state, set, page, n, progress);
     IntervalPlanning planning = PlanIntervals(range, *width.value);
     switch (planning.status) {
-    case PlanStatus::WidthTooHigh: return Result::Refused(WidthTooHighMessage(page, view));
-    case PlanStatus::CountTooLow:
-        return Result::Refused(IntervalCountTooLowMessage(page, view, planning.plannedCount));
-    case PlanStatus::Ok: break;
+        case PlanStatus::WidthTooHigh: return Result::Refused(WidthTooHighMessage(page, view));
+        case PlanStatus::CountTooLow:
+            return Result::Refused(IntervalCountTooLowMessage(page, view, planning.plannedCount));
+        case PlanStatus::Ok: break;
     }
     return Result::Ok(std::move(planning.histogram));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

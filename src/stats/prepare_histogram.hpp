@@ -20,4 +20,4 @@ Checked<Histogram> PrepareHistogram(const AppState& state, ParticleSet& set, Sta
                                     std::string_view widthText, std::string_view zoomText,
                                     Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -22,4 +22,4 @@ decltype(auto) WithProgress(Progress& progress, Pass&& pass) {
     return pass(progress);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

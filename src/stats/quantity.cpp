@@ -42,16 +42,16 @@ const QuantityInfo& Info(QuantityId quantity) { return kQuantities[static_cast<s
 
 std::span<const std::string_view> Symbols(QuantityId quantity) {
     switch (Info(quantity).family) {
-    case UnitFamily::Energy: return kEnergySymbols;
-    case UnitFamily::Momentum: return kMomentumSymbols;
-    case UnitFamily::Length: return kLengthSymbols;
-    case UnitFamily::Angle: return kAngleSymbols;
-    case UnitFamily::Slope: return kSlopeSymbols;
+        case UnitFamily::Energy: return kEnergySymbols;
+        case UnitFamily::Momentum: return kMomentumSymbols;
+        case UnitFamily::Length: return kLengthSymbols;
+        case UnitFamily::Angle: return kAngleSymbols;
+        case UnitFamily::Slope: return kSlopeSymbols;
     }
     return kEnergySymbols;
 }
 
-} // namespace
+}  // namespace
 
 StatPage QuantityPage(QuantityId quantity) { return Info(quantity).page; }
 UnitFamily QuantityUnitFamily(QuantityId quantity) { return Info(quantity).family; }
@@ -89,4 +89,4 @@ std::string RangeLabel(QuantityId quantity, int unitCode) {
     return "Range of Interval [" + std::string(UnitSymbol(quantity, unitCode)) + "]";
 }
 
-} // namespace zelkor
+}  // namespace zelkor

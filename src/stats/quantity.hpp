@@ -32,4 +32,4 @@ std::string SquaredUnit(QuantityId quantity, int unitCode);
 // Caption of the page's interval-width edit: "Range of Interval [keV]".
 std::string RangeLabel(QuantityId quantity, int unitCode);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -28,4 +28,4 @@ enum class LengthUnit { A = 0, nm = 1, um = 2, mm = 3, m = 4 };
 enum class AngleUnit { deg = 0, rad = 1, mrad = 2 };
 enum class SlopeUnit { rad = 0, mrad = 1 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,4 +15,4 @@ struct QuantitySelection {
     double amu = 1.0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -11,4 +11,4 @@ double QuantityValue(const ParticleRecord& record, QuantityId quantity, int unit
     return QuantityValue(record, QuantitySelection{quantity, unitCode, sourceKind, A, amu});
 }
 
-} // namespace zelkor
+}  // namespace zelkor

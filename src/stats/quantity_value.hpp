@@ -60,7 +60,7 @@ struct StoredSlope {
     double operator()(const ParticleRecord& r) const { return scale * r.*Cosine; }
 };
 
-} // namespace quantity_value
+}  // namespace quantity_value
 
 // Calls f with the value functor of the selection and returns what f returns.
 template <typename F>
@@ -69,24 +69,24 @@ decltype(auto) WithQuantityValue(const QuantitySelection& s, F&& f) {
     const int code = s.unitCode;
     const bool storedSlopes = s.sourceKind == SourceKind::WinAgile;
     switch (s.quantity) {
-    case QuantityId::KinEnerg: return f(qv::KineticEnergy{EnergyDivisor(code)});
-    case QuantityId::EnergA: return f(qv::EnergyPerMass{EnergyDivisor(code), static_cast<double>(s.A)});
-    case QuantityId::Energamu: return f(qv::EnergyPerMass{EnergyDivisor(code), s.amu});
-    case QuantityId::Mom: return f(qv::Momentum{EnergyDivisor(code)});
-    case QuantityId::PosY: return f(qv::Position<&ParticleRecord::y>{LengthDivisor(code)});
-    case QuantityId::PosZ: return f(qv::Position<&ParticleRecord::z>{LengthDivisor(code)});
-    case QuantityId::PosabsY: return f(qv::AbsPosition<&ParticleRecord::y>{LengthDivisor(code)});
-    case QuantityId::PosabsZ: return f(qv::AbsPosition<&ParticleRecord::z>{LengthDivisor(code)});
-    case QuantityId::PosYZ: return f(qv::RadialPosition{LengthDivisor(code)});
-    case QuantityId::AngX: return f(qv::Angle<&ParticleRecord::cos_x>{DegreeFactor(code), MilliFactor(code)});
-    case QuantityId::AngY: return f(qv::Angle<&ParticleRecord::cos_y>{DegreeFactor(code), MilliFactor(code)});
-    case QuantityId::AngZ: return f(qv::Angle<&ParticleRecord::cos_z>{DegreeFactor(code), MilliFactor(code)});
-    case QuantityId::dYdX:
-        if (storedSlopes) return f(qv::StoredSlope<&ParticleRecord::cos_y>{SlopeMultiplier(code)});
-        return f(qv::SlopeFromCosines<&ParticleRecord::cos_y>{SlopeMultiplier(code)});
-    case QuantityId::dZdX:
-        if (storedSlopes) return f(qv::StoredSlope<&ParticleRecord::cos_z>{SlopeMultiplier(code)});
-        return f(qv::SlopeFromCosines<&ParticleRecord::cos_z>{SlopeMultiplier(code)});
+        case QuantityId::KinEnerg: return f(qv::KineticEnergy{EnergyDivisor(code)});
+        case QuantityId::EnergA: return f(qv::EnergyPerMass{EnergyDivisor(code), static_cast<double>(s.A)});
+        case QuantityId::Energamu: return f(qv::EnergyPerMass{EnergyDivisor(code), s.amu});
+        case QuantityId::Mom: return f(qv::Momentum{EnergyDivisor(code)});
+        case QuantityId::PosY: return f(qv::Position<&ParticleRecord::y>{LengthDivisor(code)});
+        case QuantityId::PosZ: return f(qv::Position<&ParticleRecord::z>{LengthDivisor(code)});
+        case QuantityId::PosabsY: return f(qv::AbsPosition<&ParticleRecord::y>{LengthDivisor(code)});
+        case QuantityId::PosabsZ: return f(qv::AbsPosition<&ParticleRecord::z>{LengthDivisor(code)});
+        case QuantityId::PosYZ: return f(qv::RadialPosition{LengthDivisor(code)});
+        case QuantityId::AngX: return f(qv::Angle<&ParticleRecord::cos_x>{DegreeFactor(code), MilliFactor(code)});
+        case QuantityId::AngY: return f(qv::Angle<&ParticleRecord::cos_y>{DegreeFactor(code), MilliFactor(code)});
+        case QuantityId::AngZ: return f(qv::Angle<&ParticleRecord::cos_z>{DegreeFactor(code), MilliFactor(code)});
+        case QuantityId::dYdX:
+            if (storedSlopes) return f(qv::StoredSlope<&ParticleRecord::cos_y>{SlopeMultiplier(code)});
+            return f(qv::SlopeFromCosines<&ParticleRecord::cos_y>{SlopeMultiplier(code)});
+        case QuantityId::dZdX:
+            if (storedSlopes) return f(qv::StoredSlope<&ParticleRecord::cos_z>{SlopeMultiplier(code)});
+            return f(qv::SlopeFromCosines<&ParticleRecord::cos_z>{SlopeMultiplier(code)});
     }
     return f(qv::KineticEnergy{EnergyDivisor(code)});
 }
@@ -97,4 +97,4 @@ double QuantityValue(const ParticleRecord& record, QuantityId quantity, int unit
                      double amu);
 double QuantityValue(const ParticleRecord& record, const QuantitySelection& selection);
 
-} // namespace zelkor
+}  // namespace zelkor

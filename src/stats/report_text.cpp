@@ -15,7 +15,7 @@ std::string Label(QuantityId quantity, LabelSpelling spelling) {
     return std::string(RowLabel(quantity));
 }
 
-} // namespace
+}  // namespace
 
 ReportRows BuildReportRows(StatPage page, const StatSummary& summary, QuantityId quantity, int unitCode,
                            LabelSpelling spelling) {
@@ -43,4 +43,4 @@ std::string RejectionLine(int rejected, int count) {
 
 std::string FilterStatusText(double multiplier) { return FormatDouble("%g x sigma", multiplier); }
 
-} // namespace zelkor
+}  // namespace zelkor

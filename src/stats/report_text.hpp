@@ -29,4 +29,4 @@ std::string RejectionLine(int rejected, int count);
 // The status of a committed filter: "%g x sigma".
 std::string FilterStatusText(double multiplier);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -10,10 +10,10 @@ std::optional<std::string> SelectQuantity(AppState& state, ParticleSet& set, Qua
     const StatPage page = QuantityPage(quantity);
     SetPageQuantity(state, quantity);
     ClearFilter(state, set, page);
-    const bool relabels = page == StatPage::Energy || page == StatPage::Momentum ||
-                          state.sourceKind == SourceKind::TransmitTxt;
+    const bool relabels =
+        page == StatPage::Energy || page == StatPage::Momentum || state.sourceKind == SourceKind::TransmitTxt;
     if (!relabels) return std::nullopt;
     return RangeLabel(quantity, state.unitOf(quantity));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -16,4 +16,4 @@ namespace zelkor {
 // position and angle pages relabel only while a TRANSMIT.TXT file is loaded).
 std::optional<std::string> SelectQuantity(AppState& state, ParticleSet& set, QuantityId quantity);
 
-} // namespace zelkor
+}  // namespace zelkor

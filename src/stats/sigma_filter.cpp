@@ -13,4 +13,4 @@ void ApplySigmaFilter(ParticleSet& set, const QuantitySelection& selection, doub
     });
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,4 +13,4 @@ namespace zelkor {
 void ApplySigmaFilter(ParticleSet& set, const QuantitySelection& selection, double n,
                       Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -33,4 +33,4 @@ void SigmaFilter(std::span<ParticleRecord> ions, Value value, double n, P& progr
     MarkBand(ions, value, lo, hi, progress);
 }
 
-} // namespace zelkor::kernel_pass
+}  // namespace zelkor::kernel_pass

@@ -8,4 +8,4 @@ struct SigmaFilterState {
     double multiplier = 0.0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -12,10 +12,10 @@ Checked<double> ValidateSigmaMultiplier(std::string_view text, MultiplierWording
     const std::optional<double> n = ParseUserReal(text);
     if (!n || *n <= 0.0) return Result::Refused(ErrorMessage("Value sigma multiplier must be real number > 0"));
     const std::string bounds = wording == MultiplierWording::EnergyGraph ? "Value must be >= 0.001 and <= 1000"
-                                                                          : "Value must be > 0.001 and <= 1000";
+                                                                         : "Value must be > 0.001 and <= 1000";
     if (*n > 1000.0) return Result::Refused(ErrorMessage("Value sigma multiplier is too high. " + bounds));
     if (*n < 0.001) return Result::Refused(ErrorMessage("Value sigma multiplier is too low. " + bounds));
     return Result::Ok(*n);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

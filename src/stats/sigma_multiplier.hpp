@@ -14,4 +14,4 @@ enum class MultiplierWording { Standard, EnergyGraph };
 // of the display range): empty, not a positive number, too high, too low.
 Checked<double> ValidateSigmaMultiplier(std::string_view text, MultiplierWording wording = MultiplierWording::Standard);
 
-} // namespace zelkor
+}  // namespace zelkor

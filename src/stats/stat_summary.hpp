@@ -13,4 +13,4 @@ struct StatSummary {
     bool operator==(const StatSummary&) const = default;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -14,7 +14,7 @@ template <std::size_t N>
 constexpr double Pick(const std::array<double, N>& table, int code) {
     return code >= 0 && static_cast<std::size_t>(code) < N ? table[static_cast<std::size_t>(code)] : table[0];
 }
-} // namespace unit_scale_detail
+}  // namespace unit_scale_detail
 
 // The energy unit codes' symbols (momenta add "/c").
 inline constexpr std::array<std::string_view, 4> kEnergyUnitSymbols = {"eV", "keV", "MeV", "GeV"};
@@ -37,4 +37,4 @@ constexpr double MilliFactor(int code) {
 // rad, mrad: the slope is multiplied by it.
 constexpr double SlopeMultiplier(int code) { return unit_scale_detail::Pick(std::array<double, 2>{1.0, 1000.0}, code); }
 
-} // namespace zelkor
+}  // namespace zelkor

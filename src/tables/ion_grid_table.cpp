@@ -6,11 +6,11 @@ namespace zelkor {
 
 char* AppendFormatted(char* out, CellFormat format, double value) {
     switch (format) {
-    case CellFormat::Index: return AppendInt(out, static_cast<int>(value));
-    case CellFormat::Exponent6: return AppendExponent(out, value, 6);
-    case CellFormat::Fixed7: return AppendFixed(out, value, 7);
-    case CellFormat::Fixed10: return AppendFixed(out, value, 10);
-    case CellFormat::Exponent10: return AppendExponent(out, value, 10);
+        case CellFormat::Index: return AppendInt(out, static_cast<int>(value));
+        case CellFormat::Exponent6: return AppendExponent(out, value, 6);
+        case CellFormat::Fixed7: return AppendFixed(out, value, 7);
+        case CellFormat::Fixed10: return AppendFixed(out, value, 10);
+        case CellFormat::Exponent10: return AppendExponent(out, value, 10);
     }
     return out;
 }
@@ -23,14 +23,14 @@ std::string CellText(const IonGridTable& table, int ion, int column) {
 
 std::string IonGridTable::widestCell(int column) const {
     switch (format(column)) {
-    case CellFormat::Index: return std::string(std::to_string(rows() > 10 ? rows() : 10).size(), '8');
-    case CellFormat::Exponent6: return "-8.888888E+88";
-    // Angles reach 180 degrees, or 3141 mrad.
-    case CellFormat::Fixed7: return "-888.8888888";
-    case CellFormat::Fixed10: return "-8888.8888888888";
-    case CellFormat::Exponent10: return "-8.8888888888E+88";
+        case CellFormat::Index: return std::string(std::to_string(rows() > 10 ? rows() : 10).size(), '8');
+        case CellFormat::Exponent6: return "-8.888888E+88";
+        // Angles reach 180 degrees, or 3141 mrad.
+        case CellFormat::Fixed7: return "-888.8888888";
+        case CellFormat::Fixed10: return "-8888.8888888888";
+        case CellFormat::Exponent10: return "-8.8888888888E+88";
     }
     return {};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -36,4 +36,4 @@ char* AppendFormatted(char* out, CellFormat format, double value);
 
 std::string CellText(const IonGridTable& table, int ion, int column);
 
-} // namespace zelkor
+}  // namespace zelkor

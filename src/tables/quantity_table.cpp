@@ -32,14 +32,14 @@ QuantityColumn PositionColumn(QuantityId quantity, int unitCode) {
     const double f = kLengthFactors[code];
     const char* unit = kLengthSymbols[code];
     switch (quantity) {
-    case QuantityId::PosZ: return {Title("Z", unit), Value::Plain, &ParticleRecord::z, f, CellFormat::Exponent6};
-    case QuantityId::PosabsY:
-        return {Title("| Y |", unit), Value::Absolute, &ParticleRecord::y, f, CellFormat::Exponent6};
-    case QuantityId::PosabsZ:
-        return {Title("| Z |", unit), Value::Absolute, &ParticleRecord::z, f, CellFormat::Exponent6};
-    case QuantityId::PosYZ:
-        return {Title("(Y^2 + Z^2)^1/2", unit), Value::Radial, nullptr, f, CellFormat::Exponent6};
-    default: return {Title("Y", unit), Value::Plain, &ParticleRecord::y, f, CellFormat::Exponent6};
+        case QuantityId::PosZ: return {Title("Z", unit), Value::Plain, &ParticleRecord::z, f, CellFormat::Exponent6};
+        case QuantityId::PosabsY:
+            return {Title("| Y |", unit), Value::Absolute, &ParticleRecord::y, f, CellFormat::Exponent6};
+        case QuantityId::PosabsZ:
+            return {Title("| Z |", unit), Value::Absolute, &ParticleRecord::z, f, CellFormat::Exponent6};
+        case QuantityId::PosYZ:
+            return {Title("(Y^2 + Z^2)^1/2", unit), Value::Radial, nullptr, f, CellFormat::Exponent6};
+        default: return {Title("Y", unit), Value::Plain, &ParticleRecord::y, f, CellFormat::Exponent6};
     }
 }
 
@@ -48,10 +48,11 @@ QuantityColumn AngleColumn(QuantityId quantity, int unitCode) {
     const char* unit = kAngleSymbols[code];
     const double f = kAngleFactors[code];
     switch (quantity) {
-    case QuantityId::AngY: return {Title("Y", unit), Value::Angle, &ParticleRecord::cos_y, f, CellFormat::Fixed7};
-    case QuantityId::AngZ:
-        return {Title("Z", unit), Value::Angle, &ParticleRecord::cos_z, f, code == 2 ? CellFormat::Fixed10 : CellFormat::Fixed7};
-    default: return {Title("X", unit), Value::Angle, &ParticleRecord::cos_x, f, CellFormat::Fixed7};
+        case QuantityId::AngY: return {Title("Y", unit), Value::Angle, &ParticleRecord::cos_y, f, CellFormat::Fixed7};
+        case QuantityId::AngZ:
+            return {Title("Z", unit), Value::Angle, &ParticleRecord::cos_z, f,
+                    code == 2 ? CellFormat::Fixed10 : CellFormat::Fixed7};
+        default: return {Title("X", unit), Value::Angle, &ParticleRecord::cos_x, f, CellFormat::Fixed7};
     }
 }
 
@@ -69,7 +70,7 @@ QuantityColumn SlopeColumn(QuantityId quantity, int unitCode, SourceKind kind) {
     return column;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Message> CheckRowsTicked(const RowTicks& ticks) {
     for (bool ticked : ticks)
@@ -79,13 +80,13 @@ std::optional<Message> CheckRowsTicked(const RowTicks& ticks) {
 
 double QuantityColumn::of(const ParticleRecord& r) const {
     switch (value) {
-    case Value::Plain: return r.*field * factor;
-    case Value::Absolute: return std::fabs(r.*field * factor);
-    case Value::Radial: return std::sqrt(r.y * r.y + r.z * r.z) * factor;
-    case Value::Angle: return std::acos(r.*field) * factor;
-    case Value::SlopeFromCosines: return r.*field / r.cos_x * factor;
-    case Value::StoredSlope: return r.*field * factor;
-    case Value::Index: break;
+        case Value::Plain: return r.*field * factor;
+        case Value::Absolute: return std::fabs(r.*field * factor);
+        case Value::Radial: return std::sqrt(r.y * r.y + r.z * r.z) * factor;
+        case Value::Angle: return std::acos(r.*field) * factor;
+        case Value::SlopeFromCosines: return r.*field / r.cos_x * factor;
+        case Value::StoredSlope: return r.*field * factor;
+        case Value::Index: break;
     }
     return 0.0;
 }
@@ -119,4 +120,4 @@ QuantityTable MakeAngleTable(const ParticleSet& set, const AppState& state, cons
     return QuantityTable(set, std::move(columns));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -62,4 +62,4 @@ QuantityTable MakePositionTable(const ParticleSet& set, const AppState& state, c
 // the state; a WinAGILE set has slopes only, so its angle rows give no column.
 QuantityTable MakeAngleTable(const ParticleSet& set, const AppState& state, const RowTicks& ticks);
 
-} // namespace zelkor
+}  // namespace zelkor

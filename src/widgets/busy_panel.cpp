@@ -78,4 +78,4 @@ void BusyPanel::finish() {
 
 Progress& BusyPanel::progress() { return *progress_; }
 
-} // namespace zelkor
+}  // namespace zelkor

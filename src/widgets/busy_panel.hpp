@@ -32,4 +32,4 @@ private:
     std::unique_ptr<BarProgress> progress_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

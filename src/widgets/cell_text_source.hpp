@@ -13,4 +13,4 @@ public:
     virtual void appendCell(std::string& out, int row, int column) const = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -20,4 +20,4 @@ std::string BuildClipboardText(const CellTextSource& cells, const GridRect& rect
     return text;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

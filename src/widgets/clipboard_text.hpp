@@ -13,4 +13,4 @@ namespace zelkor {
 // row that is a whole multiple of bottom / 100.
 std::string BuildClipboardText(const CellTextSource& cells, const GridRect& rect, Progress& progress = NoProgress());
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -43,7 +43,7 @@ void Formula(QPainter& painter, QPointF at, const QString& name, const QString& 
     painter.drawText(QPointF(x + 17, baseline), denominator);
 }
 
-} // namespace
+}  // namespace
 
 QPixmap CoordinateSystemPicture() {
     QPixmap picture(548, 458);
@@ -115,4 +115,4 @@ QPixmap DataAvailableIcon() {
     return icon;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -30,4 +30,4 @@ private:
     QKeySequence shortcut_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

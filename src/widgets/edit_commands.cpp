@@ -18,7 +18,7 @@ void PutOnClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-} // namespace
+}  // namespace
 
 EditCommands::EditCommands(AppState& state, UserDialogs& dialogs, BusyPanel& busy, TransientPanel& copied)
     : state_(state), dialogs_(dialogs), busy_(busy), copied_(copied) {}
@@ -141,4 +141,4 @@ void EditCommands::clearAllSelections() {
     state_.copyTarget = copy_target::kNone;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

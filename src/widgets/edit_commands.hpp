@@ -59,4 +59,4 @@ private:
     std::vector<EditableGrid*> analysisGrids_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

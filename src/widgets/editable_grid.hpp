@@ -26,4 +26,4 @@ public:
     virtual const CellTextSource& cells() const = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -27,4 +27,4 @@ inline constexpr const char* kWinAgileFilter = "WinAGILE Point File|*.pnt";
 inline constexpr const char* kTrimDatExtension = ".dat";
 inline constexpr const char* kTrimDatFilter = "TRIM.DAT|*.dat";
 
-} // namespace zelkor
+}  // namespace zelkor

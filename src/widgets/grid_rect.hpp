@@ -16,4 +16,4 @@ struct GridRect {
 
 inline constexpr GridRect kNoCell{};
 
-} // namespace zelkor
+}  // namespace zelkor

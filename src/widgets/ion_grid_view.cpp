@@ -19,4 +19,4 @@ void SetUpIonGridView(QTableView& grid) {
     grid.hide();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

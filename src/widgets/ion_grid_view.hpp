@@ -9,4 +9,4 @@ namespace zelkor {
 // cells are made; hidden until its first table. Call after setting its font.
 void SetUpIonGridView(QTableView& grid);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -58,4 +58,4 @@ bool KeepableChart::savePicture(const std::filesystem::path& path, bool pdf) {
     return true;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

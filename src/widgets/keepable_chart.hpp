@@ -33,4 +33,4 @@ private:
     UserDialogs& dialogs_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

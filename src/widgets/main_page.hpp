@@ -7,4 +7,4 @@ enum class MainPage { DataProc, EnergStat, MomStat, PosStat, AngStat, Emitt, Tra
 
 inline constexpr int kMainPageCount = 7;
 
-} // namespace zelkor
+}  // namespace zelkor

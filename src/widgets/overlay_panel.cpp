@@ -31,4 +31,4 @@ void OverlayPanel::centre() {
     move((area->width() - width()) / 2, (area->height() - height()) / 2);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

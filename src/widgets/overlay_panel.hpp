@@ -21,4 +21,4 @@ private:
     void centre();
 };
 
-} // namespace zelkor
+}  // namespace zelkor

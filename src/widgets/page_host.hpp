@@ -27,4 +27,4 @@ public:
     virtual WindowHooks& hooks() = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,4 +15,4 @@ QPixmap ProgramIcon(int size);
 // The small picture of the "Data available" panel.
 QPixmap DataAvailableIcon();
 
-} // namespace zelkor
+}  // namespace zelkor

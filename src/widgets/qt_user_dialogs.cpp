@@ -11,16 +11,17 @@ namespace {
 
 void RefuseOffscreen(const char* what) {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        qFatal("ZELKOR: a real %s was asked for under the offscreen platform, where nobody can answer it; "
-               "install scripted UserDialogs",
-               what);
+        qFatal(
+            "ZELKOR: a real %s was asked for under the offscreen platform, where nobody can answer it; "
+            "install scripted UserDialogs",
+            what);
 }
 
 QMessageBox::Icon IconOf(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Error: return QMessageBox::Critical;
+        case MessageIcon::Warning: return QMessageBox::Warning;
+        case MessageIcon::Information: return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -35,7 +36,7 @@ bool confirmCreate(QWidget& dialog, const QString& path) {
            QMessageBox::Yes;
 }
 
-} // namespace
+}  // namespace
 
 QString QtNameFilter(std::string_view filter) {
     const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
@@ -86,4 +87,4 @@ std::optional<std::filesystem::path> QtUserDialogs::runFileDialog(const FileDial
     }
 }
 
-} // namespace zelkor
+}  // namespace zelkor

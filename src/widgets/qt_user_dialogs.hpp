@@ -32,4 +32,4 @@ private:
 // "Text File|*.txt|All|*.*" as Qt writes name filters: "Text File (*.txt);;All (*.*)".
 QString QtNameFilter(std::string_view filter);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -32,8 +32,8 @@ void DrawStarburst(QPainter& painter, QPointF centre, double radius, int rays) {
     }
 }
 
-void DrawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& fill, double outline) {
+void DrawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font, const QColor& fill,
+                      double outline) {
     QPainterPath path;
     const QFontMetricsF metrics(font);
     const double x = box.center().x() - metrics.horizontalAdvance(text) / 2;
@@ -44,7 +44,7 @@ void DrawOutlinedText(QPainter& painter, const QRectF& box, const QString& text,
     painter.drawPath(path);
 }
 
-} // namespace
+}  // namespace
 
 QPixmap SplashPicture() {
     QPixmap picture(380, 285);
@@ -78,4 +78,4 @@ QPixmap ProgramIcon(int size) {
     return icon;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -93,12 +93,12 @@ bool TableViewGrid::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == &view_ && event->type() == QEvent::FocusOut && focusLost_) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool focusStays = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
-                                reason == Qt::ActiveWindowFocusReason;
+        const bool focusStays =
+            reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason || reason == Qt::ActiveWindowFocusReason;
         // A grid hidden while it had the focus (a new load) has nothing left to deselect.
         if (!focusStays && !view_.isHidden()) focusLost_();
     }
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

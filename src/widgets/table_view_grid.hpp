@@ -51,4 +51,4 @@ private:
     std::function<void()> selectAllKey_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

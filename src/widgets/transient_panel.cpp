@@ -40,4 +40,4 @@ void TransientPanel::timerFired() {
     hide();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -28,4 +28,4 @@ private:
     QTimer* timer_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -15,7 +15,7 @@ struct FileDialogSetup {
     std::string defaultExtension;  // ".txt", or empty for none
     bool fileMustExist = false;
     bool promptOverwrite = false;
-    bool promptCreate = false;     // ask before a file that does not exist yet is created
+    bool promptCreate = false;  // ask before a file that does not exist yet is created
 
     bool operator==(const FileDialogSetup&) const = default;
 };
@@ -34,4 +34,4 @@ public:
     virtual std::optional<std::filesystem::path> saveFile(const FileDialogSetup& setup) = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

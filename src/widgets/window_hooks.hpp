@@ -45,4 +45,4 @@ struct WindowHooks {
     std::vector<std::function<void()>> relativisticStarted;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

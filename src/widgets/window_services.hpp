@@ -23,4 +23,4 @@ struct WindowServices {
     PageHost& host;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

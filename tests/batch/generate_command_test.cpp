@@ -17,14 +17,57 @@ using test::RunBatchWords;
 // The command line of generator_test::ProtonBeamFields().
 std::vector<std::string> ProtonBeamWords(const std::string& out) {
     const GeneratorFields f = generator_test::ProtonBeamFields();
-    return {"generate",     "-o",           out,          "--description", f.description, "--particles",  f.particles,
-            "--atomic-number", f.atomicNumber, "--amu",     f.amu,         "--angle",      f.angle,        "--energy",
-            f.energy,       "--delta-e",    f.deltaE,     "--n-sigma",     f.nSigma,      "--y-total",    f.yTotal,
-            "--z-total",    f.zTotal,       "--y-rms",    f.yRms,          "--z-rms",     f.zRms,         "--dydx-total",
-            f.dydxTotal,    "--dzdx-total", f.dzdxTotal,  "--dydx-rms",    f.dydxRms,     "--dzdx-rms",   f.dzdxRms,
-            "--eps-y",      f.epsY,         "--eps-z",    f.epsZ,          "--sign-y",    "PLUS",         "--sign-z",
-            "MINUS",        "--d-y",        f.dispersionY, "--d-z",        f.dispersionZ, "--ddx-y",      f.dispersionSlopeY,
-            "--ddx-z",      f.dispersionSlopeZ};
+    return {"generate",
+            "-o",
+            out,
+            "--description",
+            f.description,
+            "--particles",
+            f.particles,
+            "--atomic-number",
+            f.atomicNumber,
+            "--amu",
+            f.amu,
+            "--angle",
+            f.angle,
+            "--energy",
+            f.energy,
+            "--delta-e",
+            f.deltaE,
+            "--n-sigma",
+            f.nSigma,
+            "--y-total",
+            f.yTotal,
+            "--z-total",
+            f.zTotal,
+            "--y-rms",
+            f.yRms,
+            "--z-rms",
+            f.zRms,
+            "--dydx-total",
+            f.dydxTotal,
+            "--dzdx-total",
+            f.dzdxTotal,
+            "--dydx-rms",
+            f.dydxRms,
+            "--dzdx-rms",
+            f.dzdxRms,
+            "--eps-y",
+            f.epsY,
+            "--eps-z",
+            f.epsZ,
+            "--sign-y",
+            "PLUS",
+            "--sign-z",
+            "MINUS",
+            "--d-y",
+            f.dispersionY,
+            "--d-z",
+            f.dispersionZ,
+            "--ddx-y",
+            f.dispersionSlopeY,
+            "--ddx-z",
+            f.dispersionSlopeZ};
 }
 
 // The files of the first `generations` generations of one program run.
@@ -87,5 +130,5 @@ TEST(GenerateCommand, UsageErrors) {
     EXPECT_EQ(RunBatchWords(words).status, 2);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

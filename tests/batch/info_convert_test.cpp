@@ -11,14 +11,17 @@ using test::Lines;
 using test::RunBatchWords;
 
 const std::string kLine10 = "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================";
-const std::string kRecord1 = "T    1  6 .5021068E+07   1000000E-02  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
-const std::string kRecord2 = "B    2  6 .5119872E+07   1128007E-01 -.1056E+04  .1970E+03   .9997611 -.0200240  .0087617";
+const std::string kRecord1 =
+    "T    1  6 .5021068E+07   1000000E-02  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
+const std::string kRecord2 =
+    "B    2  6 .5119872E+07   1128007E-01 -.1056E+04  .1970E+03   .9997611 -.0200240  .0087617";
 
 class BatchFiles : public ::testing::Test {
 protected:
     test::TempDir dir;
     std::string transmit() const {
-        return dir.write("ions.txt", test::SrimTransmitHeader(kLine10) + Lines({kRecord1, kRecord2}) + "T    3 ").string();
+        return dir.write("ions.txt", test::SrimTransmitHeader(kLine10) + Lines({kRecord1, kRecord2}) + "T    3 ")
+            .string();
     }
     std::string out(const std::string& name) const { return (dir / name).string(); }
 };
@@ -110,5 +113,5 @@ TEST(BatchUsage, HelpAndUsageErrors) {
     EXPECT_EQ(RunBatchWords({"info", "a.txt", "--bogus", "1"}).status, 2);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -17,8 +17,10 @@ namespace {
 using test::Lines;
 using test::RunBatchWords;
 
-const std::string kRecord1 = "T    1  6 .5021068E+07   1000000E-02  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
-const std::string kRecord2 = "B    2  6 .5119872E+07   1128007E-01 -.1056E+04  .1970E+03   .9997611 -.0200240  .0087617";
+const std::string kRecord1 =
+    "T    1  6 .5021068E+07   1000000E-02  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
+const std::string kRecord2 =
+    "B    2  6 .5119872E+07   1128007E-01 -.1056E+04  .1970E+03   .9997611 -.0200240  .0087617";
 
 struct ShellRun {
     int status = -1;
@@ -78,11 +80,12 @@ TEST(BatchInputs, SetXIsRefusedWhereItDoesNotApply) {
     test::TempDir dir;
     const auto trim = dir.write("ions.dat", test::TrimDatHeader("line 8") + Lines({}));
     for (const std::string to : {"trim", "pnt", "transmit"}) {
-        const auto run = RunBatchWords({"convert", trim.string(), "--to", to, "--set-x", "0", "-o", (dir / "o").string()});
+        const auto run =
+            RunBatchWords({"convert", trim.string(), "--to", to, "--set-x", "0", "-o", (dir / "o").string()});
         EXPECT_EQ(run.status, 2) << to;
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "o"));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

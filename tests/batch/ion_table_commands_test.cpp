@@ -14,9 +14,12 @@ protected:
     test::TempDir dir;
     std::string transmit() const {
         return dir
-            .write("ions.txt",
-                   test::SrimTransmitHeader("====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================") +
-                       test::Lines({"T    1  6 2.0000000E+07   1000000E-02  .8270E+03 -.2500E+08   .8000000  .6000000  .0000000"}))
+            .write(
+                "ions.txt",
+                test::SrimTransmitHeader(
+                    "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================") +
+                    test::Lines(
+                        {"T    1  6 2.0000000E+07   1000000E-02  .8270E+03 -.2500E+08   .8000000  .6000000  .0000000"}))
             .string();
     }
 };
@@ -30,7 +33,8 @@ TEST_F(IonTableCommands, PositionsPrintTitlesInUtf8AndOneRowPerIon) {
 TEST_F(IonTableCommands, AnglesInTheirFormats) {
     const auto run = RunBatchWords({"angles", transmit(), "--angz", "mrad", "--dydx", "mrad", "--dzdx", "mrad"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, " Ion\t Z [mrad]\t dY/dX [mrad]\t dZ/dX [mrad]\n1\t1570.7963267949\t750.0000000000\t0.0000000000E+00\n");
+    EXPECT_EQ(run.out,
+              " Ion\t Z [mrad]\t dY/dX [mrad]\t dZ/dX [mrad]\n1\t1570.7963267949\t750.0000000000\t0.0000000000E+00\n");
 }
 
 TEST_F(IonTableCommands, NothingTickedOrAWrongUnitStops) {
@@ -41,5 +45,5 @@ TEST_F(IonTableCommands, NothingTickedOrAWrongUnitStops) {
     EXPECT_EQ(RunBatchWords({"angles", transmit(), "--dydx", "deg"}).status, 2);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -10,8 +10,12 @@ namespace {
 using test::RunBatchWords;
 
 // Two protons of 1 MeV at (Y, Y') = (1 mm, 2 mrad) and (-1 mm, -2 mrad).
-const std::string kIon1 = "T    1  1 1.000000E+06  1.000000E+04  1.0000000000E+07  0.0000000000E+00  1.0000000000  0.0020000000  0.0000000000";
-const std::string kIon2 = "T    2  1 1.000000E+06  1.000000E+04 -1.0000000000E+07  0.0000000000E+00  1.0000000000 -0.0020000000  0.0000000000";
+const std::string kIon1 =
+    "T    1  1 1.000000E+06  1.000000E+04  1.0000000000E+07  0.0000000000E+00  1.0000000000  0.0020000000  "
+    "0.0000000000";
+const std::string kIon2 =
+    "T    2  1 1.000000E+06  1.000000E+04 -1.0000000000E+07  0.0000000000E+00  1.0000000000 -0.0020000000  "
+    "0.0000000000";
 const std::string kIdentity = "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1";
 
 class OpticsCommands : public ::testing::Test {
@@ -58,7 +62,8 @@ TEST_F(OpticsCommands, TransformWritesTheFileOfTheSetsKind) {
     EXPECT_EQ(run.out, "");
     const std::string file = test::ReadBytes(out);
     EXPECT_NE(file.find("T    1  1 1.000000E+06 1.000000E+04  3.0000000000E+07"), std::string::npos) << file;
-    const auto failed = RunBatchWords({"transform", transmit(), "--matrix", kIdentity, "-o", (dir.path() / "no" / "x").string()});
+    const auto failed =
+        RunBatchWords({"transform", transmit(), "--matrix", kIdentity, "-o", (dir.path() / "no" / "x").string()});
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "Cannot save a file!\n");
 }
@@ -67,10 +72,11 @@ TEST_F(OpticsCommands, RelativisticPrintsTheGrid) {
     const auto run = RunBatchWords({"relativistic", transmit(), "--A", "1", "--amu", "1.00727646688", "--n", "1",
                                     "--columns", "gamma,momentum,rigidity", "--energy-unit", "MeV"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              " Ion\t Kin. energy [MeV]\t Energy/A [eV]\t Energy/amu [eV]\t gamma\t Momentum [eV/c]\t Mag. regidity [Tm]\n"
-              "1\t1.000000E+00\t1.000000E+06\t9.927761E+05\t1.001066E+00\t4.333064E+07\t1.445354E-01\n"
-              "2\t1.000000E+00\t1.000000E+06\t9.927761E+05\t1.001066E+00\t4.333064E+07\t1.445354E-01\n");
+    EXPECT_EQ(
+        run.out,
+        " Ion\t Kin. energy [MeV]\t Energy/A [eV]\t Energy/amu [eV]\t gamma\t Momentum [eV/c]\t Mag. regidity [Tm]\n"
+        "1\t1.000000E+00\t1.000000E+06\t9.927761E+05\t1.001066E+00\t4.333064E+07\t1.445354E-01\n"
+        "2\t1.000000E+00\t1.000000E+06\t9.927761E+05\t1.001066E+00\t4.333064E+07\t1.445354E-01\n");
 }
 
 TEST_F(OpticsCommands, RelativisticChecksLikeCalculation) {
@@ -84,7 +90,8 @@ TEST_F(OpticsCommands, RelativisticChecksLikeCalculation) {
     EXPECT_EQ(RunBatchWords({"relativistic", file, "--A", "1", "--amu", "1", "--columns", "all"}).status, 1);
     EXPECT_EQ(RunBatchWords({"relativistic", file, "--A", "1", "--amu", "1", "--columns", "speed"}).status, 2);
     EXPECT_EQ(RunBatchWords({"relativistic", file, "--A", "1", "--amu", "1", "--momentum-unit", "TeV"}).status, 2);
-    const std::string points = dir.write("p.pnt", " 1.0E-03\t 0.0E+00\t 0.0E+00\t 0.0E+00\t 0.0E+00\t65535   \r\n").string();
+    const std::string points =
+        dir.write("p.pnt", " 1.0E-03\t 0.0E+00\t 0.0E+00\t 0.0E+00\t 0.0E+00\t65535   \r\n").string();
     const auto refused = RunBatchWords({"relativistic", points, "--A", "1", "--amu", "1"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "This function is available only for TRANSMIT.TXT\n");
@@ -108,9 +115,10 @@ TEST_F(OpticsCommands, SigmaMatrixWithTwissAddsTheBeamParametersOfALineShapedBea
     const auto run = RunBatchWords({"sigma-matrix", transmit(), "--twiss"});
     EXPECT_EQ(run.status, 0) << run.err;
     const std::string tail = run.out.substr(run.out.find("eps_rms"));
-    EXPECT_EQ(tail,
-              "eps_rms(Y) = 0.000000E+00 PI.mm.mrad\nbeta(Y) = undefined\ngamma(Y) = undefined\nalpha(Y) = undefined\n"
-              "eps_rms(Z) = 0.000000E+00 PI.mm.mrad\nbeta(Z) = undefined\ngamma(Z) = undefined\nalpha(Z) = undefined\n");
+    EXPECT_EQ(
+        tail,
+        "eps_rms(Y) = 0.000000E+00 PI.mm.mrad\nbeta(Y) = undefined\ngamma(Y) = undefined\nalpha(Y) = undefined\n"
+        "eps_rms(Z) = 0.000000E+00 PI.mm.mrad\nbeta(Z) = undefined\ngamma(Z) = undefined\nalpha(Z) = undefined\n");
 }
 
 TEST_F(OpticsCommands, EmittancePrintsTheAxesThenOnePointPerIon) {
@@ -123,7 +131,8 @@ TEST_F(OpticsCommands, EmittancePrintsTheAxesThenOnePointPerIon) {
 }
 
 TEST_F(OpticsCommands, EmittanceChecksTheBottomScaleFirst) {
-    const auto both = RunBatchWords({"emittance", transmit(), "--mode", "horizontal", "--scale-h", "x", "--scale-v", "0"});
+    const auto both =
+        RunBatchWords({"emittance", transmit(), "--mode", "horizontal", "--scale-h", "x", "--scale-v", "0"});
     EXPECT_EQ(both.status, 1);
     EXPECT_EQ(both.err, "Value  Scale Y must be real number > 0\n");
     const auto left = RunBatchWords({"emittance", transmit(), "--mode", "vertical", "--scale-v", "-1"});
@@ -139,5 +148,5 @@ TEST(ElementCommand, PrintsTheTooltipLines) {
     EXPECT_EQ(RunBatchWords({"element"}).status, 2);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -121,18 +121,19 @@ TEST_F(StatsCommands, AFileWithoutIonsSaysSo) {
 }
 
 TEST_F(StatsCommands, HistogramTableWithTabs) {
-    const auto run = RunBatchWords({"histogram", transmit({1000, 2000, 3000, 10000}), "--quantity", "KinEnerg",
-                                    "--unit", "keV", "--width", "1"});
+    const auto run = RunBatchWords(
+        {"histogram", transmit({1000, 2000, 3000, 10000}), "--quantity", "KinEnerg", "--unit", "keV", "--width", "1"});
     EXPECT_EQ(run.status, 0);
-    const std::string expectedStart = " Order\t Interval Kin. Energy [keV]\t Number of ions\n"
-                                      "1\t<-2.500E+00, -1.500E+00)\t0\n";
+    const std::string expectedStart =
+        " Order\t Interval Kin. Energy [keV]\t Number of ions\n"
+        "1\t<-2.500E+00, -1.500E+00)\t0\n";
     EXPECT_EQ(run.out.substr(0, expectedStart.size()), expectedStart);
     EXPECT_NE(run.out.find("\n4\t<5.000E-01, 1.500E+00)\t1\n"), std::string::npos);
     const std::string last = "\n13\t<9.500E+00, 1.050E+01)\t1\n";
     EXPECT_EQ(run.out.substr(run.out.size() - last.size()), last);
 
-    const auto byDefault = RunBatchWords({"histogram", transmit({1000, 2000, 3000, 10000}), "--quantity", "KinEnerg",
-                                          "--default"});
+    const auto byDefault =
+        RunBatchWords({"histogram", transmit({1000, 2000, 3000, 10000}), "--quantity", "KinEnerg", "--default"});
     EXPECT_EQ(byDefault.status, 0);
     EXPECT_NE(byDefault.out.find("\n101\t"), std::string::npos);
     EXPECT_EQ(byDefault.out.find("\n102\t"), std::string::npos);
@@ -157,8 +158,9 @@ TEST_F(StatsCommands, HistogramWithACommittedFilterAndZoom) {
 
     const auto tooHigh = RunBatchWords({"histogram", file, "--quantity", "AngX", "--width", "1e9"});
     EXPECT_EQ(tooHigh.status, 1);
-    EXPECT_EQ(tooHigh.err, "Value Range of interval is too high\nNumber of intervals is: < 1\n"
-                           "Number of intervals must be >= 1 and <= 1001\n");
+    EXPECT_EQ(tooHigh.err,
+              "Value Range of interval is too high\nNumber of intervals is: < 1\n"
+              "Number of intervals must be >= 1 and <= 1001\n");
     const auto tooLow = RunBatchWords({"histogram", file, "--quantity", "KinEnerg", "--width", "1"});
     EXPECT_EQ(tooLow.status, 1);
     EXPECT_NE(tooLow.err.find("Number of intervals is: 9001\n"), std::string::npos);
@@ -190,5 +192,5 @@ TEST(StatsCommandsOnSamples, DefaultWidthCountsEveryIon) {
     }
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

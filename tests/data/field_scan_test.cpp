@@ -27,8 +27,8 @@ void ExpectSameAsStrtod(const std::string& text) {
 }
 
 TEST(FieldScan, ReadsAsTheCLibraryDoes) {
-    for (const char* text : {".5021068E+07", "1128014E-01", "-.0623602", "-.0", "0", "+1.5", "7694201E+00",
-                             "1e22", "1e23", "123456789012345678901234", "4.9406564584124654e-324", "-2.5000000000E+00",
+    for (const char* text : {".5021068E+07", "1128014E-01", "-.0623602", "-.0", "0", "+1.5", "7694201E+00", "1e22",
+                             "1e23", "123456789012345678901234", "4.9406564584124654e-324", "-2.5000000000E+00",
                              "9007199254740993", "0.1", "1.7976931348623157e308", "  .9990612"})
         ExpectSameAsStrtod(text);
 }
@@ -108,5 +108,5 @@ TEST(FieldScan, IntegersAndTypeLetter) {
     EXPECT_FALSE(overflow.readInt(big));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

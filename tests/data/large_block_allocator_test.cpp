@@ -25,5 +25,5 @@ TEST(LargeBlockAllocator, RecordsSurviveGrowthAcrossTheThreshold) {
     EXPECT_EQ(copy.record(200000).energy, 200000);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

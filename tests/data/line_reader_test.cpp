@@ -32,8 +32,8 @@ TEST(LineReader, FileAndMemoryCopyGiveTheSameLinesAndOverlongOnesAreNotKept) {
     // Over the bound both inside a block and across several blocks.
     const std::string justOver(kMaxLineLength + 1, 'a');
     const std::string huge(3 * 1024 * 1024, 'b');
-    const std::string bytes = "first\r\n" + std::string(kMaxLineLength, 'k') + "\n" + justOver + "\r\n" + huge +
-                              "\nlast";
+    const std::string bytes =
+        "first\r\n" + std::string(kMaxLineLength, 'k') + "\n" + justOver + "\r\n" + huge + "\nlast";
     const std::vector<SeenLine> expected = {{"first", 5, true, false},
                                             {std::string(kMaxLineLength, 'k'), kMaxLineLength, true, false},
                                             {"", kMaxLineLength + 1, true, true},
@@ -55,5 +55,5 @@ TEST(LineReader, FileWithMoreLinesThanASetCanAddressIsRefusedWhenCounted) {
     EXPECT_EQ(counted.message, ErrorMessage("Too many lines in a file!"));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

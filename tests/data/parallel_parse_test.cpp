@@ -82,7 +82,7 @@ public:
         for (int i = 0; i < lines; ++i) text += line(kind, i) + eol();
         const int ending = pick(4);
         if (ending == 1) text += line(kind, lines);  // whole, without a line end
-        if (ending == 2) {                             // cut where an interrupted run stops
+        if (ending == 2) {                           // cut where an interrupted run stops
             const std::string last = record(kind, lines);
             text += last.substr(0, 1 + pick(static_cast<int>(last.size()) - 1));
         }
@@ -110,21 +110,23 @@ private:
             s << pick(70000);
             return s.str();
         }
-        if (kind == SourceKind::TransmitTxt) s << "TBS"[pick(3)] << (i + 1) << ' ' << 1 + pick(92);
-        else s << (i + 1) << ' ' << 1 + pick(92);
+        if (kind == SourceKind::TransmitTxt)
+            s << "TBS"[pick(3)] << (i + 1) << ' ' << 1 + pick(92);
+        else
+            s << (i + 1) << ' ' << 1 + pick(92);
         for (int f = 0; f < 7; ++f) s << "  " << number();
         return s.str();
     }
     std::string line(SourceKind kind, int i) {
         if (pick(overlongOdds_) == 0) return std::string(kMaxLineLength + pick(3), '7');
         switch (pick(40)) {
-        case 0: return "";
-        case 1: return "   \t";
-        case 2: return "garbage in the middle";
-        case 3: return record(kind, i) + " 1.5";
-        case 4: return record(kind, i).substr(0, 20);
-        case 5: return record(kind, i) + "x";
-        default: return record(kind, i);
+            case 0: return "";
+            case 1: return "   \t";
+            case 2: return "garbage in the middle";
+            case 3: return record(kind, i) + " 1.5";
+            case 4: return record(kind, i).substr(0, 20);
+            case 5: return record(kind, i) + "x";
+            default: return record(kind, i);
         }
     }
 
@@ -139,8 +141,8 @@ TEST(ParallelParse, RandomFilesReadAsLineByLineWhereverTheRunsSplit) {
             const ReadSource source = ReadSource::InMemory(maker.make(kind, 20 + static_cast<int>(seed) * 15));
             // lineCountChange < 0: the file grew after it was counted.
             for (const int lineCountChange : {0, -7}) {
-                SCOPED_TRACE(::testing::Message() << "kind " << static_cast<int>(kind) << " seed " << seed
-                                                  << " change " << lineCountChange);
+                SCOPED_TRACE(::testing::Message()
+                             << "kind " << static_cast<int>(kind) << " seed " << seed << " change " << lineCountChange);
                 const ReadResult expected = ReadWith(kLineByLine, kind, source, lineCountChange);
                 for (const unsigned threads : {1u, 2u, 3u, 7u})
                     ExpectSameRead(expected, ReadWith({threads, 0, 0}, kind, source, lineCountChange));
@@ -204,7 +206,8 @@ TEST(ParallelParse, ProgressReachesTheSameTotalFromTheCallingThreadAlone) {
     };
     std::string text = test::SrimTransmitHeader("== line ten ==");
     for (int i = 0; i < 3000; ++i)
-        text += "T" + std::to_string(i + 1) + " 6 .5021068E+07 1128014E-01 .8270E+03 .9847E+03 .9990612 .0362965 .0236495\r\n";
+        text += "T" + std::to_string(i + 1) +
+                " 6 .5021068E+07 1128014E-01 .8270E+03 .9847E+03 .9990612 .0362965 .0236495\r\n";
     const ReadSource source = ReadSource::InMemory(text);
     const ReaderPasses& reader = ReaderFor(SourceKind::TransmitTxt);
     int totals[2] = {};
@@ -221,5 +224,5 @@ TEST(ParallelParse, ProgressReachesTheSameTotalFromTheCallingThreadAlone) {
     EXPECT_EQ(totals[1], totals[0]);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

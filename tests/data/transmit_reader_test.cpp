@@ -12,9 +12,12 @@ using test::Lines;
 using test::SrimTransmitHeader;
 
 const std::string kLine10 = "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================";
-const std::string kRecord1 = "T    1  6 .5021068E+07   1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
-const std::string kRecord2 = "B    2  6 .5119872E+07   1128007E-01 -.1056E+04  .1970E+03   .9997611 -.0200240  .0087617";
-const std::string kRecord3 = "S10000  7 .6120653E+07   7694201E+00  .1112E+06 -.3661E+06   .9604977  .0258823 -.2770816";
+const std::string kRecord1 =
+    "T    1  6 .5021068E+07   1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
+const std::string kRecord2 =
+    "B    2  6 .5119872E+07   1128007E-01 -.1056E+04  .1970E+03   .9997611 -.0200240  .0087617";
+const std::string kRecord3 =
+    "S10000  7 .6120653E+07   7694201E+00  .1112E+06 -.3661E+06   .9604977  .0258823 -.2770816";
 
 struct Loaded {
     LoadReport report;
@@ -60,7 +63,8 @@ TEST(TransmitReader, HeaderLineIsKeptByteForByteWithItsLineEnd) {
 
 TEST(TransmitReader, CrLfAndLfFilesReadAlike) {
     test::TempDir dir;
-    const auto crlf = Load(dir.write("a.txt", SrimTransmitHeader(kLine10, "\r\n") + Lines({kRecord1, kRecord2}, "\r\n")));
+    const auto crlf =
+        Load(dir.write("a.txt", SrimTransmitHeader(kLine10, "\r\n") + Lines({kRecord1, kRecord2}, "\r\n")));
     const auto lf = Load(dir.write("b.txt", SrimTransmitHeader(kLine10, "\n") + Lines({kRecord1, kRecord2}, "\n")));
     ASSERT_EQ(crlf.set.count, 2);
     ASSERT_EQ(lf.set.count, 2);
@@ -129,13 +133,15 @@ TEST(TransmitReader, CompleteLastRecordOnAShorterLineIsCounted) {
 TEST(TransmitReader, FieldsThatDoNotConvertWholeOrFiniteMakeTheLineUnreadable) {
     // A record missing its last cosine whose energy is longer than 128
     // characters, and values the C library reads as inf and nan.
-    const std::string missingCosine = "T    2  6 1" + std::string(129, '0') + " 1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965";
+    const std::string missingCosine =
+        "T    2  6 1" + std::string(129, '0') + " 1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965";
     const std::string infinite = "T    3  6 inf   1128014E-01  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
-    const std::string notANumber = "T    4  6 .5021068E+07   1128014E-01  nan  .9847E+03   .9990612  .0362965  .0236495";
+    const std::string notANumber =
+        "T    4  6 .5021068E+07   1128014E-01  nan  .9847E+03   .9990612  .0362965  .0236495";
     const std::string overflow = "T    5  6 .5021068E+07   1E+400  .8270E+03  .9847E+03   .9990612  .0362965  .0236495";
     test::TempDir dir;
-    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) +
-                                                 Lines({kRecord1, missingCosine, infinite, notANumber, overflow, kRecord2})));
+    const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1, missingCosine, infinite,
+                                                                                  notANumber, overflow, kRecord2})));
     ASSERT_EQ(l.set.count, 2);
     EXPECT_EQ(l.set.record(2).energy, 5119872.0);
     ASSERT_EQ(l.report.messages.size(), 1u);
@@ -154,9 +160,11 @@ TEST(TransmitReader, OverlongLinesAreSkippedWithoutBeingKept) {
 
 TEST(TransmitReader, UnreadableLinesDoNotShiftTheRecordsAfterThem) {
     test::TempDir dir;
-    const std::string broken = "T    2  6 .5119872E+07   1128007E-01 -.1056E+04  garbage    .9997611 -.0200240  .0087617";
+    const std::string broken =
+        "T    2  6 .5119872E+07   1128007E-01 -.1056E+04  garbage    .9997611 -.0200240  .0087617";
     const std::string extra = kRecord1 + " .5";
-    const auto file = dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1, broken, kRecord2, extra, kRecord3}));
+    const auto file =
+        dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1, broken, kRecord2, extra, kRecord3}));
     const Loaded l = Load(file);
     ASSERT_EQ(l.set.count, 3);
     EXPECT_EQ(l.set.record(2).energy, 5119872.0);
@@ -169,7 +177,8 @@ TEST(TransmitReader, UnreadableLinesDoNotShiftTheRecordsAfterThem) {
 
 TEST(TransmitReader, TrailingBlanksAndBlankLinesAreTolerated) {
     test::TempDir dir;
-    const auto file = dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1 + "   ", "", kRecord2, "  ", ""}));
+    const auto file =
+        dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({kRecord1 + "   ", "", kRecord2, "  ", ""}));
     const Loaded l = Load(file);
     EXPECT_EQ(l.set.count, 2);
     EXPECT_TRUE(l.report.messages.empty());
@@ -177,9 +186,11 @@ TEST(TransmitReader, TrailingBlanksAndBlankLinesAreTolerated) {
 
 TEST(TransmitReader, DecimalCommasReadAsPoints) {
     test::TempDir dir;
-    const std::string comma = "T    1  6 ,5021068E+07   1128014E-01 -,8270E+03  ,9847E+03   ,9990612 -,0623602  ,0236495";
+    const std::string comma =
+        "T    1  6 ,5021068E+07   1128014E-01 -,8270E+03  ,9847E+03   ,9990612 -,0623602  ,0236495";
     // A comma inside a number, as a writer under a comma locale puts it.
-    const std::string inside = "T    2  6 5,021068E+06  1,128014E+05 -8,27E+02  9,847E+02   0,9990612 -0,0623602  0,0236495";
+    const std::string inside =
+        "T    2  6 5,021068E+06  1,128014E+05 -8,27E+02  9,847E+02   0,9990612 -0,0623602  0,0236495";
     const Loaded l = Load(dir.write("t.txt", SrimTransmitHeader(kLine10) + Lines({comma, inside})));
     ASSERT_EQ(l.set.count, 2);
     for (int i = 1; i <= 2; ++i) {
@@ -250,5 +261,5 @@ TEST(TransmitReader, ProgressAdvancesFiveForTheCountThenByRecords) {
     EXPECT_EQ(progress.total, 5 + 95);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

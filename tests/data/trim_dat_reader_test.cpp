@@ -11,8 +11,12 @@ namespace {
 using test::Lines;
 
 const std::string kTitle = "Name   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)";
-const std::string kRecord1 = "1      6  5.021068E+06  1.128014E+04  8.2700000000E+02  9.8470000000E+02  0.9990612000  0.0362965000  0.0236495000";
-const std::string kRecord2 = "10    14  5.119872E+06  1.128007E+04 -1.0560000000E+03  1.9700000000E+02  0.9997611000 -0.0200240000  0.0087617000";
+const std::string kRecord1 =
+    "1      6  5.021068E+06  1.128014E+04  8.2700000000E+02  9.8470000000E+02  0.9990612000  0.0362965000  "
+    "0.0236495000";
+const std::string kRecord2 =
+    "10    14  5.119872E+06  1.128007E+04 -1.0560000000E+03  1.9700000000E+02  0.9997611000 -0.0200240000  "
+    "0.0087617000";
 
 TEST(TrimDatReader, ReadsRecordsAndKeepsLineEight) {
     test::TempDir dir;
@@ -57,25 +61,26 @@ TEST(TrimDatReader, CutLastLineIsSkippedAndCompleteOneCounted) {
     AppState state;
     ParticleSet set;
     const std::string header = test::TrimDatHeader("=x");
-    auto cut = LoadParticleFile(SourceKind::TrimDat,
-                                dir.write("a.dat", header + Lines({kRecord1}) + kRecord2.substr(0, kRecord2.size() - 3)),
-                                state, set);
+    auto cut = LoadParticleFile(
+        SourceKind::TrimDat, dir.write("a.dat", header + Lines({kRecord1}) + kRecord2.substr(0, kRecord2.size() - 3)),
+        state, set);
     EXPECT_EQ(set.count, 1);
     ASSERT_EQ(cut.messages.size(), 1u);
     EXPECT_EQ(cut.messages[0].caption, "Warning");
 
-    auto whole = LoadParticleFile(SourceKind::TrimDat, dir.write("b.dat", header + Lines({kRecord1}) + kRecord2), state, set);
+    auto whole =
+        LoadParticleFile(SourceKind::TrimDat, dir.write("b.dat", header + Lines({kRecord1}) + kRecord2), state, set);
     EXPECT_EQ(set.count, 2);
     EXPECT_TRUE(whole.messages.empty());
 
     // A hand-made file whose last event name is shorter: complete all the same.
-    auto handMade = LoadParticleFile(SourceKind::TrimDat,
-                                     dir.write("c.dat", header + Lines({"ion10 6 5E6 0 0 0 1.00 0.00 0.00"}) +
-                                                            "i11 6 5E6 0 0 0 1.00 0.00 0.00"),
-                                     state, set);
+    auto handMade = LoadParticleFile(
+        SourceKind::TrimDat,
+        dir.write("c.dat", header + Lines({"ion10 6 5E6 0 0 0 1.00 0.00 0.00"}) + "i11 6 5E6 0 0 0 1.00 0.00 0.00"),
+        state, set);
     EXPECT_EQ(set.count, 2);
     EXPECT_TRUE(handMade.messages.empty());
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -24,5 +24,5 @@ TEST(UserNumber, WholeNumbersOnly) {
         EXPECT_FALSE(ParseUserInt(refused).has_value()) << '"' << refused << '"';
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -9,8 +9,9 @@ namespace {
 
 TEST(WinAgileReader, ReadsPointsInAngstromAndKeepsSlopesAsRead) {
     test::TempDir dir;
-    const auto file = dir.write("p.pnt", "-1.000000E-03\t2.000000E-04\t5.0E-04\t-1.0E-04\t0.01\t1 \r\n"
-                                         "2.5E-03\t0\t0\t0\t-0.02\t0");
+    const auto file = dir.write("p.pnt",
+                                "-1.000000E-03\t2.000000E-04\t5.0E-04\t-1.0E-04\t0.01\t1 \r\n"
+                                "2.5E-03\t0\t0\t0\t-0.02\t0");
     AppState state;
     ParticleSet set;
     const LoadReport report = LoadParticleFile(SourceKind::WinAgile, file, state, set);
@@ -28,9 +29,12 @@ TEST(WinAgileReader, ReadsPointsInAngstromAndKeepsSlopesAsRead) {
 
 TEST(WinAgileReader, PositionsThatOverflowInAngstromAndCutNumbersAreSkipped) {
     test::TempDir dir;
-    const auto file = dir.write("p.pnt", "1.0E+300 0 0 0 0 1\n"                           // +inf Angstrom
-                                         "1" + std::string(129, '0') + " 2 3 4 7\n"      // five fields
-                                         "1e-3 0 0 0 0 1\n");
+    const auto file = dir.write("p.pnt",
+                                "1.0E+300 0 0 0 0 1\n"  // +inf Angstrom
+                                "1" +
+                                    std::string(129, '0') +
+                                    " 2 3 4 7\n"  // five fields
+                                    "1e-3 0 0 0 0 1\n");
     AppState state;
     ParticleSet set;
     const LoadReport report = LoadParticleFile(SourceKind::WinAgile, file, state, set);
@@ -99,5 +103,5 @@ TEST(WinAgileReader, RejectedFileResetsNothing) {
     EXPECT_TRUE(state.relativisticCalculated);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

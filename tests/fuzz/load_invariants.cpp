@@ -22,8 +22,7 @@ void Require(bool condition, const char* what) {
 
 bool Finite(const ParticleRecord& r) {
     return std::isfinite(r.energy) && std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.z) &&
-           std::isfinite(r.cos_x) && std::isfinite(r.cos_y) && std::isfinite(r.cos_z) &&
-           std::isfinite(r.momentum);
+           std::isfinite(r.cos_x) && std::isfinite(r.cos_y) && std::isfinite(r.cos_z) && std::isfinite(r.momentum);
 }
 
 // Printing with fewer digits may round a value next to the top of the double
@@ -49,7 +48,7 @@ std::filesystem::path ScratchFile() {
     return std::filesystem::path(dir != nullptr ? dir : "/tmp") / ("zelkor-fuzz-" + std::to_string(::getpid()));
 }
 
-} // namespace
+}  // namespace
 
 void LoadAndCheck(SourceKind kind, const std::uint8_t* data, std::size_t size) {
     AppState state;
@@ -76,4 +75,4 @@ void LoadAndCheck(SourceKind kind, const std::uint8_t* data, std::size_t size) {
     CheckSet(reloaded);
 }
 
-} // namespace zelkor::fuzz
+}  // namespace zelkor::fuzz

@@ -12,4 +12,4 @@ namespace zelkor::fuzz {
 // reload of the same kind.
 void LoadAndCheck(SourceKind kind, const std::uint8_t* data, std::size_t size);
 
-} // namespace zelkor::fuzz
+}  // namespace zelkor::fuzz

@@ -34,5 +34,5 @@ TEST(BeamRandom, ASourceResumedFromAStateContinuesTheSequence) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(first.nextRaw(), resumed.nextRaw());
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -275,5 +275,5 @@ TEST(GenerateBeam, ProgressStepsByHundredthsAndYieldsPerIon) {
     EXPECT_EQ(progress.steps, 125);  // every second ion
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -34,4 +34,4 @@ inline GeneratorFields ProtonBeamFields() {
     return f;
 }
 
-} // namespace zelkor::generator_test
+}  // namespace zelkor::generator_test

@@ -19,4 +19,4 @@ inline BeamRandom SourceWithUniformAtDraw(int draw, std::uint32_t k) {
 
 inline BeamRandom SourceWithZeroAtDraw(int draw) { return SourceWithUniformAtDraw(draw, 0); }
 
-} // namespace zelkor::generator_test
+}  // namespace zelkor::generator_test

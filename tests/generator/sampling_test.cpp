@@ -82,5 +82,5 @@ TEST(Sampling, UniformBetweenIsLowerPlusWidthTimesU) {
     EXPECT_EQ(SampleUniformBetween(random, 4.0, 2.0), 2.0 + (4.0 - 2.0) * (181870.0 / 10000019));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -94,5 +94,5 @@ TEST(ShowTwissParameters, NegativeValuesAreAccepted) {
     EXPECT_EQ(labels[5], "alpha(Z) = -6.633250E-01");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -123,5 +123,5 @@ TEST(ValidateGenerator, BoundsThatAreAccepted) {
     EXPECT_EQ(params.description, f.description);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

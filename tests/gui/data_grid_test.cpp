@@ -132,7 +132,8 @@ TEST_F(DataGrid, HeaderShowsTheFirstLinesOfTheFileByKind) {
     dataPage().btnHeaderClick();
     const QStringList trimLines = header.toPlainText().split('\n');
     ASSERT_EQ(trimLines.size(), 8);
-    EXPECT_EQ(trimLines[7].toStdString(), "======  He (5000 keV) ==> Silicon (10 um)                                 =====");
+    EXPECT_EQ(trimLines[7].toStdString(),
+              "======  He (5000 keV) ==> Silicon (10 um)                                 =====");
 }
 
 TEST_F(DataGrid, HeaderRefusesPointFilesAndForgetsAVanishedFile) {
@@ -185,5 +186,5 @@ TEST_F(DataGrid, ButtonsCheckTheSourceKindBeforeOpeningTheirWindows) {
     EXPECT_EQ(opened.back(), "relativistic");
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

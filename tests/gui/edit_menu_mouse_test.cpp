@@ -19,7 +19,8 @@ std::string Clipboard() { return QApplication::clipboard()->text().toStdString()
 class MouseAndKeys : public StatPageTest {
 protected:
     void clickCell(QTableView& view, int row, int column) {
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(row, column)).center());
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          view.visualRect(view.model()->index(row, column)).center());
     }
     void clickTab(MainPage tab) {
         QTabBar& bar = *child<QTabWidget>("PageControl1").tabBar();
@@ -98,5 +99,5 @@ TEST_F(MouseAndKeys, ALongAnalysisRowScrollsAndKeepsItsWholeTextAsATooltip) {
     EXPECT_GE(rows.columnWidth(0), rows.fontMetrics().horizontalAdvance(longest.data().toString()));
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

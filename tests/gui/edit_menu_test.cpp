@@ -21,8 +21,10 @@
 namespace zelkor::test {
 namespace {
 
-const std::string kRow1 = "1\t3.650895E+06\t1.000000E+05\t-8.619000E+01\t-1.016000E+02\t0.9999324\t0.0013460\t-0.0115474\t\r\n";
-const std::string kRow2 = "2\t3.658839E+06\t1.000000E+05\t1.105000E+02\t-8.610000E+02\t0.9998046\t0.0167895\t-0.0104302\t\r\n";
+const std::string kRow1 =
+    "1\t3.650895E+06\t1.000000E+05\t-8.619000E+01\t-1.016000E+02\t0.9999324\t0.0013460\t-0.0115474\t\r\n";
+const std::string kRow2 =
+    "2\t3.658839E+06\t1.000000E+05\t1.105000E+02\t-8.610000E+02\t0.9998046\t0.0167895\t-0.0104302\t\r\n";
 
 std::string Clipboard() { return QApplication::clipboard()->text().toStdString(); }
 
@@ -85,8 +87,9 @@ TEST_F(EditMenu, SelectColumnsStretchesTheSelectedColumnsOverEveryRow) {
     trigger("Selectcolumn");
     EXPECT_EQ(selection(), (GridRect{1, 1, 3, 2}));
     trigger("Copy");
-    EXPECT_EQ(Clipboard(), "3.650895E+06\t1.000000E+05\t-8.619000E+01\t\r\n"
-                           "3.658839E+06\t1.000000E+05\t1.105000E+02\t\r\n");
+    EXPECT_EQ(Clipboard(),
+              "3.650895E+06\t1.000000E+05\t-8.619000E+01\t\r\n"
+              "3.658839E+06\t1.000000E+05\t1.105000E+02\t\r\n");
 }
 
 TEST_F(EditMenu, DeselectAllLeavesNothingToCopy) {
@@ -189,5 +192,5 @@ TEST_F(EditMenu, CtrlCBelongsToAnInputFieldWhileItHasTheFocus) {
     EXPECT_EQ(copy.shortcut(), QKeySequence("Ctrl+C"));
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

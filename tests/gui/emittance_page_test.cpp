@@ -63,10 +63,11 @@ TEST_F(EmittancePageTest, DisplayChecksTheBottomScaleThenTheLeftAndChangesNothin
     type("lbeditScaleZ", "");
     type("lbeditScaledZdX", "1e");
     click("btnEmitDisp");
-    EXPECT_EQ(messageTexts(), (std::vector<std::string>{
-                                  "Value  Scale Y must be real number > 0", "Value  Scale dY/dX must be real number > 0",
-                                  "Value  Scale Z must be real number > 0", "Value  Scale Z must be real number > 0",
-                                  "Value  Scale dZ/dX must be real number > 0"}));
+    EXPECT_EQ(messageTexts(),
+              (std::vector<std::string>{
+                  "Value  Scale Y must be real number > 0", "Value  Scale dY/dX must be real number > 0",
+                  "Value  Scale Z must be real number > 0", "Value  Scale Z must be real number > 0",
+                  "Value  Scale dZ/dX must be real number > 0"}));
     EXPECT_EQ(dialogs.messages.front().caption, "Error");
     EXPECT_FALSE(chart().isVisible());
 }
@@ -112,8 +113,9 @@ TEST_F(EmittancePageTest, MiddleButtonDragPansThePlot) {
     const QCPRange before = chart().xAxis->range();
     const QPoint from = chart().axisRect()->center();
     QTest::mousePress(&chart(), Qt::MiddleButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(40, 0)), chart().mapToGlobal(QPointF(from + QPoint(40, 0))),
-                     Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(40, 0)),
+                     chart().mapToGlobal(QPointF(from + QPoint(40, 0))), Qt::NoButton, Qt::MiddleButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&chart(), &move);
     QTest::mouseRelease(&chart(), Qt::MiddleButton, {}, from + QPoint(40, 0));
     EXPECT_LT(chart().xAxis->range().lower, before.lower);
@@ -156,12 +158,15 @@ TEST_F(EmittancePageTest, SigmaMatrixShowsTheMomentsAndTheBeamParameters) {
 }
 
 TEST_F(EmittancePageTest, RmsEllipseIsDrawnOnlyWhenAskedAndDefined) {
-    open(writeFile("CROSS.TXT",
-                   SrimTransmitHeader("== Layer ==") +
-                       Lines({"T    1  1 1.000000E+06  1.000000E+04  1.0000000000E+07  0.0000000000E+00  1.0000000000  0.0000000000  0.0000000000",
-                              "T    2  1 1.000000E+06  1.000000E+04 -1.0000000000E+07  0.0000000000E+00  1.0000000000  0.0000000000  0.0000000000",
-                              "T    3  1 1.000000E+06  1.000000E+04  0.0000000000E+00  0.0000000000E+00  1.0000000000  0.0020000000  0.0000000000",
-                              "T    4  1 1.000000E+06  1.000000E+04  0.0000000000E+00  0.0000000000E+00  1.0000000000 -0.0020000000  0.0000000000"})));
+    open(writeFile("CROSS.TXT", SrimTransmitHeader("== Layer ==") +
+                                    Lines({"T    1  1 1.000000E+06  1.000000E+04  1.0000000000E+07  0.0000000000E+00  "
+                                           "1.0000000000  0.0000000000  0.0000000000",
+                                           "T    2  1 1.000000E+06  1.000000E+04 -1.0000000000E+07  0.0000000000E+00  "
+                                           "1.0000000000  0.0000000000  0.0000000000",
+                                           "T    3  1 1.000000E+06  1.000000E+04  0.0000000000E+00  0.0000000000E+00  "
+                                           "1.0000000000  0.0020000000  0.0000000000",
+                                           "T    4  1 1.000000E+06  1.000000E+04  0.0000000000E+00  0.0000000000E+00  "
+                                           "1.0000000000 -0.0020000000  0.0000000000"})));
     click("btnEmitDisp");
     EXPECT_FALSE(chart().showsEllipse());
     click("chkRmsEllipse");
@@ -201,5 +206,5 @@ TEST_F(EmittancePageTest, CtrlCBelongsToTheScaleMatrixAndSigmaFieldsWhileTheyHav
     }
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

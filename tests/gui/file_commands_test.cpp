@@ -41,7 +41,8 @@ TEST_F(FileCommands, SaveFilteredWritesEachKindInItsOwnLayout) {
     };
     const std::vector<Case> cases{
         {[this] { openTransmit(); }, {"Save", "Text File|*.txt", ".txt", false, true}},
-        {[this] { importTrimDat(writeFile("TRIM.DAT", TrimDatFileText())); }, {"Save", "TRIM.DAT|*.dat", ".dat", false, true}},
+        {[this] { importTrimDat(writeFile("TRIM.DAT", TrimDatFileText())); },
+         {"Save", "TRIM.DAT|*.dat", ".dat", false, true}},
         {[this] { importWinAgile(writeFile("b.pnt", WinAgileFileText())); },
          {"Save", "WinAGILE Point File|*.pnt", ".pnt", false, true}},
     };
@@ -67,9 +68,9 @@ TEST_F(FileCommands, CommandsRefuseBeforeTheirDialog) {
     trigger("WinAGILEPointFileEx");
     trigger("TRANSMITTXTtoTRIMDAT");
 
-    EXPECT_EQ(dialogs.messages, (std::vector<Message>{ErrorMessage(kNoDataText), ErrorMessage(kNoDataText),
-                                                      ErrorMessage(kNoDataText), WarningMessage(kOnlyTransmitText),
-                                                      WarningMessage(kOnlyTransmitText)}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<Message>{ErrorMessage(kNoDataText), ErrorMessage(kNoDataText), ErrorMessage(kNoDataText),
+                                    WarningMessage(kOnlyTransmitText), WarningMessage(kOnlyTransmitText)}));
     EXPECT_EQ(dialogs.fileDialogs.size(), 1u);  // the import's own
 }
 
@@ -78,7 +79,8 @@ TEST_F(FileCommands, ExportToWinAgileWritesTheConvertedPoints) {
     const auto out = dir / "out.pnt";
     dialogs.answer(out);
     trigger("WinAGILEPointFileEx");
-    EXPECT_EQ(dialogs.fileDialogs.back(), (FileDialogSetup{"Export", "WinAGILE Point File|*.pnt", ".pnt", false, true}));
+    EXPECT_EQ(dialogs.fileDialogs.back(),
+              (FileDialogSetup{"Export", "WinAGILE Point File|*.pnt", ".pnt", false, true}));
     const auto expected = dir / "expected.pnt";
     ASSERT_FALSE(ExportTransmitToWinAgile(expected, window.set()));
     EXPECT_EQ(ReadBytes(out), ReadBytes(expected));
@@ -169,5 +171,5 @@ TEST_F(FileCommands, ZeroIsAnAcceptedDepth) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

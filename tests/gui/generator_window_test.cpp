@@ -81,8 +81,9 @@ TEST_F(GeneratorTest, OpensEmptyEveryTimeWithItsLabelsAndLists) {
         EXPECT_EQ(g.findChild<QLabel*>("lbeditEpsZLabel")->text(), "EPS_Z (total) [PI.mm.mrad]");
         auto* description = g.findChild<QComboBox*>("cmboxDesOfEx");
         ASSERT_EQ(description->count(), 1);
-        EXPECT_EQ(description->itemText(0), "[atomic number] [symbol or name of element]  ions into [target] [thick],  "
-                                            "Various Energies, Positions and Angles");
+        EXPECT_EQ(description->itemText(0),
+                  "[atomic number] [symbol or name of element]  ions into [target] [thick],  "
+                  "Various Energies, Positions and Angles");
         fill(ProtonBeamFields());
     });
     withGenerator([](GeneratorWindow& g) {
@@ -123,10 +124,10 @@ TEST_F(GeneratorTest, ChecksStopAtTheFirstFailureAndKeepTheWindowOpen) {
             open.push_back(g.isVisible());
         }
     });
-    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Missing Description of Experiment", "Missing value Z (RMS)",
-                                                        "Missing value sign_alpha_Y",
-                                                        "Value Number of particles must be integer > 0",
-                                                        "EPS_Y (total): Division by zero", "sqrt: DOMAIN error"}));
+    EXPECT_EQ(messageTexts(),
+              (std::vector<std::string>{"Missing Description of Experiment", "Missing value Z (RMS)",
+                                        "Missing value sign_alpha_Y", "Value Number of particles must be integer > 0",
+                                        "EPS_Y (total): Division by zero", "sqrt: DOMAIN error"}));
     EXPECT_EQ(open, std::vector<bool>(cases.size(), true));
     EXPECT_TRUE(dialogs.fileDialogs.empty());
 }
@@ -198,13 +199,57 @@ TEST_F(GeneratorTest, CancelledSaveDialogKeepsTheWindowOpen) {
 // The batch tool's command line for ProtonBeamFields() with uniform positions.
 std::vector<std::string> BatchWords(const std::filesystem::path& out, int repeat) {
     const GeneratorFields f = ProtonBeamFields();
-    return {"generate", "-o", out.string(), "--description", f.description, "--particles", f.particles,
-            "--atomic-number", f.atomicNumber, "--amu", f.amu, "--angle", f.angle, "--energy", f.energy,
-            "--delta-e", f.deltaE, "--n-sigma", f.nSigma, "--y-total", f.yTotal, "--z-total", f.zTotal,
-            "--dydx-total", f.dydxTotal, "--dzdx-total", f.dzdxTotal, "--dydx-rms", f.dydxRms, "--dzdx-rms",
-            f.dzdxRms, "--eps-y", f.epsY, "--eps-z", f.epsZ, "--sign-y", "PLUS", "--sign-z", "MINUS", "--d-y", "2",
-            "--d-z", f.dispersionZ, "--ddx-y", "0.5", "--ddx-z", f.dispersionSlopeZ, "--uniform", "y,z",
-            "--repeat", std::to_string(repeat)};
+    return {"generate",
+            "-o",
+            out.string(),
+            "--description",
+            f.description,
+            "--particles",
+            f.particles,
+            "--atomic-number",
+            f.atomicNumber,
+            "--amu",
+            f.amu,
+            "--angle",
+            f.angle,
+            "--energy",
+            f.energy,
+            "--delta-e",
+            f.deltaE,
+            "--n-sigma",
+            f.nSigma,
+            "--y-total",
+            f.yTotal,
+            "--z-total",
+            f.zTotal,
+            "--dydx-total",
+            f.dydxTotal,
+            "--dzdx-total",
+            f.dzdxTotal,
+            "--dydx-rms",
+            f.dydxRms,
+            "--dzdx-rms",
+            f.dzdxRms,
+            "--eps-y",
+            f.epsY,
+            "--eps-z",
+            f.epsZ,
+            "--sign-y",
+            "PLUS",
+            "--sign-z",
+            "MINUS",
+            "--d-y",
+            "2",
+            "--d-z",
+            f.dispersionZ,
+            "--ddx-y",
+            "0.5",
+            "--ddx-z",
+            f.dispersionSlopeZ,
+            "--uniform",
+            "y,z",
+            "--repeat",
+            std::to_string(repeat)};
 }
 
 TEST_F(GeneratorTest, GenerationsContinueTheRunsSequenceAsTheBatchToolDoes) {
@@ -244,8 +289,9 @@ TEST_F(GeneratorTest, GenerationStoppedByTheCoreKeepsItsCompleteIons) {
     f.epsY = "0.3";
     const auto out = dir / "stopped.dat";
     generate(f, out);
-    EXPECT_EQ(messageTexts(), std::vector<std::string>{
-                                  "sqrt: DOMAIN error\nGeneration stopped at ion 3: the file holds the 2 ions before it."});
+    EXPECT_EQ(messageTexts(),
+              std::vector<std::string>{
+                  "sqrt: DOMAIN error\nGeneration stopped at ion 3: the file holds the 2 ions before it."});
     const std::string bytes = ReadBytes(out);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 12);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -271,5 +317,5 @@ TEST_F(GeneratorTest, ElementTablePickFillsAtomicNumberAndAmu) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

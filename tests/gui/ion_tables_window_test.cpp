@@ -37,8 +37,8 @@ TEST_F(IonTables, NothingTickedIsRefusedAndTheWindowStays) {
     openTransmit();
     click("btnPosOK");
     click("btnAngCalc");
-    EXPECT_EQ(dialogs.messages, (std::vector<Message>{WarningMessage("No items selected"),
-                                                      WarningMessage("No items selected")}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<Message>{WarningMessage("No items selected"), WarningMessage("No items selected")}));
     EXPECT_FALSE(positions().timer().isActive());
     EXPECT_FALSE(angles().timer().isActive());
 }
@@ -115,5 +115,5 @@ TEST_F(IonTableUnits, UnitChosenAndCancelledReachesThePositionPage) {
     EXPECT_NE(first.find("= 1.000000E+00 nm"), std::string::npos) << first;
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

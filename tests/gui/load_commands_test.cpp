@@ -184,5 +184,5 @@ TEST_F(LoadCommands, PageChangeAcceptsAllAndReappliesOnlyTheEnergyFilter) {
     EXPECT_EQ(CountRejected(window.set()), 0);
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -104,5 +104,5 @@ TEST_F(OpeningFiles, OpeningByNameKeepsTheMenuCommandsChecks) {
     EXPECT_EQ(window.windowTitle(), "ZELKOR");
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

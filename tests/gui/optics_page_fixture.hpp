@@ -15,9 +15,10 @@ namespace zelkor::test {
 
 // Two ions at (Y, Y') = (1 mm, 2 mrad) and (-1 mm, -2 mrad), Z = Z' = 0.
 inline std::string LineBeamText() {
-    return SrimTransmitHeader("== Layer ==") +
-           Lines({"T    1  1 1.000000E+06  1.000000E+04  1.0000000000E+07  0.0000000000E+00  1.0000000000  0.0020000000  0.0000000000",
-                  "T    2  1 1.000000E+06  1.000000E+04 -1.0000000000E+07  0.0000000000E+00  1.0000000000 -0.0020000000  0.0000000000"});
+    return SrimTransmitHeader("== Layer ==") + Lines({"T    1  1 1.000000E+06  1.000000E+04  1.0000000000E+07  "
+                                                      "0.0000000000E+00  1.0000000000  0.0020000000  0.0000000000",
+                                                      "T    2  1 1.000000E+06  1.000000E+04 -1.0000000000E+07  "
+                                                      "0.0000000000E+00  1.0000000000 -0.0020000000  0.0000000000"});
 }
 
 class OpticsPageTest : public WindowTest {
@@ -35,4 +36,4 @@ protected:
     }
 };
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -49,7 +49,8 @@ TEST_F(Relativistic, PointFileIsRefusedBeforeTheWindowOpens) {
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
     dialogs.messages.clear();
     click("btnRelPar");
-    EXPECT_EQ(dialogs.messages, std::vector<Message>{WarningMessage("This function is available only for TRANSMIT.TXT")});
+    EXPECT_EQ(dialogs.messages,
+              std::vector<Message>{WarningMessage("This function is available only for TRANSMIT.TXT")});
 }
 
 TEST_F(Relativistic, CalculationUnlocksTheMomentumPage) {
@@ -98,7 +99,8 @@ TEST_F(Relativistic, UnitClickStaysAfterCancelAndALoadEmptiesTheSpecies) {
 }
 
 TEST_F(Relativistic, PickInTheElementTableFillsTheRelativisticWindow) {
-    EXPECT_EQ(child<QPushButton>("btnHydrogenium").toolTip(), "H (Hydrogenium)\nA = 1, Z = 1\namu = 1.00727646688\nn = 1");
+    EXPECT_EQ(child<QPushButton>("btnHydrogenium").toolTip(),
+              "H (Hydrogenium)\nA = 1, Z = 1\namu = 1.00727646688\nn = 1");
     EXPECT_EQ(child<QPushButton>("btnZincum").text(), "Zn");
     bool tableWasShown = false;
     QTimer::singleShot(0, &window, [&] {
@@ -118,5 +120,5 @@ TEST_F(Relativistic, PickInTheElementTableFillsTheRelativisticWindow) {
     EXPECT_FALSE(child<QLineEdit>("lbeditn").isEnabled());
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -136,5 +136,5 @@ TEST_F(StatChart, InputFieldsTakeTheCopyShortcutWhileFocused) {
     EXPECT_EQ(copy.shortcut(), QKeySequence("Ctrl+C"));
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -26,7 +26,8 @@ std::string TenIonTransmitText() {
                       k < 10 ? mantissa : energy, y);
         lines.emplace_back(line);
     }
-    return SrimTransmitHeader("=====  He (5000 keV) ==> Silicon (10 um)                                 =====") + Lines(lines);
+    return SrimTransmitHeader("=====  He (5000 keV) ==> Silicon (10 um)                                 =====") +
+           Lines(lines);
 }
 
 void StatPageTest::SetUp() {
@@ -50,7 +51,8 @@ StatPageWidget& StatPageTest::page(char suffix) {
 std::vector<std::string> StatPageTest::analysisRows(const char* className) {
     std::vector<std::string> rows;
     const auto* model = analysis(className).grid().model();
-    for (int row = 0; row < model->rowCount(); ++row) rows.push_back(model->index(row, 0).data().toString().toStdString());
+    for (int row = 0; row < model->rowCount(); ++row)
+        rows.push_back(model->index(row, 0).data().toString().toStdString());
     return rows;
 }
 
@@ -69,4 +71,4 @@ int StatPageTest::tableSum(char suffix) {
     return sum;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -35,4 +35,4 @@ protected:
     int rejected() { return CountRejected(window.set()); }
 };
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -138,5 +138,5 @@ TEST_F(StatPageTest, WinAgileImportSwitchesTheAngleChoicesAndLabels) {
     EXPECT_EQ(text("lbeditRanofIntLabelA"), "Range of Interval [deg]");
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -22,7 +22,8 @@ TEST_F(StatPageTest, EnergyPerNucleonAndMomentumWaitForTheRelativisticCalculatio
     showTab(MainPage::EnergStat);
     click("radbtnEnergA");
     click("btnBasAnalysE");
-    const Message missing = WarningMessage("Missing value A (number of nucleons) and amu (ion mass in atomic mass unit)");
+    const Message missing =
+        WarningMessage("Missing value A (number of nucleons) and amu (ion mass in atomic mass unit)");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], missing);
     EXPECT_FALSE(analysis("TEnAnalys").isVisible());
@@ -83,13 +84,13 @@ TEST_F(StatPageTest, HistogramChecksComeInTheirOrder) {
     click("btnGraphP");  // wider than the range: the position graph's wording
     type("lbeditRanofIntP", "0.01");
     click("btnDataP");
-    EXPECT_EQ(messageTexts(),
-              (std::vector<std::string>{"Missing value Range of interval", "Value Range of interval must be real number > 0",
-                                        "Missing value sigma multiplier",
-                                        "Value range of interval is too high\nNumber of intervals is: < 1\n"
-                                        "Number of intervals must be >= 1 and <= 1001",
-                                        "Value Range of interval is too low\nNumber of intervals is: 5745\n"
-                                        "Number of intervals must be >= 1 and <= 1001"}));
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{
+                                  "Missing value Range of interval", "Value Range of interval must be real number > 0",
+                                  "Missing value sigma multiplier",
+                                  "Value range of interval is too high\nNumber of intervals is: < 1\n"
+                                  "Number of intervals must be >= 1 and <= 1001",
+                                  "Value Range of interval is too low\nNumber of intervals is: 5745\n"
+                                  "Number of intervals must be >= 1 and <= 1001"}));
     EXPECT_EQ(dialogs.messages[3].caption, "Warning");
     EXPECT_EQ(dialogs.messages[0].caption, "Error");
     EXPECT_FALSE(child<QWidget>("strgPoData").isVisible());
@@ -103,10 +104,10 @@ TEST_F(StatPageTest, EnergyGraphWordsTheZoomLimitsItsOwnWay) {
     type("editSpecDispE", "0.0009");
     click("btnGraphE");
     click("btnDataE");
-    EXPECT_EQ(messageTexts(), (std::vector<std::string>{
-                                  "Value sigma multiplier is too low. Value must be >= 0.001 and <= 1000",
-                                  "Value sigma multiplier is too low. Value must be > 0.001 and <= 1000"}));
+    EXPECT_EQ(messageTexts(),
+              (std::vector<std::string>{"Value sigma multiplier is too low. Value must be >= 0.001 and <= 1000",
+                                        "Value sigma multiplier is too low. Value must be > 0.001 and <= 1000"}));
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -15,10 +15,11 @@ TEST_F(StatPageTest, TypicalRoadOnTheEnergyPage) {
     click("btnBasAnalysE");
     ASSERT_TRUE(analysis("TEnAnalys").isVisible());
     EXPECT_EQ(analysis("TEnAnalys").windowTitle(), "Energy Analysis");
-    EXPECT_EQ(analysisRows("TEnAnalys"),
-              (std::vector<std::string>{"E(min) = 1.000000E+03 eV", "E(max) = 1.000000E+04 eV", "E(str) = 5.500000E+03 eV",
-                                        "E(max) - E(min) = 9.000000E+03 eV", "Dispersion = 8.250000E+06 eV^2",
-                                        "sigma = 2.872281E+03 eV", "3x sigma = 8.616844E+03 eV"}));
+    EXPECT_EQ(
+        analysisRows("TEnAnalys"),
+        (std::vector<std::string>{"E(min) = 1.000000E+03 eV", "E(max) = 1.000000E+04 eV", "E(str) = 5.500000E+03 eV",
+                                  "E(max) - E(min) = 9.000000E+03 eV", "Dispersion = 8.250000E+06 eV^2",
+                                  "sigma = 2.872281E+03 eV", "3x sigma = 8.616844E+03 eV"}));
     EXPECT_EQ(text("lblStatusEnA"), "No Filter");
     EXPECT_FALSE(child<QWidget>("lblParRejectEnA").isVisible());
     EXPECT_TRUE(child<QWidget>("btnCloseEnA").isVisible());
@@ -28,10 +29,11 @@ TEST_F(StatPageTest, TypicalRoadOnTheEnergyPage) {
     EXPECT_TRUE(child<QLineEdit>("editSpecFiltE").isEnabled());
     type("editSpecFiltE", "1");
     click("btnSpecFiltE");
-    EXPECT_EQ(analysisRows("TEnAnalys"),
-              (std::vector<std::string>{"E(min) = 3.000000E+03 eV", "E(max) = 8.000000E+03 eV", "E(str) = 5.500000E+03 eV",
-                                        "E(max) - E(min) = 5.000000E+03 eV", "Dispersion = 2.916667E+06 eV^2",
-                                        "sigma = 1.707825E+03 eV", "3x sigma = 5.123475E+03 eV"}));
+    EXPECT_EQ(
+        analysisRows("TEnAnalys"),
+        (std::vector<std::string>{"E(min) = 3.000000E+03 eV", "E(max) = 8.000000E+03 eV", "E(str) = 5.500000E+03 eV",
+                                  "E(max) - E(min) = 5.000000E+03 eV", "Dispersion = 2.916667E+06 eV^2",
+                                  "sigma = 1.707825E+03 eV", "3x sigma = 5.123475E+03 eV"}));
     EXPECT_EQ(text("lblParRejectEnA"), "Number of particles rejected: 4 of 10");
     EXPECT_EQ(text("lblStatusEnA"), "1 x sigma");
     EXPECT_TRUE(child<QWidget>("btnOkEnA").isVisible());
@@ -52,7 +54,8 @@ TEST_F(StatPageTest, TypicalRoadOnTheEnergyPage) {
     dialogs.confirmAnswers.push_back(true);
     click("btnDataE");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], (Message{"Number of intervals: 101", "Number of intervals", MessageIcon::Information}));
+    EXPECT_EQ(dialogs.messages[0],
+              (Message{"Number of intervals: 101", "Number of intervals", MessageIcon::Information}));
     auto& table = child<QTableView>("strgEnData");
     ASSERT_TRUE(table.isVisible());
     EXPECT_EQ(table.model()->headerData(1, Qt::Horizontal).toString(), " Interval Kin. Energy [eV]");
@@ -135,5 +138,5 @@ TEST_F(StatPageTest, ClosingAPendingOutcomeByTheTitleBarDiscardsIt) {
     EXPECT_FALSE(window.state().filterOf(StatPage::Energy).active);
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

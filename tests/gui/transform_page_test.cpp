@@ -20,9 +20,10 @@ namespace {
 
 // An ion with y = 0, cos_x = 0.8, cos_y = 0.6, and one at (1 mm, 2 mrad).
 std::string DriftText() {
-    return SrimTransmitHeader("== Layer ==") +
-           Lines({"T    1  1 1.000000E+06  1.000000E+04  0.0000000000E+00  0.0000000000E+00  0.8000000000  0.6000000000  0.0000000000",
-                  "T    2  1 1.000000E+06  1.000000E+04  1.0000000000E+07  0.0000000000E+00  1.0000000000  0.0020000000  0.0000000000"});
+    return SrimTransmitHeader("== Layer ==") + Lines({"T    1  1 1.000000E+06  1.000000E+04  0.0000000000E+00  "
+                                                      "0.0000000000E+00  0.8000000000  0.6000000000  0.0000000000",
+                                                      "T    2  1 1.000000E+06  1.000000E+04  1.0000000000E+07  "
+                                                      "0.0000000000E+00  1.0000000000  0.0020000000  0.0000000000"});
 }
 
 class TransformPageTest : public OpticsPageTest {
@@ -36,7 +37,9 @@ protected:
     void setMatrix(const std::vector<const char*>& texts) {
         for (std::size_t k = 0; k < texts.size(); ++k) transform().matrixEdits()[k]->setText(texts[k]);
     }
-    QString cell(int gridRow, int column) { return transform().grid().model()->index(gridRow - 1, column).data().toString(); }
+    QString cell(int gridRow, int column) {
+        return transform().grid().model()->index(gridRow - 1, column).data().toString();
+    }
     QGroupBox& box() { return child<QGroupBox>("grboxTransMatrix"); }
     QTableView& grid() { return child<QTableView>("strgTransform"); }
 };
@@ -55,11 +58,13 @@ TEST_F(TransformPageTest, MatrixBoxShowsTheIdentityUnderItsLabels) {
     EXPECT_EQ(box().title(), "Transform");
     std::vector<QString> texts;
     for (QLineEdit* edit : transform().matrixEdits()) texts.push_back(edit->text());
-    EXPECT_EQ(texts, (std::vector<QString>{"1", "0", "0", "0", "0", "1", "0", "0", "0", "0", "1", "0", "0", "0", "0", "1"}));
+    EXPECT_EQ(texts,
+              (std::vector<QString>{"1", "0", "0", "0", "0", "1", "0", "0", "0", "0", "1", "0", "0", "0", "0", "1"}));
     EXPECT_EQ(transform().matrixEdits()[1]->objectName(), "editHH12");
     std::vector<QString> labels;
     for (QLabel* label : box().findChildren<QLabel*>()) labels.push_back(label->text());
-    for (const char* label : {"< hh11 >  [ 1 ]", "< hh12 >  [ m ]", "< hh21 >  [ 1/m ]", "< hv22 >  [ 1 ]", "< vh12 >  [ m ]"})
+    for (const char* label :
+         {"< hh11 >  [ 1 ]", "< hh12 >  [ m ]", "< hh21 >  [ 1/m ]", "< hv22 >  [ 1 ]", "< vh12 >  [ m ]"})
         EXPECT_NE(std::find(labels.begin(), labels.end(), QString(label)), labels.end()) << label;
 }
 
@@ -127,10 +132,11 @@ TEST_F(TransformPageTest, TransformedFileFollowsTheLoadedKind) {
 
     EXPECT_TRUE(dialogs.messages.empty()) << messageTexts().front();
     EXPECT_TRUE(std::filesystem::exists(dat));
-    EXPECT_EQ(dialogs.fileDialogs, (std::vector<FileDialogSetup>{
-                                       SaveDialog(), SaveDialog(), ImportDialog(kTrimDatExtension, kTrimDatFilter), SaveDialog(".dat", "TRIM.DAT|*.dat"),
-                                       ImportDialog(kWinAgileExtension, kWinAgileFilter),
-                                       SaveDialog(".pnt", "WinAGILE Point File|*.pnt")}));
+    EXPECT_EQ(dialogs.fileDialogs,
+              (std::vector<FileDialogSetup>{SaveDialog(), SaveDialog(), ImportDialog(kTrimDatExtension, kTrimDatFilter),
+                                            SaveDialog(".dat", "TRIM.DAT|*.dat"),
+                                            ImportDialog(kWinAgileExtension, kWinAgileFilter),
+                                            SaveDialog(".pnt", "WinAGILE Point File|*.pnt")}));
     // A folder that does not exist cannot hold the file.
     dialogs.answer(dir.path() / "no" / "such.pnt");
     trigger("SaveTransformedFile");
@@ -152,5 +158,5 @@ TEST_F(TransformPageTest, ResetBeforeALoadRestoresTheIdentityAndHidesBoxAndGrid)
     EXPECT_EQ(grid().model()->rowCount(), 0);
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -24,8 +24,9 @@ std::string TrimDatFileText() {
 }
 
 std::string WinAgileFileText() {
-    return Lines({"-1.0000000000E-03\t 2.0000000000E-04\t 5.0000000000E-04\t-3.0000000000E-04\t 1.0000000000E-03\t65535   ",
-                  " 2.5000000000E-06\t-1.5000000000E-03\t-4.0000000000E-06\t 6.0000000000E-04\t-2.0000000000E-03\t65535   "});
+    return Lines(
+        {"-1.0000000000E-03\t 2.0000000000E-04\t 5.0000000000E-04\t-3.0000000000E-04\t 1.0000000000E-03\t65535   ",
+         " 2.5000000000E-06\t-1.5000000000E-03\t-4.0000000000E-06\t 6.0000000000E-04\t-2.0000000000E-03\t65535   "});
 }
 
 WindowTest::WindowTest() {
@@ -70,4 +71,4 @@ std::vector<std::string> WindowTest::messageTexts() const {
     return texts;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

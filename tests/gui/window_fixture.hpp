@@ -53,4 +53,4 @@ protected:
     MainWindow window{dialogs};
 };
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -33,12 +33,17 @@ TEST_F(WindowFrame, MainWindowHasItsCaptionSizeAndSevenPagesInOrder) {
 }
 
 TEST_F(WindowFrame, DataPageStartsWithItsViewsHidden) {
-    for (const char* name : {"strgDataProc", "memHeader", "imgCoordSys", "panelPlsWait", "panelDataAw", "panelCpyToCbr"})
+    for (const char* name :
+         {"strgDataProc", "memHeader", "imgCoordSys", "panelPlsWait", "panelDataAw", "panelCpyToCbr"})
         EXPECT_TRUE(child<QWidget>(name).isHidden()) << name;
     EXPECT_EQ(countText(), "");
-    for (const auto& [name, caption] : std::vector<std::pair<const char*, QString>>{
-             {"btnPreview", "Preview"}, {"btnHeader", "Header"}, {"btnRelPar", "Relativistic Parameters"},
-             {"btnPosition", "Position"}, {"btnAngles", "Angles"}, {"btnCoorSys", "View co-ordinate system"}})
+    for (const auto& [name, caption] :
+         std::vector<std::pair<const char*, QString>>{{"btnPreview", "Preview"},
+                                                      {"btnHeader", "Header"},
+                                                      {"btnRelPar", "Relativistic Parameters"},
+                                                      {"btnPosition", "Position"},
+                                                      {"btnAngles", "Angles"},
+                                                      {"btnCoorSys", "View co-ordinate system"}})
         EXPECT_EQ(child<QPushButton>(name).text(), caption);
 }
 
@@ -53,8 +58,8 @@ TEST_F(WindowFrame, MenusCarryTheirEntriesShortcutsAndHints) {
     EXPECT_EQ(child<QAction>("FileOpenItem").statusTip(), "Open an existing file");
     EXPECT_EQ(child<QAction>("HelpAboutItem").text(), "&About...");
     EXPECT_EQ(child<QAction>("HelpAboutItem").statusTip(), "Show program information");
-    for (const char* name : {"GenTRIMDAT", "SaveFilteredFile", "SaveTransformedFile", "WinAGILEPointFileIm", "ImpTRIMDAT",
-                             "WinAGILEPointFileEx", "TRANSMITTXTtoTRIMDAT", "menubtnExit"})
+    for (const char* name : {"GenTRIMDAT", "SaveFilteredFile", "SaveTransformedFile", "WinAGILEPointFileIm",
+                             "ImpTRIMDAT", "WinAGILEPointFileEx", "TRANSMITTXTtoTRIMDAT", "menubtnExit"})
         EXPECT_NO_THROW(child<QAction>(name)) << name;
 }
 
@@ -73,7 +78,7 @@ TEST_F(WindowFrame, BusyPanelRepaintsAtMostEvery30MsAndStepsTheBar) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 200) busy.progress().yield();
-    EXPECT_GT(timerShots, 0);      // events were processed during the pass
+    EXPECT_GT(timerShots, 0);             // events were processed during the pass
     EXPECT_LT(timerShots, 200 / 30 + 3);  // but only every ~30 ms
     busy.finish();
     EXPECT_FALSE(busy.isVisible());
@@ -115,5 +120,5 @@ TEST(QtDialogs, FiltersBecomeQtNameFilters) {
     EXPECT_EQ(QtNameFilter("TRIM.DAT|*.dat|All|*.*"), "TRIM.DAT (*.dat);;All (*.*)");
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -84,9 +84,8 @@ TEST(AtomicFileTest, FailedWriteKeepsTheOldFileAndRemovesTheTemporaryOne) {
 TEST(AtomicFileTest, FailureInTheFinalShortBlockIsReportedToo) {
     TempDir dir;
     const auto target = dir / "new.txt";
-    const int status = RunWithFileSizeLimit(10, [&] {
-        return WriteWhole(target, std::string(100, 'n')) == FileFailure::Write ? 0 : 1;
-    });
+    const int status = RunWithFileSizeLimit(
+        10, [&] { return WriteWhole(target, std::string(100, 'n')) == FileFailure::Write ? 0 : 1; });
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(dir.entries().empty()) << "neither a target nor a temporary file may appear";
 }
@@ -168,5 +167,5 @@ TEST(AtomicFileTest, NameTheSystemCannotHoldIsANameFailure) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -35,10 +35,31 @@ void ExpectSameAsPrintf(const std::vector<double>& values) {
 }
 
 TEST(DecimalFastPathTest, SpecialValuesAndBoundaries) {
-    ExpectSameAsPrintf({0.0, 1.0, 0.5, 2.5, 0.25, 0.125, 1e-10, 5e-11, 1.5e-10, 0.99999999995, 9.9999995e5,
-                        999999.5, 9.99999999995, 1e19, 1.8446744073709552e19, 4503599627370496.0,
-                        4503599627370495.5, 1e22, 1e23, 1e100, 1e-300, 4.9e-324, 2.2250738585072014e-308,
-                        std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity(),
+    ExpectSameAsPrintf({0.0,
+                        1.0,
+                        0.5,
+                        2.5,
+                        0.25,
+                        0.125,
+                        1e-10,
+                        5e-11,
+                        1.5e-10,
+                        0.99999999995,
+                        9.9999995e5,
+                        999999.5,
+                        9.99999999995,
+                        1e19,
+                        1.8446744073709552e19,
+                        4503599627370496.0,
+                        4503599627370495.5,
+                        1e22,
+                        1e23,
+                        1e100,
+                        1e-300,
+                        4.9e-324,
+                        2.2250738585072014e-308,
+                        std::numeric_limits<double>::max(),
+                        std::numeric_limits<double>::infinity(),
                         std::numeric_limits<double>::quiet_NaN()});
 }
 
@@ -71,5 +92,5 @@ TEST(DecimalFastPathTest, ValuesNextToRoundingBoundaries) {
     ExpectSameAsPrintf(values);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

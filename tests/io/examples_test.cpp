@@ -61,5 +61,5 @@ TEST_F(ExamplesTest, TrimAndPointSamplesAreTheWritersExportOfTheTransmittedIons)
     EXPECT_EQ(set_.count, 32);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

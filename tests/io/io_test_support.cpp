@@ -19,4 +19,4 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
     return lines;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -13,4 +13,4 @@ namespace zelkor::test {
 // Splits at CR LF; fails the calling test when a lone CR or LF is found.
 std::vector<std::string> SplitCrLf(const std::string& bytes);
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -12,8 +12,8 @@ using test::SplitCrLf;
 
 class WriteTransmitTxtTest : public ::testing::Test {
 protected:
-    std::vector<std::string> Write(const ParticleSet& set, const std::string& headerLine = "line ten\n",
-                                   int atomZ = 6, int energyBlanks = 1, int xBlanks = 2) {
+    std::vector<std::string> Write(const ParticleSet& set, const std::string& headerLine = "line ten\n", int atomZ = 6,
+                                   int energyBlanks = 1, int xBlanks = 2) {
         const auto message = WriteTransmitTxt(path_, set, headerLine, atomZ, energyBlanks, xBlanks, kCannotOpenText);
         EXPECT_FALSE(message.has_value()) << message->text;
         return SplitCrLf(ReadBytes(path_));
@@ -129,5 +129,5 @@ TEST_F(WriteTransmitTxtTest, ProgressAdvancesPerHundredthOfVisitedRecordsAndYiel
     EXPECT_EQ(small.advanced, 7);  // fewer than 100 records: every index is a step
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

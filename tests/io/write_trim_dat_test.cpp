@@ -15,8 +15,7 @@ protected:
     std::vector<std::string> Write(const ParticleSet& set, int atomZ = 6, int energyBlanks = 1,
                                    std::optional<double> fixedX = std::nullopt,
                                    const std::string& description = "=line eight\n") {
-        const auto message =
-            WriteTrimDat(path_, set, description, atomZ, energyBlanks, 2, fixedX, kCannotSaveText);
+        const auto message = WriteTrimDat(path_, set, description, atomZ, energyBlanks, 2, fixedX, kCannotSaveText);
         EXPECT_FALSE(message.has_value()) << message->text;
         return SplitCrLf(ReadBytes(path_));
     }
@@ -95,5 +94,5 @@ TEST_F(WriteTrimDatTest, OnlyAcceptedRecordsAreWrittenNumberedAfresh) {
     EXPECT_EQ(lines[11].substr(0, 22), "2       6 1.000003E+06");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

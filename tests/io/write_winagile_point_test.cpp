@@ -31,19 +31,19 @@ protected:
 
 TEST_F(WriteWinAgilePointTest, TransmitIonBecomesMetresAndSlopesWithZeroMomentum) {
     // cos_y / cos_x = -0.002 and cos_z / cos_x = 0.001 exactly.
-    const auto lines = Write(OneIon({5.0e6, 1.0e4, 1.5e4, -3.0e4, 0.5, -0.001, 0.0005, 123.0, 1}),
-                             PointFileSource::TransmitTxt);
+    const auto lines =
+        Write(OneIon({5.0e6, 1.0e4, 1.5e4, -3.0e4, 0.5, -0.001, 0.0005, 123.0, 1}), PointFileSource::TransmitTxt);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0],
               " 1.5000000000E-06\t-2.0000000000E-03\t-3.0000000000E-06\t 1.0000000000E-03\t0.0000000000E+00\t65535   ");
 }
 
 TEST_F(WriteWinAgilePointTest, PointSetWritesItsStoredSlopesAndMomentum) {
-    const auto lines =
-        Write(OneIon({0.0, 0.0, -1.0e7, 0.0, 0.0, 0.0002, -0.0, -0.015, 1}), PointFileSource::WinAgile);
+    const auto lines = Write(OneIon({0.0, 0.0, -1.0e7, 0.0, 0.0, 0.0002, -0.0, -0.015, 1}), PointFileSource::WinAgile);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0],
-              "-1.0000000000E-03\t 2.0000000000E-04\t 0.0000000000E+00\t -0.0000000000E+00\t-1.5000000000E-02\t65535   ");
+    EXPECT_EQ(
+        lines[0],
+        "-1.0000000000E-03\t 2.0000000000E-04\t 0.0000000000E+00\t -0.0000000000E+00\t-1.5000000000E-02\t65535   ");
 }
 
 TEST_F(WriteWinAgilePointTest, BlankFollowsTheSignOfTheStoredPositionNotOfItsUnderflow) {
@@ -72,5 +72,5 @@ TEST_F(WriteWinAgilePointTest, ZeroCosineXWritesWhatTheDivisionGives) {
     EXPECT_NE(lines[0].find("NAN"), std::string::npos) << lines[0];
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

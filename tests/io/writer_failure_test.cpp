@@ -27,9 +27,7 @@ struct WriterCase {
 std::vector<WriterCase> Writers() {
     return {
         {"TransmitTxt",
-         [](const auto& path, const auto& set) {
-             return WriteTransmitTxt(path, set, "h\n", 2, 1, 2, kCannotOpenText);
-         },
+         [](const auto& path, const auto& set) { return WriteTransmitTxt(path, set, "h\n", 2, 1, 2, kCannotOpenText); },
          kCannotOpenText},
         {"TrimDat",
          [](const auto& path, const auto& set) {
@@ -85,5 +83,5 @@ TEST(WriterFailureTest, TooLongANameSaysSoInsteadOfCannotClose) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -141,5 +141,5 @@ TEST_F(WriterRoundTripTest, PointFileOfAPointSetWritesItsValuesBack) {
     EXPECT_EQ(test::ReadBytes(second), test::ReadBytes(first));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

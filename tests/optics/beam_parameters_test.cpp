@@ -15,7 +15,8 @@ using optics_test::SetOf;
 // Ions given as (u [mm], u' [mrad]) in the horizontal plane; cos_x = 1 makes the slope the cosine.
 PlaneParameters HorizontalOf(std::initializer_list<PhasePair> points) {
     ParticleSet set(static_cast<int>(points.size()) + 1);
-    for (const PhasePair& p : points) set.records[static_cast<std::size_t>(++set.count)] = Ion(p.u * 1e7, 0, 1.0, p.up * 1e-3, 0);
+    for (const PhasePair& p : points)
+        set.records[static_cast<std::size_t>(++set.count)] = Ion(p.u * 1e7, 0, 1.0, p.up * 1e-3, 0);
     return PlaneParametersOf(ComputeSigmaMatrix(set, SourceKind::TransmitTxt), Plane::Y);
 }
 
@@ -64,5 +65,5 @@ TEST(BeamParameters, LineShapedOrSingleIonBeamHasNoTwissParameters) {
     }
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

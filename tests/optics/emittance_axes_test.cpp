@@ -79,7 +79,8 @@ TEST(PlanEmittanceAxes, RefusesScalesInAxisOrder) {
 
 TEST(PlanEmittanceAxes, RealSpacePutsZOnTheLeftAxis) {
     const ParticleSet set = SetOf({Ion(1e7, -4e7, 1, 0, 0), Ion(0, 1e7, 1, 0, 0)});
-    const auto axes = std::get<EmittanceAxes>(PlanEmittanceAxes(EmittanceMode::RealSpace, "", "", set, SourceKind::WinAgile));
+    const auto axes =
+        std::get<EmittanceAxes>(PlanEmittanceAxes(EmittanceMode::RealSpace, "", "", set, SourceKind::WinAgile));
     EXPECT_DOUBLE_EQ(axes.left.min, -4.2);
     EXPECT_DOUBLE_EQ(axes.left.max, 4.2);
     EXPECT_STREQ(PlotOf(EmittanceMode::RealSpace).leftTitle, "Z [mm]");
@@ -99,5 +100,5 @@ TEST(PhaseSpace, PlotPointsMatchTheTableValuesToTheLastBits) {
     EXPECT_DOUBLE_EQ(PhasePointOf(r, true).yp, 360.0);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -25,4 +25,4 @@ inline ParticleRecord Ion(double y, double z, double cosX, double cosY, double c
 
 using StepCounter = test::CountingProgress;
 
-} // namespace zelkor::optics_test
+}  // namespace zelkor::optics_test

@@ -36,8 +36,7 @@ TEST(SigmaMatrix, EqualsSixteenCentralMomentsBitForBit) {
     for (SourceKind kind : {SourceKind::TransmitTxt, SourceKind::TrimDat, SourceKind::WinAgile}) {
         const SigmaMatrix m = ComputeSigmaMatrix(set, kind);
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 4; ++c)
-                EXPECT_EQ(m.entry[r][c], CentralMoment(set, kind, kAll[r], kAll[c])) << r << c;
+            for (int c = 0; c < 4; ++c) EXPECT_EQ(m.entry[r][c], CentralMoment(set, kind, kAll[r], kAll[c])) << r << c;
         EXPECT_EQ(m.entry[3][1], m.entry[1][3]);  // < Z' Y' > and < Y' Z' >
     }
 }
@@ -76,5 +75,5 @@ TEST(SigmaMatrix, YieldsAfterEveryIonOfBothPasses) {
     EXPECT_EQ(progress.advanced, 100);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -127,5 +127,5 @@ TEST(TransformListing, EmptySetGivesTheHeaderOnly) {
     EXPECT_EQ(out.str().find('\n'), out.str().size() - 1);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

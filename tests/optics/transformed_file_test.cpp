@@ -86,11 +86,13 @@ TEST_F(TransformedFile, PointFileWritesNewCoordinatesAndDpOverPUnchanged) {
 
 TEST_F(TransformedFile, FailuresLeaveTheOldFile) {
     const ParticleSet set = SetOf({Ion(1, 2, 1, 0, 0)});
-    EXPECT_EQ(SaveTransformedFile(dir.path() / "x.txt", set, AppState{}), ErrorMessage("No data available! Open a file please."));
+    EXPECT_EQ(SaveTransformedFile(dir.path() / "x.txt", set, AppState{}),
+              ErrorMessage("No data available! Open a file please."));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.txt"));
     for (SourceKind kind : {SourceKind::TransmitTxt, SourceKind::TrimDat, SourceKind::WinAgile})
-        EXPECT_EQ(SaveTransformedFile(dir.path() / "no" / "x.txt", set, StateOf(kind)), ErrorMessage("Cannot save a file!"));
+        EXPECT_EQ(SaveTransformedFile(dir.path() / "no" / "x.txt", set, StateOf(kind)),
+                  ErrorMessage("Cannot save a file!"));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

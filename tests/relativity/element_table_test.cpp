@@ -56,5 +56,5 @@ TEST(ElementTable, PickingFillsTheCallingWindowsFields) {
     EXPECT_EQ(he.atomicNumber, "2");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

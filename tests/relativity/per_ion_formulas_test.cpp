@@ -84,5 +84,5 @@ TEST(RelativisticInputs, ChecksInTheirOrder) {
     EXPECT_EQ(text("4", "4.00150608", true, "2"), "4 4.00151 2");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

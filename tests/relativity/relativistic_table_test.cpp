@@ -36,9 +36,9 @@ TEST(RelativisticTable, ProtonOfOneMeVInEveryColumn) {
     EXPECT_EQ(t.headers, (std::vector<std::string>{" Ion", " Kin. energy [eV]", " Energy/A [eV]", " Energy/amu [eV]",
                                                    " gamma", " beta", " beta.gamma", " Mass [kg]", " Velocity [m/s]",
                                                    " Momentum [eV/c]", " Mag. regidity [Tm]"}));
-    EXPECT_EQ(Row(t, set, 1), (std::vector<std::string>{"1", "1.000000E+06", "1.000000E+06", "9.927761E+05", "1.001066E+00",
-                                                   "4.613215E-02", "4.618132E-02", "1.674404E-27", "1.383007E+07",
-                                                   "4.333064E+07", "1.445354E-01"}));
+    EXPECT_EQ(Row(t, set, 1), (std::vector<std::string>{"1", "1.000000E+06", "1.000000E+06", "9.927761E+05",
+                                                        "1.001066E+00", "4.613215E-02", "4.618132E-02", "1.674404E-27",
+                                                        "1.383007E+07", "4.333064E+07", "1.445354E-01"}));
     EXPECT_TRUE(state.relativisticCalculated);
     EXPECT_EQ(state.lastDataColumn, 10);
     EXPECT_EQ(FormatDouble("%lE", set.record(1).momentum), "4.333064E+07");
@@ -96,8 +96,8 @@ TEST(RelativisticTable, ColumnOrderIsFixed) {
     RelativisticSelection s;
     s.rigidity = s.beta = s.mass = true;
     using C = RelativisticColumn;
-    EXPECT_EQ(RelativisticColumns(s),
-              (std::vector<C>{C::Ion, C::KineticEnergy, C::EnergyPerA, C::EnergyPerAmu, C::Beta, C::Mass, C::Rigidity}));
+    EXPECT_EQ(RelativisticColumns(s), (std::vector<C>{C::Ion, C::KineticEnergy, C::EnergyPerA, C::EnergyPerAmu, C::Beta,
+                                                      C::Mass, C::Rigidity}));
 }
 
 TEST(RelativisticTable, ProgressYieldsPerIonAndFillsTheBar) {
@@ -135,5 +135,5 @@ TEST(RelativisticTable, AvailabilityAndStoredInputs) {
     EXPECT_EQ(state.n, 2);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -113,5 +113,5 @@ TEST_F(DisplayPage, DefaultRefusalsLeaveTheFlags) {
     EXPECT_EQ(DefaultWidthText(state, set, StatPage::Energy, "").refusal->text, kNoIonsText);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -19,8 +19,7 @@ using stats_test::Select;
 using stats_test::SetOfEnergies;
 
 // The counting rule as defined: every interval compared with every record.
-std::vector<int> ReferenceCounts(const ParticleSet& set, const QuantitySelection& s, double start, double w,
-                                 int n) {
+std::vector<int> ReferenceCounts(const ParticleSet& set, const QuantitySelection& s, double start, double w, int n) {
     std::vector<int> counts;
     double edge = start;
     for (int k = 1; k <= n; ++k) {
@@ -97,13 +96,13 @@ double TrickyValue(std::mt19937_64& random, const std::vector<double>& edges, do
     std::uniform_real_distribution<double> unit(0, 1);
     const double e = edges[edge(random)];
     switch (kind(random)) {
-    case 0: return e;
-    case 1: return std::nextafter(e, -INFINITY);
-    case 2: return std::nextafter(e, INFINITY);
-    case 3: return edges.back();
-    case 4: return edges.front() + w * unit(random) * 3 - w;
-    case 5: return std::numeric_limits<double>::quiet_NaN();
-    default: return edges.front() + (edges.back() - edges.front()) * unit(random);
+        case 0: return e;
+        case 1: return std::nextafter(e, -INFINITY);
+        case 2: return std::nextafter(e, INFINITY);
+        case 3: return edges.back();
+        case 4: return edges.front() + w * unit(random) * 3 - w;
+        case 5: return std::numeric_limits<double>::quiet_NaN();
+        default: return edges.front() + (edges.back() - edges.front()) * unit(random);
     }
 }
 
@@ -116,9 +115,9 @@ TEST(CountIntervals, SameCountsAsComparingWithEveryInterval) {
         const int n = 2 * half(random) + 1;
         double start = unit(random) * std::pow(10.0, exponent(random));
         double w = std::pow(10.0, exponent(random)) * (0.5 + unit(random) * 0.4);
-        if (round % 10 == 0) w = 0.1, start = 0.1;             // edges drift from start + k w
-        if (round % 10 == 1) start = 1e20, w = 3000;            // edges far apart in ulps: some additions are lost
-        if (round % 10 == 2) start = -1e-300, w = 1e-310;       // subnormal steps
+        if (round % 10 == 0) w = 0.1, start = 0.1;         // edges drift from start + k w
+        if (round % 10 == 1) start = 1e20, w = 3000;       // edges far apart in ulps: some additions are lost
+        if (round % 10 == 2) start = -1e-300, w = 1e-310;  // subnormal steps
         const std::vector<double> edges = AccumulatedEdges(start, w, n);
         std::vector<ParticleRecord> records(400);
         for (std::size_t i = 0; i < records.size(); ++i) {
@@ -246,5 +245,5 @@ TEST_F(HistogramPage, RefusalsInTheirOrder) {
     EXPECT_EQ(refusal("1"), kNoIonsText);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -125,12 +125,12 @@ ParticleRecord RandomRecord(std::mt19937_64& random) {
     r.momentum = 1e8 * (1 + 0.01 * normal(random));
     // Values whose order matters: signed zeros, repeats, infinities, nan.
     switch (pick(random)) {
-    case 0: r.energy = -0.0, r.y = -0.0, r.cos_y = -0.0; break;
-    case 1: r.energy = 0.0, r.y = 0.0, r.cos_y = 0.0; break;
-    case 2: r.energy = 5e6, r.y = 1e3; break;
-    case 3: r.energy = std::numeric_limits<double>::infinity(); break;
-    case 4: r.y = std::numeric_limits<double>::quiet_NaN(), r.cos_x = 1.5; break;
-    default: break;
+        case 0: r.energy = -0.0, r.y = -0.0, r.cos_y = -0.0; break;
+        case 1: r.energy = 0.0, r.y = 0.0, r.cos_y = 0.0; break;
+        case 2: r.energy = 5e6, r.y = 1e3; break;
+        case 3: r.energy = std::numeric_limits<double>::infinity(); break;
+        case 4: r.y = std::numeric_limits<double>::quiet_NaN(), r.cos_x = 1.5; break;
+        default: break;
     }
     r.accepted = pick(random) < 12 ? 1 : 0;
     return r;
@@ -186,5 +186,5 @@ TEST(Kernels, YieldAfterEveryRecordAndAdvanceTwentyPerStatistic) {
     EXPECT_EQ(single.advanced, 0);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -130,8 +130,8 @@ TEST(CheckAvailability, ALoadedFileWithoutIonsSaysSo) {
     EXPECT_EQ(CheckAvailability(StatPage::Energy, state, empty), WarningMessage(kMissingMassText));
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor
 
 namespace zelkor {
 namespace {
@@ -158,5 +158,5 @@ TEST(SelectQuantity, ResetsTheFilterAndRelabelsTheRange) {
     EXPECT_EQ(SelectQuantity(state, set, QuantityId::dZdX), "Range of Interval [mrad]");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

@@ -59,8 +59,7 @@ TEST(ReportRows, LabelsUnitsAndDerivedRows) {
     EXPECT_EQ(slope[6], "3x sigma = 6.0000000000 rad");
     EXPECT_EQ(BuildReportRows(StatPage::Energy, s, QuantityId::Energamu, 1)[3],
               "E/amu(max) - E/amu(min) = 4.000000E+00 keV");
-    EXPECT_EQ(BuildReportRows(StatPage::Position, s, QuantityId::PosYZ, 4)[2],
-              "(Y^2 + Z^2)^1/2(str) = 2.500000E-01 m");
+    EXPECT_EQ(BuildReportRows(StatPage::Position, s, QuantityId::PosYZ, 4)[2], "(Y^2 + Z^2)^1/2(str) = 2.500000E-01 m");
 }
 
 TEST(ReportRows, StatusAndRejectionLines) {
@@ -71,5 +70,5 @@ TEST(ReportRows, StatusAndRejectionLines) {
     EXPECT_EQ(RejectionLine(0, 10), "Number of particles rejected: 0 of 10");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

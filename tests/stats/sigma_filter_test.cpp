@@ -156,5 +156,5 @@ TEST_F(FilterPage, ASetWithoutIonsIsRefused) {
     EXPECT_EQ(CountRejected(set), 0);
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

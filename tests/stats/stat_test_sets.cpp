@@ -14,4 +14,4 @@ void SetFlags(ParticleSet& set, const std::vector<std::uint8_t>& flags) {
     for (int i = 1; i <= set.count; ++i) set.record(i).accepted = flags[static_cast<std::size_t>(i - 1)];
 }
 
-} // namespace zelkor::stats_test
+}  // namespace zelkor::stats_test

@@ -25,4 +25,4 @@ void SetFlags(ParticleSet& set, const std::vector<std::uint8_t>& flags);
 
 using PassProgress = test::CountingProgress;
 
-} // namespace zelkor::stats_test
+}  // namespace zelkor::stats_test

@@ -20,4 +20,4 @@ protected:
     void onYield() override { ++yields; }
 };
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -38,4 +38,4 @@ ParticleSet MakeSet(int count) {
     return set;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

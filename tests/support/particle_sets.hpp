@@ -17,4 +17,4 @@ ParticleSet SetOfEnergies(const std::vector<double>& energies);
 // A set of count accepted records with simple distinct values in every field.
 ParticleSet MakeSet(int count);
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

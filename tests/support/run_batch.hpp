@@ -24,4 +24,4 @@ inline BatchRun RunBatchWords(const std::vector<std::string>& words) {
     return run;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

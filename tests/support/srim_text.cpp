@@ -10,15 +10,13 @@ std::string Lines(const std::vector<std::string>& lines, const std::string& eol)
 
 std::string SrimTransmitHeader(const std::string& line10, const std::string& eol, const std::string& banner) {
     return Lines({"============================== SRIM-2013.00 ==============================",
-                  "==============================================================================",
-                  banner,
+                  "==============================================================================", banner,
                   "=  This file tabulates the kinetics of ions or atoms leaving the target.     =",
                   "=  Column #1: S= Sputtered Atom, B= Backscattered Ion, T= Transmitted Ion.   =",
                   "=  Col.#2: Ion Number, Col.#3: Z of atom leaving, Col.#4: Atom energy (eV).  =",
                   "=  Col.#5-7: Last location:  X= Depth into target, Y,Z= Transverse axes.     =",
                   "=  Col.#8-10: Cosines of final trajectory.                                   =",
-                  "= *** This data file is in the same format as TRIM.DAT (see manual for uses).=",
-                  line10,
+                  "= *** This data file is in the same format as TRIM.DAT (see manual for uses).=", line10,
                   " Ion  Atom   Energy        Depth       Lateral-Position        Atom Direction      ",
                   " Numb Numb    (eV)          X(A)        Y(A)       Z(A)      Cos(X)  Cos(Y) Cos(Z) "},
                  eol);
@@ -31,11 +29,10 @@ std::string TrimDatHeader(const std::string& line8, const std::string& eol) {
                   "= Col.#4-6: Last location:  Col.#4: X= Depth into target.                     =",
                   "= Col.#5,6: Y,Z= Transverse axes                                              =",
                   "= Col.#7-9: Cosines of final trajectory.                                      =",
-                  "================ Typical Data File is shown below  ============================",
-                  line8,
+                  "================ Typical Data File is shown below  ============================", line8,
                   "Event  Atom  Energy  Depth   Lateral-Position   ----- Atom Direction ----",
                   "Name   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"},
                  eol);
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -44,4 +44,4 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     out << bytes;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

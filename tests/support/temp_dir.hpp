@@ -29,4 +29,4 @@ private:
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -107,5 +107,5 @@ TEST_F(QuantityTableTest, PointFileGivesStoredSlopesOnly) {
     EXPECT_EQ(CellText(table, 1, 2), "-1.5000000000E+00");
 }
 
-} // namespace
-} // namespace zelkor
+}  // namespace
+}  // namespace zelkor

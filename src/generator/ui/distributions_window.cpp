@@ -60,12 +60,12 @@ QWidget* DistributionsWindow::pair(DistributedQuantity quantity, const char* tit
 
 void DistributionsWindow::choose(DistributedQuantity quantity, Distribution distribution) {
     switch (quantity) {
-    case DistributedQuantity::PositionY: choice_.posY = distribution; break;
-    case DistributedQuantity::PositionZ: choice_.posZ = distribution; break;
-    case DistributedQuantity::SlopeY: choice_.slopeY = distribution; break;
-    case DistributedQuantity::SlopeZ: choice_.slopeZ = distribution; break;
+        case DistributedQuantity::PositionY: choice_.posY = distribution; break;
+        case DistributedQuantity::PositionZ: choice_.posZ = distribution; break;
+        case DistributedQuantity::SlopeY: choice_.slopeY = distribution; break;
+        case DistributedQuantity::SlopeZ: choice_.slopeZ = distribution; break;
     }
     emit distributionChosen(quantity, distribution);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

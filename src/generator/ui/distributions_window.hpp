@@ -33,4 +33,4 @@ private:
     DistributionChoice choice_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

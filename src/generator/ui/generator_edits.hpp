@@ -46,4 +46,4 @@ inline constexpr GeneratorEdit kVerticalEdits[] = {
 };
 inline constexpr int kSignRow = 5;
 
-} // namespace zelkor
+}  // namespace zelkor

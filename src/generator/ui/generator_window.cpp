@@ -36,19 +36,21 @@ FileDialogSetup GeneratorSaveDialog() {
 
 const char* RmsEditOf(DistributedQuantity quantity) {
     switch (quantity) {
-    case DistributedQuantity::PositionY: return "lbeditYRMS";
-    case DistributedQuantity::PositionZ: return "lbeditZRMS";
-    case DistributedQuantity::SlopeY: return "lbeditdYdXRMS";
-    case DistributedQuantity::SlopeZ: return "lbeditdZdXRMS";
+        case DistributedQuantity::PositionY: return "lbeditYRMS";
+        case DistributedQuantity::PositionZ: return "lbeditZRMS";
+        case DistributedQuantity::SlopeY: return "lbeditdYdXRMS";
+        case DistributedQuantity::SlopeZ: return "lbeditdZdXRMS";
     }
     return "";
 }
 
-} // namespace
+}  // namespace
 
 GeneratorWindow::GeneratorWindow(const WindowServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services), distributions_(new DistributionsWindow(this)), twiss_(new TwissParametersWindow(this)),
+      services_(services),
+      distributions_(new DistributionsWindow(this)),
+      twiss_(new TwissParametersWindow(this)),
       generation_(new TimedGeneration(services.busy, services.dialogs, this)) {
     setObjectName("TGenerate");
     setWindowTitle("Generate TRIM.DAT");
@@ -67,8 +69,9 @@ QLineEdit& GeneratorWindow::edit(const char* name) const {
 GeneratorFields GeneratorWindow::fields() const {
     GeneratorFields f;
     f.description = description_->currentText().toStdString();
-    for (const auto& edits : {std::span<const GeneratorEdit>(kIonEdits), std::span<const GeneratorEdit>(kHorizontalEdits),
-                              std::span<const GeneratorEdit>(kVerticalEdits)})
+    for (const auto& edits :
+         {std::span<const GeneratorEdit>(kIonEdits), std::span<const GeneratorEdit>(kHorizontalEdits),
+          std::span<const GeneratorEdit>(kVerticalEdits)})
         for (const GeneratorEdit& e : edits) f.*e.field = TextOf(edit(e.name));
     f.signY = SignOf(*signY_);
     f.signZ = SignOf(*signZ_);
@@ -131,4 +134,4 @@ void GeneratorWindow::distributionChosen(DistributedQuantity quantity, Distribut
     rms.setEnabled(distribution == Distribution::Gaussian);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

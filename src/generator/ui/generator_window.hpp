@@ -62,4 +62,4 @@ private:
     TimedGeneration* generation_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -44,15 +44,16 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text) {
     return button;
 }
 
-} // namespace
+}  // namespace
 
 void GeneratorWindow::buildLayout() {
     description_ = new QComboBox(this);
     description_->setObjectName("cmboxDesOfEx");
     description_->setEditable(true);
     description_->setInsertPolicy(QComboBox::NoInsert);
-    description_->addItem("[atomic number] [symbol or name of element]  ions into [target] [thick],  Various Energies, "
-                          "Positions and Angles");
+    description_->addItem(
+        "[atomic number] [symbol or name of element]  ions into [target] [thick],  Various Energies, "
+        "Positions and Angles");
     auto* descriptionLabel = new QLabel("Description of Experiment", this);
     descriptionLabel->setObjectName("cmboxDesOfExLabel");
     descriptionLabel->setBuddy(description_);
@@ -109,4 +110,4 @@ void GeneratorWindow::buildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

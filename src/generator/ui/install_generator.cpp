@@ -14,4 +14,4 @@ GeneratorWindow& InstallGenerator(const WindowServices& services) {
     return *window;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

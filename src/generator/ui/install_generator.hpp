@@ -10,4 +10,4 @@ class GeneratorWindow;
 // the run's one random source, and connects File > Generate > TRIM.DAT.
 GeneratorWindow& InstallGenerator(const WindowServices& services);
 
-} // namespace zelkor
+}  // namespace zelkor

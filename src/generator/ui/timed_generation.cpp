@@ -33,4 +33,4 @@ void TimedGeneration::timerGenerateTimer() {
     for (const Message& message : result.messages) dialogs_.message(message);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -47,4 +47,4 @@ private:
     std::optional<Job> job_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

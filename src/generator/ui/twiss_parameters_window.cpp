@@ -66,4 +66,4 @@ void TwissParametersWindow::btnCloseClick() {
     hide();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -32,4 +32,4 @@ private:
     std::array<QLabel*, 6> labels_{};
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -13,7 +13,8 @@
 namespace zelkor {
 
 FileExports::FileExports(const WindowServices& services, QObject* parent)
-    : QObject(parent), services_(services),
+    : QObject(parent),
+      services_(services),
       xCoordinate_(new XCoordinateWindow(services.dialogs, &services.host.topWindow())) {
     setObjectName("FileExports");
     connect(xCoordinate_, &XCoordinateWindow::exportRequested, this, &FileExports::exportTrimDatAfterXCoordinate);
@@ -62,7 +63,8 @@ void FileExports::exportTrimDatAfterXCoordinate() {
 FileExports& InstallFileExports(const WindowServices& services) {
     PageHost& host = services.host;
     auto* exports = new FileExports(services, &host.topWindow());
-    QObject::connect(&host.action("SaveFilteredFile"), &QAction::triggered, exports, &FileExports::SaveFilteredFileClick);
+    QObject::connect(&host.action("SaveFilteredFile"), &QAction::triggered, exports,
+                     &FileExports::SaveFilteredFileClick);
     QObject::connect(&host.action("WinAGILEPointFileEx"), &QAction::triggered, exports,
                      &FileExports::WinAGILEPointFileExClick);
     QObject::connect(&host.action("TRANSMITTXTtoTRIMDAT"), &QAction::triggered, exports,
@@ -70,4 +72,4 @@ FileExports& InstallFileExports(const WindowServices& services) {
     return *exports;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -32,4 +32,4 @@ private:
 // Creates the commands and the X co-ordinate window, and connects the menu actions.
 FileExports& InstallFileExports(const WindowServices& services);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -17,8 +17,11 @@ namespace zelkor {
 XCoordinateWindow::XCoordinateWindow(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      dialogs_(dialogs), continue_(new QRadioButton("Continue X co-ordinate", this)),
-      set_(new QRadioButton("Set X co-ordinate to", this)), edit_(new QLineEdit(this)), timer_(new QTimer(this)) {
+      dialogs_(dialogs),
+      continue_(new QRadioButton("Continue X co-ordinate", this)),
+      set_(new QRadioButton("Set X co-ordinate to", this)),
+      edit_(new QLineEdit(this)),
+      timer_(new QTimer(this)) {
     setObjectName("TXCoordinate");
     setWindowTitle("X co-ordinate");
     setModal(true);
@@ -99,4 +102,4 @@ void XCoordinateWindow::timerXCoorTimer() {
     emit exportRequested();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -48,4 +48,4 @@ private:
     double setValue_ = 0.0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

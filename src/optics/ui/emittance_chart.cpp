@@ -28,7 +28,7 @@ QCPRange Fitted(const AxisRange& planned, bool foundExtent, const QCPRange& exte
     return {range.min, range.max};
 }
 
-} // namespace
+}  // namespace
 
 QString ValueLabel(double value) {
     QString text = QString::number(value, 'f', 6);
@@ -123,4 +123,4 @@ void EmittanceChart::mouseReleaseEvent(QMouseEvent* event) {
     replot();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -50,4 +50,4 @@ private:
 // The text of a value label: at most six decimals, trailing zeros dropped.
 QString ValueLabel(double value);
 
-} // namespace zelkor
+}  // namespace zelkor

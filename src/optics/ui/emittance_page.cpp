@@ -55,11 +55,14 @@ bool IsPhaseSpace(EmittanceMode mode) { return mode == EmittanceMode::Horizontal
 
 std::size_t IndexOf(PhaseCoordinate c) { return static_cast<std::size_t>(c); }
 
-} // namespace
+}  // namespace
 
 EmittancePage::EmittancePage(const WindowServices& services, QWidget* parent)
-    : QWidget(parent), services_(services), ellipseCheck_(new QCheckBox("rms ellipse", this)),
-      chart_(new EmittanceChart(services.dialogs, this)), sigmaBox_(new SigmaMatrixBox(this)),
+    : QWidget(parent),
+      services_(services),
+      ellipseCheck_(new QCheckBox("rms ellipse", this)),
+      chart_(new EmittanceChart(services.dialogs, this)),
+      sigmaBox_(new SigmaMatrixBox(this)),
       beamBox_(new BeamParameterBox(this)) {
     setObjectName("EmittancePage");
     ellipseCheck_->setObjectName("chkRmsEllipse");
@@ -224,7 +227,8 @@ void EmittancePage::displaySigmaMatrix() {
 
 // The ellipse of the plane shown, about the mean of its points, when asked for.
 void EmittancePage::refreshEllipse() {
-    const bool wanted = ellipseCheck_->isChecked() && IsPhaseSpace(mode_) && !chart_->isHidden() && chart_->points().size() > 0;
+    const bool wanted =
+        ellipseCheck_->isChecked() && IsPhaseSpace(mode_) && !chart_->isHidden() && chart_->points().size() > 0;
     if (!wanted) return chart_->setEllipse({});
     const SigmaMatrix sigma = ComputeSigmaMatrix(services_.set, services_.state.sourceKind);
     const Plane plane = mode_ == EmittanceMode::Horizontal ? Plane::Y : Plane::Z;
@@ -242,4 +246,4 @@ void EmittancePage::refreshEllipse() {
     chart_->setEllipse(RmsEllipse(PlaneParametersOf(sigma, plane), centre));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

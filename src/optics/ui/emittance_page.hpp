@@ -57,4 +57,4 @@ private:
     BeamParameterBox* beamBox_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -24,7 +24,7 @@ Page* Fill(QWidget& tab, Page* page) {
     return page;
 }
 
-} // namespace
+}  // namespace
 
 OpticsPages InstallOpticsPages(const WindowServices& services) {
     PageHost& host = services.host;
@@ -46,4 +46,4 @@ OpticsPages InstallOpticsPages(const WindowServices& services) {
     return {emittance, transform};
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -16,4 +16,4 @@ struct OpticsPages {
 // and File > Save > Transformed File.
 OpticsPages InstallOpticsPages(const WindowServices& services);
 
-} // namespace zelkor
+}  // namespace zelkor

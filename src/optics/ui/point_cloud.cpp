@@ -21,7 +21,7 @@ LinearMap MapOf(const QCPAxis& axis) {
     return {lo - range.lower * factor, factor};
 }
 
-} // namespace
+}  // namespace
 
 PointCloud::PointCloud(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPAbstractPlottable(keyAxis, valueAxis) {
     setAntialiased(false);
@@ -111,4 +111,4 @@ void PointCloud::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {
     painter->fillRect(QRectF(rect.center() - QPointF(1, 1), QSizeF(2, 2)), QColor::fromRgb(colour_));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -42,4 +42,4 @@ private:
     QRgb colour_ = qRgb(255, 0, 0);
 };
 
-} // namespace zelkor
+}  // namespace zelkor

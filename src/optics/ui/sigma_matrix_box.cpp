@@ -16,21 +16,29 @@ struct SigmaField {
 };
 
 constexpr std::array<SigmaField, 16> kFields{{
-    {"editYY", "< Y Y > [mm^2]"},        {"editYYc", "< Y Y' > [mm.mrad]"},
-    {"editYZ", "< Y Z > [mm^2]"},        {"editYZc", "< Y Z' > [mm.mrad]"},
-    {"editYcY", "< Y' Y > [mrad.mm]"},   {"editYcYc", "< Y' Y' > [mrad^2]"},
-    {"editYcZ", "< Y' Z > [mrad.mm]"},   {"editYcZc", "< Y' Z' > [mrad^2]"},
-    {"editZY", "< Z Y > [mm^2]"},        {"editZYc", "< Z Y' > [mm.mrad]"},
-    {"editZZ", "< Z Z > [mm^2]"},        {"editZZc", "< Z Z' > [mm.mrad]"},
-    {"editZcY", "< Z' Y > [mrad.mm]"},   {"editZcYc", "< Z' Y' > [mrad^2]"},
-    {"editZcZ", "< Z' Z > [mrad.mm]"},   {"editZcZc", "< Z' Z' > [mrad^2]"},
+    {"editYY", "< Y Y > [mm^2]"},
+    {"editYYc", "< Y Y' > [mm.mrad]"},
+    {"editYZ", "< Y Z > [mm^2]"},
+    {"editYZc", "< Y Z' > [mm.mrad]"},
+    {"editYcY", "< Y' Y > [mrad.mm]"},
+    {"editYcYc", "< Y' Y' > [mrad^2]"},
+    {"editYcZ", "< Y' Z > [mrad.mm]"},
+    {"editYcZc", "< Y' Z' > [mrad^2]"},
+    {"editZY", "< Z Y > [mm^2]"},
+    {"editZYc", "< Z Y' > [mm.mrad]"},
+    {"editZZ", "< Z Z > [mm^2]"},
+    {"editZZc", "< Z Z' > [mm.mrad]"},
+    {"editZcY", "< Z' Y > [mrad.mm]"},
+    {"editZcYc", "< Z' Y' > [mrad^2]"},
+    {"editZcZ", "< Z' Z > [mrad.mm]"},
+    {"editZcZc", "< Z' Z' > [mrad^2]"},
 }};
 
 constexpr std::array<const char*, 8> kParameterNames = {
     "labelEpsY", "labelBetaY", "labelGammaY", "labelAlphaY", "labelEpsZ", "labelBetaZ", "labelGammaZ", "labelAlphaZ",
 };
 
-} // namespace
+}  // namespace
 
 SigmaMatrixBox::SigmaMatrixBox(QWidget* parent) : QGroupBox("Sigma matrix", parent) {
     setObjectName("grboxSigMatrix");
@@ -53,8 +61,8 @@ SigmaMatrixBox::SigmaMatrixBox(QWidget* parent) : QGroupBox("Sigma matrix", pare
 
 void SigmaMatrixBox::showMatrix(const SigmaMatrix& sigma) {
     for (int i = 0; i < 16; ++i)
-        edits_[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(FormatSigmaEntry(sigma.entry[static_cast<std::size_t>(i / 4)][static_cast<std::size_t>(i % 4)])));
+        edits_[static_cast<std::size_t>(i)]->setText(QString::fromStdString(
+            FormatSigmaEntry(sigma.entry[static_cast<std::size_t>(i / 4)][static_cast<std::size_t>(i % 4)])));
 }
 
 BeamParameterBox::BeamParameterBox(QWidget* parent) : QGroupBox("Beam parameters", parent) {
@@ -78,4 +86,4 @@ void BeamParameterBox::showParameters(const SigmaMatrix& sigma) {
             lines_[static_cast<std::size_t>(index++)]->setText(QString::fromStdString(text));
 }
 
-} // namespace zelkor
+}  // namespace zelkor

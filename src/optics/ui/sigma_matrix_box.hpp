@@ -39,4 +39,4 @@ private:
     std::array<QLabel*, 8> lines_{};
 };
 
-} // namespace zelkor
+}  // namespace zelkor

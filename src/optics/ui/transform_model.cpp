@@ -58,4 +58,4 @@ void TransformModel::appendCell(std::string& out, int row, int column) const {
     out += cell(row, column);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -40,4 +40,4 @@ private:
     int rows_ = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

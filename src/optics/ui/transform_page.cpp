@@ -37,17 +37,18 @@ QString LabelOf(std::size_t k) {
     return QString("< %1 >  [ %2 ]").arg(kTransferElementNames[k], unit);
 }
 
-QString EditName(std::size_t k) {
-    return "edit" + QString::fromLatin1(kTransferElementNames[k]).toUpper();
-}
+QString EditName(std::size_t k) { return "edit" + QString::fromLatin1(kTransferElementNames[k]).toUpper(); }
 
 constexpr int kColumnWidth = 110;
 const QString kWidestCell = QStringLiteral("-8.8888888888E-88");
 
-} // namespace
+}  // namespace
 
 TransformPage::TransformPage(const WindowServices& services, QWidget* parent)
-    : QWidget(parent), services_(services), matrixBox_(new QGroupBox("Transform", this)), grid_(new QTableView(this)),
+    : QWidget(parent),
+      services_(services),
+      matrixBox_(new QGroupBox("Transform", this)),
+      grid_(new QTableView(this)),
       model_(new TransformModel(this)) {
     setObjectName("TransformPage");
     grid_->setObjectName("strgTransform");
@@ -134,7 +135,8 @@ void TransformPage::btnCalcTransClick() {
     std::array<std::string, 16> texts;
     for (std::size_t k = 0; k < edits_.size(); ++k) texts[k] = edits_[k]->text().toStdString();
     AppState& state = services_.state;
-    if (const auto refusal = ReadTransferMatrix(texts, state.transferMatrix)) return services_.dialogs.message(*refusal);
+    if (const auto refusal = ReadTransferMatrix(texts, state.transferMatrix))
+        return services_.dialogs.message(*refusal);
 
     services_.host.Uklid();
     matrixBox_->hide();
@@ -162,4 +164,4 @@ void TransformPage::SaveTransformedFileClick() {
     if (failure) services_.dialogs.message(*failure);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

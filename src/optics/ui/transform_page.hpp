@@ -50,4 +50,4 @@ private:
     TableViewGrid* editableGrid_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -31,14 +31,14 @@ constexpr std::array<DataColumn, 6> kPointColumns{{
     {"dp/p [%]", &ParticleRecord::momentum, 100.0, CellFormat::Exponent10},
 }};
 
-} // namespace
+}  // namespace
 
 std::span<const DataColumn> DataColumnsFor(SourceKind kind) {
     switch (kind) {
-    case SourceKind::TransmitTxt:
-    case SourceKind::TrimDat: return kIonColumns;
-    case SourceKind::WinAgile: return kPointColumns;
-    case SourceKind::None: break;
+        case SourceKind::TransmitTxt:
+        case SourceKind::TrimDat: return kIonColumns;
+        case SourceKind::WinAgile: return kPointColumns;
+        case SourceKind::None: break;
     }
     return {};
 }
@@ -58,16 +58,16 @@ std::string WidestDataCell(const DataColumn& column, const ParticleSet& set) {
     const std::string sign = negative ? "-" : "";
     const std::string exponent = longExponent ? "E+888" : "E+88";
     switch (column.format) {
-    case CellFormat::Exponent6: return sign + "8.888888" + exponent;
-    case CellFormat::Exponent10: return sign + "8.8888888888" + exponent;
-    case CellFormat::Fixed7:
-    case CellFormat::Fixed10: {
-        char whole[400];
-        std::snprintf(whole, sizeof whole, "%.0f", std::floor(largest));
-        const std::size_t decimals = column.format == CellFormat::Fixed7 ? 7 : 10;
-        return sign + std::string(std::string(whole).size(), '8') + "." + std::string(decimals, '8');
-    }
-    case CellFormat::Index: break;
+        case CellFormat::Exponent6: return sign + "8.888888" + exponent;
+        case CellFormat::Exponent10: return sign + "8.8888888888" + exponent;
+        case CellFormat::Fixed7:
+        case CellFormat::Fixed10: {
+            char whole[400];
+            std::snprintf(whole, sizeof whole, "%.0f", std::floor(largest));
+            const std::size_t decimals = column.format == CellFormat::Fixed7 ? 7 : 10;
+            return sign + std::string(std::string(whole).size(), '8') + "." + std::string(decimals, '8');
+        }
+        case CellFormat::Index: break;
     }
     return sign;
 }
@@ -76,10 +76,10 @@ char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set
     if (column.format == CellFormat::Index) return AppendInt(out, index);
     const double value = set.record(index).*column.field * column.scale;
     switch (column.format) {
-    case CellFormat::Exponent6: return AppendExponent(out, value, 6);
-    case CellFormat::Fixed7: return AppendFixed(out, value, 7);
-    case CellFormat::Exponent10: return AppendExponent(out, value, 10);
-    default: break;
+        case CellFormat::Exponent6: return AppendExponent(out, value, 6);
+        case CellFormat::Fixed7: return AppendFixed(out, value, 7);
+        case CellFormat::Exponent10: return AppendExponent(out, value, 10);
+        default: break;
     }
     return out;
 }
@@ -92,4 +92,4 @@ char* PreviewTable::appendCell(char* out, int ion, int column) const {
     return AppendDataCell(out, columns_[static_cast<std::size_t>(column)], *set_, ion);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

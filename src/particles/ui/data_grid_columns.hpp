@@ -50,4 +50,4 @@ private:
     std::vector<std::string> titles_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -17,7 +17,9 @@ void DataGridModel::show(std::shared_ptr<const IonGridTable> table) {
     endResetModel();
 }
 
-void DataGridModel::preview(const ParticleSet& set, SourceKind kind) { show(std::make_shared<PreviewTable>(set, kind)); }
+void DataGridModel::preview(const ParticleSet& set, SourceKind kind) {
+    show(std::make_shared<PreviewTable>(set, kind));
+}
 
 void DataGridModel::clear() { show(nullptr); }
 
@@ -54,4 +56,4 @@ QString DataGridModel::cellText(int row, int column) const {
     return QString::fromLatin1(buffer, end - buffer);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -46,4 +46,4 @@ private:
     int columns_ = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

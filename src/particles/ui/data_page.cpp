@@ -44,11 +44,16 @@ QFont FixedPitchFont() {
     return font;
 }
 
-} // namespace
+}  // namespace
 
 DataPage::DataPage(const WindowServices& services, QWidget* parent)
-    : QWidget(parent), services_(services), grid_(new QTableView(this)), model_(new DataGridModel(this)),
-      header_(new QPlainTextEdit(this)), picture_(new QLabel(this)), count_(new QLabel(this)) {
+    : QWidget(parent),
+      services_(services),
+      grid_(new QTableView(this)),
+      model_(new DataGridModel(this)),
+      header_(new QPlainTextEdit(this)),
+      picture_(new QLabel(this)),
+      count_(new QLabel(this)) {
     setObjectName("DataPage");
     grid_->setObjectName("strgDataProc");
     // A little smaller than the window's text, so that the eight columns fit beside the buttons.
@@ -101,9 +106,9 @@ void DataPage::buildLayout() {
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(8);
-    for (QWidget* widget : {static_cast<QWidget*>(preview), static_cast<QWidget*>(header),
-                            static_cast<QWidget*>(relativistic), static_cast<QWidget*>(position),
-                            static_cast<QWidget*>(angles), static_cast<QWidget*>(coordinates)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(preview), static_cast<QWidget*>(header), static_cast<QWidget*>(relativistic),
+          static_cast<QWidget*>(position), static_cast<QWidget*>(angles), static_cast<QWidget*>(coordinates)})
         buttons->addWidget(widget);
     buttons->addSpacing(16);
     buttons->addWidget(countBox);
@@ -167,7 +172,8 @@ void DataPage::fitColumns() {
     for (int column = 0; column < table->columns(); ++column) {
         const QString widest = QString::fromStdString(table->widestCell(column));
         const QString title = model_->headerData(column, Qt::Horizontal).toString();
-        grid_->setColumnWidth(column, std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 8));
+        grid_->setColumnWidth(column,
+                              std::max(titles.horizontalAdvance(title) + 6, cells.horizontalAdvance(widest) + 8));
     }
 }
 
@@ -224,4 +230,4 @@ void DataPage::btnCoorSysClick() {
     picture_->show();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

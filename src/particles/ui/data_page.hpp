@@ -66,4 +66,4 @@ private:
     QLabel* count_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ HeaderLines ReadHeaderLines(const std::filesystem::path& path, int lineCount) {
     return result;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

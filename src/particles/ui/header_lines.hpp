@@ -20,4 +20,4 @@ struct HeaderLines {
 // shorter than that gives fewer lines.
 HeaderLines ReadHeaderLines(const std::filesystem::path& path, int lineCount);
 
-} // namespace zelkor
+}  // namespace zelkor

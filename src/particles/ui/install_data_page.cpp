@@ -45,4 +45,4 @@ void InstallDataPage(const WindowServices& services) {
     });
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -8,4 +8,4 @@ struct WindowServices;
 // before a load, the load's end, the Edit menu and Uklid.
 void InstallDataPage(const WindowServices& services);
 
-} // namespace zelkor
+}  // namespace zelkor

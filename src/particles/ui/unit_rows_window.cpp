@@ -22,7 +22,10 @@ namespace zelkor {
 UnitRowsWindow::UnitRowsWindow(const WindowServices& services, DataPage& page,
                                const UnitRowsWindowDescription& description, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services), page_(page), description_(description), timer_(new QTimer(this)) {
+      services_(services),
+      page_(page),
+      description_(description),
+      timer_(new QTimer(this)) {
     setObjectName(description.objectName);
     setWindowTitle(QString::fromUtf8(description.caption));
     setModal(true);
@@ -104,8 +107,7 @@ void UnitRowsWindow::switchAngleRows(bool enabled) {
 }
 
 void UnitRowsWindow::tickSelectable(bool ticked) {
-    const bool slopesOnly =
-        description_.slopesOnlyForPointFiles && services_.state.sourceKind == SourceKind::WinAgile;
+    const bool slopesOnly = description_.slopesOnlyForPointFiles && services_.state.sourceKind == SourceKind::WinAgile;
     for (std::size_t row = slopesOnly ? 3 : 0; row < boxes_.size(); ++row) boxes_[row]->setChecked(ticked);
 }
 
@@ -133,4 +135,4 @@ void UnitRowsWindow::timerFired() {
     services_.busy.finish();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

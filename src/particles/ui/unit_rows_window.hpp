@@ -84,4 +84,4 @@ private:
     QTimer* timer_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -39,7 +39,7 @@ QLabel* Label(QWidget* parent, const char* text, int x, int y, int width, const 
     return label;
 }
 
-} // namespace
+}  // namespace
 
 ElementTableWindow::ElementTableWindow(WindowHooks& hooks, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -53,7 +53,8 @@ ElementTableWindow::ElementTableWindow(WindowHooks& hooks, QWidget* parent)
     setPalette(green);
 
     for (const ElementEntry& entry : kElements) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.symbol.data(), static_cast<qsizetype>(entry.symbol.size())), this);
+        auto* button =
+            new QPushButton(QString::fromUtf8(entry.symbol.data(), static_cast<qsizetype>(entry.symbol.size())), this);
         button->setObjectName(QString::fromUtf8(entry.button.data(), static_cast<qsizetype>(entry.button.size())));
         button->setGeometry(ColumnX(entry.column), RowY(entry.row), kButton, kButton);
         QFont font = button->font();
@@ -102,4 +103,4 @@ void ElementTableWindow::pickElement(const ElementEntry& entry) {
     accept();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -23,4 +23,4 @@ private:
     WindowHooks& hooks_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

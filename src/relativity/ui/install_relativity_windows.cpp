@@ -25,4 +25,4 @@ void InstallRelativityWindows(const WindowServices& services) {
     });
 }
 
-} // namespace zelkor
+}  // namespace zelkor

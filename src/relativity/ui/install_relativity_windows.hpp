@@ -9,4 +9,4 @@ struct WindowServices;
 // load and the element-table hooks.
 void InstallRelativityWindows(const WindowServices& services);
 
-} // namespace zelkor
+}  // namespace zelkor

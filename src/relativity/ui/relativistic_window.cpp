@@ -69,11 +69,12 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     return button;
 }
 
-} // namespace
+}  // namespace
 
 RelativisticWindow::RelativisticWindow(const WindowServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services), timer_(new QTimer(this)) {
+      services_(services),
+      timer_(new QTimer(this)) {
     setObjectName("TRelPar");
     setWindowTitle("Relativistic Parameters");
     setModal(true);
@@ -248,8 +249,9 @@ void RelativisticWindow::timerFired() {
     WindowHooks& hooks = services_.host.hooks();
     // The energy and momentum pages' interval captions name the units just chosen.
     for (const auto& follow : hooks.unitsChanged) follow();
-    if (hooks.showDataTable) hooks.showDataTable(std::make_shared<RelativisticGridTable>(services_.set, std::move(table)));
+    if (hooks.showDataTable)
+        hooks.showDataTable(std::make_shared<RelativisticGridTable>(services_.set, std::move(table)));
     services_.busy.finish();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -54,4 +54,4 @@ private:
     QTimer* timer_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

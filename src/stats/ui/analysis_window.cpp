@@ -27,7 +27,7 @@ QString ColourStyle(const Rgb& colour) {
         .arg(colour.blue);
 }
 
-} // namespace
+}  // namespace
 
 AnalysisWindow::AnalysisWindow(const PageDescription& page, int copyTarget, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -47,7 +47,8 @@ AnalysisWindow::AnalysisWindow(const PageDescription& page, int copyTarget, QWid
     grid_->setObjectName(Name(page.analysisGrid));
     grid_->setModel(model_);
     // Seven rows and room for the sideways scroll bar of a long row.
-    grid_->setFixedSize(332, 7 * 20 + 2 * grid_->frameWidth() + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    grid_->setFixedSize(332,
+                        7 * 20 + 2 * grid_->frameWidth() + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(20);
@@ -163,4 +164,4 @@ void AnalysisWindow::closeEvent(QCloseEvent* event) {
     if (dismissed_) dismissed_();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -82,4 +82,4 @@ private:
     const QWidget& window_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -1,6 +1,5 @@
 #include "stats/ui/histogram_chart.hpp"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -25,7 +24,7 @@ void StyleAxis(QCPAxis& axis) {
     axis.setSubTicks(false);
 }
 
-} // namespace
+}  // namespace
 
 HistogramChart::HistogramChart(const PageDescription& page, UserDialogs& dialogs, QWidget* parent)
     : KeepableChart(dialogs, parent) {
@@ -126,4 +125,4 @@ void HistogramChart::resizeEvent(QResizeEvent* event) {
     updateTicks();
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -45,4 +45,4 @@ private:
     int maxCount_ = 0;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

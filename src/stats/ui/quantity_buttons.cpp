@@ -25,26 +25,26 @@ constexpr std::array<QuantityButton, 5> kAngle{{
     {QuantityId::dZdX, "rbtndZdX", "dZ/dX"},
 }};
 
-} // namespace
+}  // namespace
 
 std::span<const QuantityButton> QuantityButtons(StatPage page) {
     switch (page) {
-    case StatPage::Energy: return kEnergy;
-    case StatPage::Position: return kPosition;
-    case StatPage::Angle: return kAngle;
-    case StatPage::Momentum: break;
+        case StatPage::Energy: return kEnergy;
+        case StatPage::Position: return kPosition;
+        case StatPage::Angle: return kAngle;
+        case StatPage::Momentum: break;
     }
     return {};
 }
 
 const char* QuantityGroupCaption(StatPage page) {
     switch (page) {
-    case StatPage::Energy: return "Energy";
-    case StatPage::Momentum: return "Momentum";
-    case StatPage::Position: return "Position";
-    case StatPage::Angle: return "Angle";
+        case StatPage::Energy: return "Energy";
+        case StatPage::Momentum: return "Momentum";
+        case StatPage::Position: return "Position";
+        case StatPage::Angle: return "Angle";
     }
     return "";
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -21,4 +21,4 @@ std::span<const QuantityButton> QuantityButtons(StatPage page);
 // Caption of the page's quantity group box.
 const char* QuantityGroupCaption(StatPage page);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -33,7 +33,7 @@ namespace {
 
 std::string TextOf(const QLineEdit& edit) { return edit.text().toStdString(); }
 
-} // namespace
+}  // namespace
 
 bool StatPageWidget::refuse(const std::optional<Message>& refusal) {
     if (!refusal) return false;
@@ -46,7 +46,9 @@ void StatPageWidget::hideHistogram() {
     chart_->hide();
 }
 
-void StatPageWidget::setRangeLabel(const std::string& caption) { rangeLabel_->setText(QString::fromStdString(caption)); }
+void StatPageWidget::setRangeLabel(const std::string& caption) {
+    rangeLabel_->setText(QString::fromStdString(caption));
+}
 
 void StatPageWidget::refreshRangeLabel() {
     const QuantityId quantity = PageQuantity(services_.state, page());
@@ -205,4 +207,4 @@ void StatPageWidget::switchAngleChoices(bool enabled) {
     if (select != quantityButtons_.end()) select->second->setChecked(true);
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -42,11 +42,14 @@ void OnChecked(QRadioButton* button, std::function<void()> action) {
     });
 }
 
-} // namespace
+}  // namespace
 
-StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
-                               QWidget* parent)
-    : QWidget(parent), services_(services), description_(DescribePage(page)), analysis_(analysis),
+StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, int tableCopyTarget,
+                               AnalysisWindow& analysis, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      description_(DescribePage(page)),
+      analysis_(analysis),
       tableCopyTarget_(tableCopyTarget) {
     setObjectName(name("StatPage"));
     buildLayout();
@@ -230,8 +233,10 @@ QWidget* StatPageWidget::buildHistogramArea() {
     for (int column = 0; column < 3; ++column)
         table_->setColumnWidth(column, description_.dataColumnWidths[static_cast<std::size_t>(column)]);
     const Rgb& header = description_.dataHeaderColour;
-    table_->horizontalHeader()->setStyleSheet(
-        QString("QHeaderView::section { background-color: rgb(%1, %2, %3); }").arg(header.red).arg(header.green).arg(header.blue));
+    table_->horizontalHeader()->setStyleSheet(QString("QHeaderView::section { background-color: rgb(%1, %2, %3); }")
+                                                  .arg(header.red)
+                                                  .arg(header.green)
+                                                  .arg(header.blue));
     table_->hide();
     editableGrid_ = new TableViewGrid(*table_, *tableModel_, tableCopyTarget_, true);
 
@@ -242,4 +247,4 @@ QWidget* StatPageWidget::buildHistogramArea() {
     return area;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -115,4 +115,4 @@ private:
     HistogramChart* chart_ = nullptr;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

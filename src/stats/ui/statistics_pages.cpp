@@ -32,7 +32,7 @@ constexpr std::array<PagePlace, kStatPageCount> kPlaces{{
     {StatPage::Angle, MainPage::AngStat, copy_target::kAnData, copy_target::kAnAnalys},
 }};
 
-} // namespace
+}  // namespace
 
 StatisticsPages InstallStatisticsPages(const WindowServices& services) {
     PageHost& host = services.host;
@@ -66,4 +66,4 @@ StatisticsPages InstallStatisticsPages(const WindowServices& services) {
     return pages;
 }
 
-} // namespace zelkor
+}  // namespace zelkor

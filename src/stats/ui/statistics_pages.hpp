@@ -17,4 +17,4 @@ using StatisticsPages = std::array<StatPageWidget*, kStatPageCount>;
 // switch, the Edit menu and the Ctrl+C hand-over.
 StatisticsPages InstallStatisticsPages(const WindowServices& services);
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -9,7 +9,7 @@ QString ToQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace
+}  // namespace
 
 StringGridModel::StringGridModel(int columnCount, bool titleRow, QObject* parent)
     : QAbstractTableModel(parent), columnCount_(columnCount), titleRow_(titleRow) {}
@@ -59,4 +59,4 @@ void StringGridModel::appendCell(std::string& out, int row, int column) const {
     }
 }
 
-} // namespace zelkor
+}  // namespace zelkor

@@ -37,4 +37,4 @@ private:
     std::vector<std::vector<std::string>> rows_;
 };
 
-} // namespace zelkor
+}  // namespace zelkor

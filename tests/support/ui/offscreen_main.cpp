@@ -21,7 +21,7 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
         std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -35,4 +35,4 @@ std::optional<std::filesystem::path> ScriptedDialogs::nextFile(const FileDialogS
     return answer;
 }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -31,4 +31,4 @@ private:
     std::optional<std::filesystem::path> nextFile(const FileDialogSetup& setup);
 };
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -58,4 +58,4 @@ QAction& TestHost::action(const char* objectName) {
 
 void TestHost::Uklid() { edit_->clearAllSelections(); }
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

@@ -18,7 +18,7 @@ class BusyPanel;
 class EditCommands;
 class TransientPanel;
 class UserDialogs;
-} // namespace zelkor
+}  // namespace zelkor
 
 namespace zelkor::test {
 
@@ -53,4 +53,4 @@ private:
     CopyShortcutHandOver* handOver_;
 };
 
-} // namespace zelkor::test
+}  // namespace zelkor::test

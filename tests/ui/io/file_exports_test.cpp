@@ -41,5 +41,5 @@ TEST(FileExportsInHost, SaveFilteredWritesTheAcceptedIonsOrRefusesWithoutASet) {
     EXPECT_EQ(text.str().find("3.650895E+06"), std::string::npos);
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

@@ -34,5 +34,5 @@ TEST(WidestDataCell, SignsAndLongExponentsOnlyWhereTheSetHasThem) {
     EXPECT_EQ(WidestDataCell(dpp, point), "-8.8888888888E+88");
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test

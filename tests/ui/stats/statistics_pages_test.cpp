@@ -33,12 +33,11 @@ TEST_F(StatisticsPagesInHost, CaptionsNameTheUnitAWindowChose) {
 
 TEST_F(StatisticsPagesInHost, APointFileLoadKeepsCaptionsInTheComputedUnits) {
     TempDir dir;
-    host.load(SourceKind::WinAgile,
-              dir.write("beam.pnt", Lines({"1E-3\t2E-4\t5E-4\t-3E-4\t1E-3\t65535"})));
+    host.load(SourceKind::WinAgile, dir.write("beam.pnt", Lines({"1E-3\t2E-4\t5E-4\t-3E-4\t1E-3\t65535"})));
     ASSERT_EQ(host.set.count, 1);
     EXPECT_EQ(caption("lbeditRanofIntLabelP"), "Range of Interval [A]");
     EXPECT_EQ(caption("lbeditRanofIntLabelA"), "Range of Interval [rad]");
 }
 
-} // namespace
-} // namespace zelkor::test
+}  // namespace
+}  // namespace zelkor::test
