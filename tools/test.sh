@@ -6,6 +6,7 @@
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
+"$root/tools/check_format.sh"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELKOR_SANITIZE=ON -DZELKOR_WERROR=ON \
