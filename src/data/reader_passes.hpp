@@ -4,6 +4,7 @@
 // header layout and the parse of one record line.
 
 #include "data/field_scan.hpp"
+#include "data/first_lines.hpp"
 #include "data/line_ranges.hpp"
 #include "data/line_reader.hpp"
 #include "data/parse_threads.hpp"
@@ -153,6 +154,7 @@ ReadResult ReadRecordLines(const ReadSource& source, const CountResult& counted,
         TextLine line;
         for (int n = 1; n <= layout.headerLines; ++n) {
             if (!reader.next(line)) break;
+            KeepFirstLine(result.firstLines, line);
             // Kept with a line end even when the file stops right after it, so
             // that a file written from it never runs two lines together.
             if (n == layout.keptHeaderLine) result.headerLine.assign(line.text).push_back('\n');
