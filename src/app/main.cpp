@@ -7,37 +7,33 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    // --version and --help answer before QApplication, which needs a display.
+    // Read before QApplication, which needs a display: --version, --help and
+    // a mistake are answered without one.
     const std::vector<std::string> words(argv + 1, argv + argc);
-    const zelkor::CommandLine early = zelkor::ParseCommandLine(words);
-    if (early.action == zelkor::CommandLine::Action::PrintVersion) {
-        std::cout << zelkor::VersionText();
-        return 0;
-    }
-    if (early.action == zelkor::CommandLine::Action::PrintHelp) {
-        std::cout << zelkor::HelpText();
-        return 0;
+    const zelkor::CommandLine line = zelkor::ParseCommandLine(words);
+    switch (line.action) {
+        case zelkor::CommandLine::Action::PrintVersion: std::cout << zelkor::VersionText(); return 0;
+        case zelkor::CommandLine::Action::PrintHelp: std::cout << zelkor::HelpText(); return 0;
+        case zelkor::CommandLine::Action::UsageError:
+            std::cerr << "zelkor: " << line.error << "\n" << zelkor::HelpText();
+            return 2;
+        case zelkor::CommandLine::Action::Run: break;
     }
 
-    QApplication application(argc, argv);
+    // Qt sees the words before "--" only: after it, a name such as
+    // "-platform" is a file.
+    int qtArgumentCount = static_cast<int>(std::find(words.begin(), words.end(), "--") - words.begin()) + 1;
+    QApplication application(qtArgumentCount, argv);
     QApplication::setApplicationName("ZELKOR");
     QApplication::setApplicationVersion(ZELKOR_VERSION);
     QApplication::setDesktopFileName("org.zelkor.Zelkor");
     // The splash and the dialogs stay hidden; only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
-    std::vector<std::string> leftovers;
-    for (const QString& argument : QApplication::arguments().mid(1)) leftovers.push_back(argument.toStdString());
-    const zelkor::CommandLine line = zelkor::ParseCommandLine(leftovers);
-    if (line.action == zelkor::CommandLine::Action::UsageError) {
-        std::cerr << "zelkor: " << line.error << "\n" << zelkor::HelpText();
-        return 2;
-    }
 
     try {
         zelkor::QtUserDialogs dialogs;
