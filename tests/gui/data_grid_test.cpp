@@ -6,6 +6,8 @@
 #include "window_fixture.hpp"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QClipboard>
 #include <QPlainTextEdit>
 
 #include <fcntl.h>
@@ -50,6 +52,19 @@ TEST_F(DataGrid, PreviewOfTransmitShowsEightColumnsInTheirFormats) {
     EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "3.658839E+06", "1.000000E+05", "1.105000E+02", "-8.610000E+02",
                                            "0.9998046", "0.0167895", "-0.0104302"}));
     EXPECT_EQ(window.state().lastDataColumn, 7);
+}
+
+TEST_F(DataGrid, ANegativeZeroKeepsItsMinusInTheGridAndOnTheClipboard) {
+    std::string text = TransmitFileText();
+    text.replace(text.find("-.8619E+02"), 10, "-.0000E+00");
+    text.replace(text.find(" .0013460"), 9, "-.0000000");
+    open(writeFile("ZERO.TXT", text));
+    dataPage().btnPreviewClick();
+    EXPECT_EQ(Row(grid(), 1).mid(3, 4), (QStringList{"-0.000000E+00", "-1.016000E+02", "0.9999324", "-0.0000000"}));
+    trigger("SelectAll");
+    trigger("Copy");
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("1\t3.650895E+06\t1.000000E+05\t-0.000000E+00\t")) << copied.toStdString();
 }
 
 TEST_F(DataGrid, PreviewOfTrimDatShowsTheSameColumns) {
