@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace zelkor {
@@ -45,27 +46,63 @@ ScopeValues Gather(std::span<const ParticleRecord> ions, Value value, bool accep
     return s;
 }
 
-std::vector<int> Count(const std::vector<double>& values, const Histogram& plan) {
-    if (plan.intervalCount < 1) return {};
-    std::vector<int> counts(static_cast<std::size_t>(plan.intervalCount), 0);
-    const std::vector<double> edges = AccumulatedEdges(plan.start, plan.width, plan.intervalCount);
-    const IntervalLocator locate(edges, plan.width);
-    for (const double v : values) {
-        const std::ptrdiff_t k = locate(v);
-        if (k >= 0) ++counts[static_cast<std::size_t>(k)];
+// The values counted into the histogram's intervals, with the values below
+// its first edge and those at or beyond its last as two more buckets. A
+// value's rank then lies in one bucket, and selecting it needs only the
+// values of that bucket rather than all of them.
+class Buckets {
+public:
+    // A plan without intervals leaves every value in the one bucket "below".
+    Buckets(const std::vector<double>& values, const Histogram& plan)
+        : intervals_(plan.intervalCount > 0),
+          edges_(AccumulatedEdges(plan.start, plan.width, intervals_ ? plan.intervalCount : 1)),
+          locate_(edges_, intervals_ ? plan.width : 1.0),
+          counts_(edges_.size() + 1, 0) {
+        for (const double v : values) ++counts_[of(v)];
     }
-    return counts;
-}
 
-// Reorders the values. Undefined for an empty set or one holding a nan, which
-// has no place in an order.
-std::optional<double> Median(std::vector<double>& values, bool anyNan) {
+    // The counts of the histogram's intervals.
+    std::vector<int> intervalCounts() const {
+        if (!intervals_) return {};
+        return {counts_.begin() + 1, counts_.end() - 1};
+    }
+
+    // The k-th smallest value (0-based) of values; none may be nan.
+    double kth(const std::vector<double>& values, std::size_t k) const {
+        std::size_t bucket = 0;
+        for (; k >= static_cast<std::size_t>(counts_[bucket]); ++bucket) k -= static_cast<std::size_t>(counts_[bucket]);
+        // The bucket's own bounds: the comparisons the locator settles on.
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        const double low = bucket == 0 ? -kInfinity : edges_[bucket - 1];
+        const double high = !intervals_ || bucket == edges_.size() ? kInfinity : edges_[bucket];
+        std::vector<double> in;
+        in.reserve(static_cast<std::size_t>(counts_[bucket]));
+        for (const double v : values)
+            if (v >= low && v < high) in.push_back(v);
+        std::nth_element(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(k), in.end());
+        return in[k];
+    }
+
+private:
+    std::size_t of(double v) const {
+        if (!intervals_ || v < edges_.front()) return 0;
+        const std::ptrdiff_t k = locate_(v);
+        return k >= 0 ? static_cast<std::size_t>(k) + 1 : counts_.size() - 1;
+    }
+
+    bool intervals_;
+    std::vector<double> edges_;
+    IntervalLocator locate_;
+    std::vector<int> counts_;
+};
+
+// The mean of the two middle values for an even count. Undefined for no value
+// or a nan among them, which has no place in an order.
+std::optional<double> Median(const std::vector<double>& values, bool anyNan, const Buckets& buckets) {
     if (values.empty() || anyNan) return std::nullopt;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    if (values.size() % 2 == 1) return *middle;
-    const double below = *std::max_element(values.begin(), middle);
-    return (below + *middle) * 0.5;
+    const std::size_t middle = values.size() / 2;
+    if (values.size() % 2 == 1) return buckets.kth(values, middle);
+    return (buckets.kth(values, middle - 1) + buckets.kth(values, middle)) * 0.5;
 }
 
 }  // namespace
@@ -87,10 +124,11 @@ MoreStatistics ComputeMoreStatistics(const ParticleSet& set, const QuantitySelec
         more.skewness = s.cubes / n / std::pow(m2, 1.5);
         more.kurtosis = s.fourths / n / (m2 * m2) - 3.0;
     }
-    plan.counts = Count(s.values, plan);
+    const Buckets buckets(s.values, plan);
+    plan.counts = buckets.intervalCounts();
     more.fwhm = FullWidthAtHalfMaximum(plan);
     more.histogram = std::move(plan);
-    more.median = Median(s.values, s.anyNan);
+    more.median = Median(s.values, s.anyNan, buckets);
     return more;
 }
 

@@ -1,3 +1,4 @@
+#include "stats/display_range.hpp"
 #include "stats/fwhm.hpp"
 #include "stats/kernels.hpp"
 #include "stats/more_statistics.hpp"
@@ -117,6 +118,29 @@ TEST(MoreStatistics, FwhmHistogramCountsAsTheProgramDoes) {
     EXPECT_EQ(h.counts, CountIntervals(set, kEnergy, h.start, h.width, h.intervalCount));
     // A Gaussian's FWHM is 2 sqrt(2 ln 2) sigma; 13000 ions in 101 intervals read it to a few per cent.
     EXPECT_NEAR(*more.fwhm, 2.3548 * 1.0e5, 0.05 * 2.3548e5);
+}
+
+// The median is selected within the histogram's intervals: it must not
+// depend on which intervals, nor on values lying outside all of them or on
+// their edges (every other value below lies on an edge of 1/4-wide intervals
+// starting at an odd multiple of 1/8, the median 0.125 too).
+TEST(MoreStatistics, MedianWhateverTheHistogram) {
+    std::mt19937 random(3);
+    for (const int first : {-500, -499}) {
+        std::vector<double> values;
+        for (int k = first; k <= 500; ++k) values.push_back(k / 8.0 + 0.125);
+        std::shuffle(values.begin(), values.end(), random);
+        const ParticleSet set = SetOfEnergies(values);
+        const StatSummary summary = SummarizeAll(set, kEnergy);
+        const double expected = ByFormula(values).median;
+        EXPECT_EQ(expected, first == -500 ? 0.125 : 0.1875);
+        for (const DisplayRange range :
+             {DisplayRange{-1.125, 1.125}, DisplayRange{1.125, 2.125}, DisplayRange{-80, 80}}) {
+            const Histogram plan = PlanIntervals(range, 0.25).histogram;
+            EXPECT_EQ(*ComputeMoreStatistics(set, kEnergy, StatScope::All, summary, plan).median, expected);
+        }
+        EXPECT_EQ(*ComputeMoreStatistics(set, kEnergy, StatScope::All, summary, Histogram{}).median, expected);
+    }
 }
 
 Histogram Counted(std::vector<int> counts, double start = 0.0, double width = 1.0) {
