@@ -7,6 +7,7 @@
 
 #include "bench_data.hpp"
 
+#include "runs/run_summary.hpp"
 #include "stats/display_range.hpp"
 #include "stats/fit/fit_gaussian.hpp"
 #include "stats/histogram.hpp"
@@ -61,5 +62,15 @@ void BM_FitGaussian1001(benchmark::State& state) {
     state.counters["iterations"] = fit.iterations;
 }
 BENCHMARK(BM_FitGaussian1001)->Unit(benchmark::kMillisecond);
+
+// The figures of one row of a comparison of runs, the set already loaded.
+void BM_SummarizeSet(benchmark::State& state) {
+    for (auto _ : state) {
+        RunSummary row;
+        SummarizeSet(BenchSet(), SourceKind::TransmitTxt, row);
+        benchmark::DoNotOptimize(row);
+    }
+}
+BENCHMARK(BM_SummarizeSet)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,29 +4,105 @@
 #include "optics/sigma_matrix.hpp"
 #include "state/load_file.hpp"
 #include "stats/fwhm.hpp"
-#include "stats/kernels.hpp"
+#include "stats/interval_locator.hpp"
+#include "stats/ion_span.hpp"
 #include "stats/page_more_statistics.hpp"
+#include "stats/quantity_value.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <type_traits>
 
 namespace zelkor {
 namespace {
 
-QuantitySelection Selection(QuantityId quantity, SourceKind kind) { return {quantity, 0, kind, 1, 1.0}; }
+namespace qv = quantity_value;
 
-EnergyFigures EnergyOf(const ParticleSet& set, SourceKind kind) {
-    const QuantitySelection energy = Selection(QuantityId::KinEnerg, kind);
-    const StatSummary s = SummarizeAll(set, energy);
+// Energy, Y, Z, dY/dX and dZ/dX in their first units, with the value
+// functors the kernels use, so that every figure has the kernels' bits.
+constexpr std::size_t kRowQuantities = 5;
+using RowValues = std::array<double, kRowQuantities>;
+
+template <bool StoredSlopes>
+RowValues ValuesOf(const ParticleRecord& r) {
+    using SlopeY = std::conditional_t<StoredSlopes, qv::StoredSlope<&ParticleRecord::cos_y>,
+                                      qv::SlopeFromCosines<&ParticleRecord::cos_y>>;
+    using SlopeZ = std::conditional_t<StoredSlopes, qv::StoredSlope<&ParticleRecord::cos_z>,
+                                      qv::SlopeFromCosines<&ParticleRecord::cos_z>>;
+    return {qv::KineticEnergy{EnergyDivisor(0)}(r), qv::Position<&ParticleRecord::y>{LengthDivisor(0)}(r),
+            qv::Position<&ParticleRecord::z>{LengthDivisor(0)}(r), SlopeY{SlopeMultiplier(0)}(r),
+            SlopeZ{SlopeMultiplier(0)}(r)};
+}
+
+// Accepted energies counted into the intervals of a planned histogram, as
+// CountHistogram counts them.
+class EnergyCount {
+public:
+    explicit EnergyCount(Histogram& h)
+        : h_(h), edges_(AccumulatedEdges(h.start, h.width, h.intervalCount)), locate_(edges_, h.width) {
+        h_.counts.assign(static_cast<std::size_t>(h.intervalCount), 0);
+    }
+    void add(const ParticleRecord& r, double energy) {
+        if (r.accepted != 1) return;
+        const std::ptrdiff_t k = locate_(energy);
+        if (k >= 0) ++h_.counts[static_cast<std::size_t>(k)];
+    }
+
+private:
+    Histogram& h_;
+    std::vector<double> edges_;
+    IntervalLocator locate_;
+};
+
+struct RowFigures {
+    std::array<StatSummary, kRowQuantities> summary{};
+    Histogram energy;  // at the default width of the energy's range, counted
+};
+
+// The five kernels of all ions for the five quantities at once, and the
+// energy histogram of the FWHM: two passes where one quantity at a time takes
+// eleven. Each sum is its own double, accumulated in index order, as
+// SummarizeAll accumulates it.
+template <bool StoredSlopes>
+RowFigures SummarizeRow(std::span<const ParticleRecord> ions) {
+    RowFigures f;
+    auto& s = f.summary;
+    RowValues sums{};
+    s[0].min = s[0].max = ValuesOf<StoredSlopes>(ions[0])[0];
+    for (const ParticleRecord& r : ions) {
+        const RowValues v = ValuesOf<StoredSlopes>(r);
+        for (std::size_t q = 0; q < kRowQuantities; ++q) sums[q] += v[q];
+        if (v[0] < s[0].min) s[0].min = v[0];
+        if (v[0] > s[0].max) s[0].max = v[0];
+    }
+    const double n = static_cast<double>(ions.size());
+    for (std::size_t q = 0; q < kRowQuantities; ++q) s[q].mean = sums[q] / n;
+    f.energy = *PlanFwhmHistogram(StatPage::Energy, s[0], "").value;
+    EnergyCount count(f.energy);
+    RowValues squares{};
+    for (const ParticleRecord& r : ions) {
+        const RowValues v = ValuesOf<StoredSlopes>(r);
+        for (std::size_t q = 0; q < kRowQuantities; ++q) {
+            const double d = v[q] - s[q].mean;
+            squares[q] += d * d;
+        }
+        if constexpr (!StoredSlopes) count.add(r, v[0]);
+    }
+    for (std::size_t q = 0; q < kRowQuantities; ++q) {
+        s[q].dispersion = squares[q] / n;
+        s[q].sigma = std::sqrt(s[q].dispersion);
+    }
+    return f;
+}
+
+EnergyFigures EnergyOf(int count, const StatSummary& s, const Histogram& h) {
     EnergyFigures f;
     f.mean = s.mean;
     f.sigma = s.sigma;
-    const double n = set.count;
+    const double n = count;
     f.meanError = s.sigma / std::sqrt(n);
-    if (set.count > 1) f.sigmaError = s.sigma / std::sqrt(2.0 * (n - 1.0));
-    // A fresh load accepts every ion, so the accepted-ion count is that of all ions.
-    Histogram h = *PlanFwhmHistogram(StatPage::Energy, s, "").value;
-    CountHistogram(set, energy, h);
+    if (count > 1) f.sigmaError = s.sigma / std::sqrt(2.0 * (n - 1.0));
     f.fwhm = FullWidthAtHalfMaximum(h);
     return f;
 }
@@ -49,11 +125,13 @@ std::optional<Message> LoadFailure(const LoadReport& report, const ParticleSet& 
 void SummarizeSet(const ParticleSet& set, SourceKind kind, RunSummary& row) {
     row.kind = kind;
     row.count = set.count;
-    if (kind != SourceKind::WinAgile) row.energy = EnergyOf(set, kind);
-    row.sigmaY = SigmaAll(set, Selection(QuantityId::PosY, kind));
-    row.sigmaZ = SigmaAll(set, Selection(QuantityId::PosZ, kind));
-    row.sigmaDYDX = SigmaAll(set, Selection(QuantityId::dYdX, kind));
-    row.sigmaDZDX = SigmaAll(set, Selection(QuantityId::dZdX, kind));
+    if (set.count < 1) return;
+    const RowFigures f = kind == SourceKind::WinAgile ? SummarizeRow<true>(Ions(set)) : SummarizeRow<false>(Ions(set));
+    if (kind != SourceKind::WinAgile) row.energy = EnergyOf(set.count, f.summary[0], f.energy);
+    row.sigmaY = f.summary[1].sigma;
+    row.sigmaZ = f.summary[2].sigma;
+    row.sigmaDYDX = f.summary[3].sigma;
+    row.sigmaDZDX = f.summary[4].sigma;
     const SigmaMatrix m = ComputeSigmaMatrix(set, kind);
     row.planeY = PlaneParametersOf(m, Plane::Y);
     row.planeZ = PlaneParametersOf(m, Plane::Z);

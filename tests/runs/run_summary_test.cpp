@@ -1,7 +1,11 @@
+#include "optics/sigma_matrix.hpp"
 #include "runs/run_table.hpp"
 #include "runs/summarize_runs.hpp"
 #include "support/run_batch.hpp"
 #include "support/srim_text.hpp"
+#include "stats/kernels.hpp"
+#include "stats/page_more_statistics.hpp"
+#include "support/particle_sets.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -109,6 +113,45 @@ TEST(RunSummary, RowEqualsTheSingleFileCommands) {
         EXPECT_EQ(AsPrinted(row["beta_" + p]), Printed(twiss, std::string("beta(") + plane + ")"));
         EXPECT_EQ(AsPrinted(row["alpha_" + p]), Printed(twiss, std::string("alpha(") + plane + ")"));
     }
+}
+
+// The row's figures are those of the kernels and of "More statistics", bit for bit.
+TEST(RunSummary, FiguresHaveTheKernelsBits) {
+    std::mt19937 random(5);
+    std::normal_distribution<double> normal(0.0, 1.0);
+    std::vector<ParticleRecord> records(3001);
+    for (ParticleRecord& r : records) {
+        r.energy = 5.0e6 + 1.0e5 * normal(random);
+        r.y = 300.0 * normal(random);
+        r.z = 200.0 * normal(random) + 50.0;
+        r.cos_x = 0.999 + 0.0005 * normal(random);
+        r.cos_y = 0.02 * normal(random);
+        r.cos_z = 0.01 * normal(random);
+    }
+    const ParticleSet set = test::SetOfRecords(records);
+    for (const SourceKind kind : {SourceKind::TransmitTxt, SourceKind::WinAgile}) {
+        RunSummary row;
+        SummarizeSet(set, kind, row);
+        const auto sigma = [&](QuantityId q) { return SigmaAll(set, {q, 0, kind, 1, 1.0}); };
+        EXPECT_EQ(row.sigmaY, sigma(QuantityId::PosY));
+        EXPECT_EQ(row.sigmaZ, sigma(QuantityId::PosZ));
+        EXPECT_EQ(row.sigmaDYDX, sigma(QuantityId::dYdX));
+        EXPECT_EQ(row.sigmaDZDX, sigma(QuantityId::dZdX));
+        EXPECT_EQ(row.planeZ.alpha, PlaneParametersOf(ComputeSigmaMatrix(set, kind), Plane::Z).alpha);
+        EXPECT_EQ(row.energy.has_value(), kind != SourceKind::WinAgile);
+    }
+    RunSummary row;
+    SummarizeSet(set, SourceKind::TransmitTxt, row);
+    const StatSummary energy = SummarizeAll(set, {QuantityId::KinEnerg, 0, SourceKind::TransmitTxt, 1, 1.0});
+    AppState state;
+    state.sourceKind = SourceKind::TransmitTxt;
+    const auto more = MoreStatisticsFor(state, set, StatPage::Energy, StatScope::All, energy, "");
+    EXPECT_EQ(row.energy->mean, energy.mean);
+    EXPECT_EQ(row.energy->sigma, energy.sigma);
+    EXPECT_EQ(row.energy->meanError, more.value->meanError);
+    EXPECT_EQ(row.energy->sigmaError, more.value->sigmaError);
+    EXPECT_EQ(row.energy->fwhm, more.value->fwhm);
+    ASSERT_TRUE(row.energy->fwhm);
 }
 
 TEST(RunSummary, RowsKeepTheirOrderAndFailuresTheirMessages) {
