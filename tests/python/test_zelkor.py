@@ -195,7 +195,11 @@ def test_more_statistics_equal_batch():
 
 def test_histogram_fit_equals_batch():
     s = zelkor.load(TRANSMIT)
-    edges, counts, fit = s.histogram("PosY", "um", fit=True)
+    try:
+        edges, counts, fit = s.histogram("PosY", "um", fit=True)
+    except RuntimeError as e:
+        assert str(e) == "The Gaussian fit is not available in this build"
+        pytest.skip("built without GSL")
     lines = batch("histogram", TRANSMIT, "--quantity", "PosY", "--unit", "um", "--default", "--fit")[-4:]
     pairs = [line.split(" = ")[1].split(" +- ") for line in lines[:3]]
     for (value, error), name in zip(pairs, ("amplitude", "mean", "sigma")):
