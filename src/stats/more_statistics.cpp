@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace zelkor {
@@ -29,10 +30,12 @@ ScopeValues Gather(std::span<const ParticleRecord> ions, Value value, bool accep
     s.values.reserve(ions.size());
     double cubes = 0.0;
     double fourths = 0.0;
+    bool anyNan = false;
     for (const ParticleRecord& r : ions) {
         if (!acceptedOnly || r.accepted == 1) {
             const double v = value(r);
             s.values.push_back(v);
+            anyNan = anyNan || std::isnan(v);
             const double d = v - mean;
             const double d2 = d * d;
             cubes += d2 * d;
@@ -42,7 +45,7 @@ ScopeValues Gather(std::span<const ParticleRecord> ions, Value value, bool accep
     }
     s.cubes = cubes;
     s.fourths = fourths;
-    s.anyNan = std::any_of(s.values.begin(), s.values.end(), [](double v) { return std::isnan(v); });
+    s.anyNan = anyNan;
     return s;
 }
 
@@ -67,11 +70,34 @@ public:
         return {counts_.begin() + 1, counts_.end() - 1};
     }
 
-    // The k-th smallest value (0-based) of values; none may be nan.
+    // The k-th and (k+1)-th smallest values (0-based) of values; none may be
+    // nan. Both usually lie in one bucket, which is then gathered once.
+    std::pair<double, double> pairFrom(const std::vector<double>& values, std::size_t k) const {
+        const auto [bucket, j] = find(k);
+        if (j + 1 >= static_cast<std::size_t>(counts_[bucket])) return {kth(values, k), kth(values, k + 1)};
+        std::vector<double> in = members(values, bucket);
+        const auto next = in.begin() + static_cast<std::ptrdiff_t>(j + 1);
+        std::nth_element(in.begin(), next, in.end());
+        return {*std::max_element(in.begin(), next), *next};
+    }
+
     double kth(const std::vector<double>& values, std::size_t k) const {
+        const auto [bucket, j] = find(k);
+        std::vector<double> in = members(values, bucket);
+        std::nth_element(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(j), in.end());
+        return in[j];
+    }
+
+private:
+    // The bucket of the k-th smallest value and its rank within the bucket.
+    std::pair<std::size_t, std::size_t> find(std::size_t k) const {
         std::size_t bucket = 0;
         for (; k >= static_cast<std::size_t>(counts_[bucket]); ++bucket) k -= static_cast<std::size_t>(counts_[bucket]);
-        // The bucket's own bounds: the comparisons the locator settles on.
+        return {bucket, k};
+    }
+
+    // The values of a bucket, by its own bounds: the comparisons the locator settles on.
+    std::vector<double> members(const std::vector<double>& values, std::size_t bucket) const {
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
         const double low = bucket == 0 ? -kInfinity : edges_[bucket - 1];
         const double high = !intervals_ || bucket == edges_.size() ? kInfinity : edges_[bucket];
@@ -79,11 +105,9 @@ public:
         in.reserve(static_cast<std::size_t>(counts_[bucket]));
         for (const double v : values)
             if (v >= low && v < high) in.push_back(v);
-        std::nth_element(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(k), in.end());
-        return in[k];
+        return in;
     }
 
-private:
     std::size_t of(double v) const {
         if (!intervals_ || v < edges_.front()) return 0;
         const std::ptrdiff_t k = locate_(v);
@@ -102,7 +126,8 @@ std::optional<double> Median(const std::vector<double>& values, bool anyNan, con
     if (values.empty() || anyNan) return std::nullopt;
     const std::size_t middle = values.size() / 2;
     if (values.size() % 2 == 1) return buckets.kth(values, middle);
-    return (buckets.kth(values, middle - 1) + buckets.kth(values, middle)) * 0.5;
+    const auto [below, above] = buckets.pairFrom(values, middle - 1);
+    return (below + above) * 0.5;
 }
 
 }  // namespace

@@ -123,7 +123,9 @@ TEST(MoreStatistics, FwhmHistogramCountsAsTheProgramDoes) {
 // The median is selected within the histogram's intervals: it must not
 // depend on which intervals, nor on values lying outside all of them or on
 // their edges (every other value below lies on an edge of 1/4-wide intervals
-// starting at an odd multiple of 1/8, the median 0.125 too).
+// starting at an odd multiple of 1/8, the median 0.125 too), nor on the two
+// middle values of an even count lying in two intervals (0.125 and 0.25 of
+// the 1/2-wide intervals from -1.25).
 TEST(MoreStatistics, MedianWhateverTheHistogram) {
     std::mt19937 random(3);
     for (const int first : {-500, -499}) {
@@ -134,9 +136,10 @@ TEST(MoreStatistics, MedianWhateverTheHistogram) {
         const StatSummary summary = SummarizeAll(set, kEnergy);
         const double expected = ByFormula(values).median;
         EXPECT_EQ(expected, first == -500 ? 0.125 : 0.1875);
-        for (const DisplayRange range :
-             {DisplayRange{-1.125, 1.125}, DisplayRange{1.125, 2.125}, DisplayRange{-80, 80}}) {
-            const Histogram plan = PlanIntervals(range, 0.25).histogram;
+        for (const auto& [range, width] :
+             {std::pair{DisplayRange{-1.125, 1.125}, 0.25}, std::pair{DisplayRange{1.125, 2.125}, 0.25},
+              std::pair{DisplayRange{-80, 80}, 0.25}, std::pair{DisplayRange{-1.25, 1.25}, 0.5}}) {
+            const Histogram plan = PlanIntervals(range, width).histogram;
             EXPECT_EQ(*ComputeMoreStatistics(set, kEnergy, StatScope::All, summary, plan).median, expected);
         }
         EXPECT_EQ(*ComputeMoreStatistics(set, kEnergy, StatScope::All, summary, Histogram{}).median, expected);
