@@ -1,13 +1,13 @@
 #!/bin/sh
 # Fails when an include crosses the layers downward-only rule:
-#   core (data io stats optics generator relativity state tables) <- widgets <- <subsystem>/ui <- app
+#   core (data io stats optics generator relativity state tables runs) <- widgets <- <subsystem>/ui <- app
 # data/ is a leaf of the core; only app/compose.cpp includes the ui libraries' install headers.
 set -u
 src="${1:-$(dirname "$0")/../src}"
 breach() { echo "layer breach: $*"; }
 
 check() {
-for core in data io stats optics generator relativity state tables; do
+for core in data io stats optics generator relativity state tables runs; do
     [ -d "$src/$core" ] || continue
     grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot)|#include *"(app|widgets|[a-z]+/ui)/' "$src/$core" \
         --include='*.cpp' --include='*.hpp' | grep -v "^$src/$core/ui/" | while read -r line; do breach "$line"; done
