@@ -1,0 +1,49 @@
+#include "platform/temporary_name.hpp"
+
+#include <chrono>
+#include <random>
+#include <system_error>
+
+namespace zelkor::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kSuffixLength = 6;
+// A file name may hold 255 bytes; the temporary one adds "." and the suffix.
+constexpr std::size_t kMaxBaseName = 255 - 1 - kSuffixLength;
+
+std::string RandomSuffix(std::uint64_t processId) {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 engine(
+        std::random_device{}() ^ processId ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
+    std::string suffix(kSuffixLength, '0');
+    for (char& c : suffix) c = kChars[pick(engine)];
+    return suffix;
+}
+
+}  // namespace
+
+fs::path ResolveLink(const fs::path& target) {
+    fs::path path = target;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) return path;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;  // a loop of links: opening it fails
+}
+
+fs::path TemporaryNeighbour(const fs::path& target, std::uint64_t processId) {
+    fs::path::string_type base = target.filename().native();
+    if (base.size() > kMaxBaseName) base.resize(kMaxBaseName);
+    const std::string suffix = "." + RandomSuffix(processId);
+    base.append(suffix.begin(), suffix.end());
+    return target.parent_path() / base;
+}
+
+}  // namespace zelkor::platform
