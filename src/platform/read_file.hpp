@@ -6,8 +6,9 @@
 
 namespace zelkor::platform {
 
-// A file open for reading in binary mode. Reads at an offset leave no
-// position behind, so that readers on several threads can share one.
+// A file open for reading in binary mode. Readers on several threads may
+// share one through reads at an offset; a file is read either in order or
+// at offsets, never both (on Windows a read at an offset moves the position).
 class ReadFile {
 public:
     ReadFile() = default;

@@ -13,14 +13,15 @@ constexpr std::size_t kSuffixLength = 6;
 // A file name may hold 255 bytes; the temporary one adds "." and the suffix.
 constexpr std::size_t kMaxBaseName = 255 - 1 - kSuffixLength;
 
+// A point and six random letters or digits.
 std::string RandomSuffix(std::uint64_t processId) {
     static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937_64 engine(
         std::random_device{}() ^ processId ^
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
-    std::string suffix(kSuffixLength, '0');
-    for (char& c : suffix) c = kChars[pick(engine)];
+    std::string suffix(1 + kSuffixLength, '.');
+    for (std::size_t k = 1; k < suffix.size(); ++k) suffix[k] = kChars[pick(engine)];
     return suffix;
 }
 
@@ -41,9 +42,9 @@ fs::path ResolveLink(const fs::path& target) {
 fs::path TemporaryNeighbour(const fs::path& target, std::uint64_t processId) {
     fs::path::string_type base = target.filename().native();
     if (base.size() > kMaxBaseName) base.resize(kMaxBaseName);
-    const std::string suffix = "." + RandomSuffix(processId);
-    base.append(suffix.begin(), suffix.end());
-    return target.parent_path() / base;
+    fs::path name(std::move(base));
+    name += RandomSuffix(processId);
+    return target.parent_path() / name;
 }
 
 }  // namespace zelkor::platform

@@ -19,6 +19,7 @@ namespace {
 // Compares the fast paths, the general functions and FormatDouble with the
 // C library's printf for one value.
 void ExpectSameAsPrintf(double value, int precision) {
+    if (!test::HasPrintfReference(value)) return;
     char buffer[kMaxNumberChars];
     const std::string eFormat = "%." + std::to_string(precision) + "E";
     const std::string fFormat = "%." + std::to_string(precision) + "f";
