@@ -5,7 +5,7 @@
 #   tools/wasm.sh [LINUX_BUILD_DIR]    (default: build)
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
-linux_build="${1:-$root/build}"
+linux_build="$(cd "${1:-$root/build}" && pwd)"
 build="$root/build-wasm"
 jobs="$(nproc 2>/dev/null || echo 2)"
 # emscripten's JavaScript steps find Debian's node-acorn here.

@@ -7,7 +7,7 @@
 # Wine runs headless in a throw-away prefix inside the build folder.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
-linux_build="${1:-$root/build}"
+linux_build="$(cd "${1:-$root/build}" && pwd)"
 build="$root/build-windows"
 jobs="$(nproc 2>/dev/null || echo 2)"
 

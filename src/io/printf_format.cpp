@@ -6,6 +6,7 @@
 #include <cmath>
 
 #if !ZELKOR_FLOAT_TO_CHARS
+#include "data/parse_double.hpp"
 #include "platform/c_locale_print.hpp"
 #endif
 
@@ -16,6 +17,26 @@ char* AppendText(char* out, const std::string& text) {
     for (char c : text) *out++ = c;
     return out;
 }
+
+#if !ZELKOR_FLOAT_TO_CHARS
+// "-1.25e+02" as "-125", "1.5e-03" as "0.0015".
+std::string FixedFromScientific(const std::string& scientific) {
+    const bool negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits = scientific.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
+    if (digits.size() > 1) digits.erase(1, 1);  // the point
+    const int exponent = std::stoi(scientific.substr(e + 1));
+    std::string fixed;
+    if (exponent < 0) {
+        fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+        fixed = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+    } else {
+        fixed = digits.insert(static_cast<std::size_t>(exponent) + 1, ".");
+    }
+    return negative ? "-" + fixed : fixed;
+}
+#endif
 
 }  // namespace
 
@@ -45,6 +66,11 @@ char* AppendFixed(char* out, double value, int precision) {
     return std::to_chars(out, out + kMaxNumberChars, value, std::chars_format::fixed, precision).ptr;
 }
 
+std::string FormatShortest(double value) {
+    char buffer[64];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
 #else
 
 // A library without floating-point std::to_chars: its printf is exact.
@@ -58,6 +84,22 @@ char* AppendExponent(char* out, double value, int precision) {
 
 char* AppendFixed(char* out, double value, int precision) {
     return AppendText(out, platform::PrintInCLocale(("%." + std::to_string(precision) + "f").c_str(), value));
+}
+
+std::string FormatShortest(double value) {
+    if (!std::isfinite(value)) return NonFiniteText(value, false);
+    if (value == 0.0) return std::signbit(value) ? "-0" : "0";
+    // The fewest significant digits that read back to the value ...
+    std::string scientific;
+    for (int precision = 0; precision <= 16; ++precision) {
+        scientific = platform::PrintInCLocale(("%." + std::to_string(precision) + "e").c_str(), value);
+        double back = 0.0;
+        const char* text = scientific.c_str();
+        if (ParseDouble(text, text + scientific.size(), back) != nullptr && back == value) break;
+    }
+    // ... written in the shorter of the two forms, fixed on a tie.
+    const std::string fixed = FixedFromScientific(scientific);
+    return fixed.size() <= scientific.size() ? fixed : scientific;
 }
 
 #endif

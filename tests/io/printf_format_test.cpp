@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -66,6 +67,17 @@ TEST(PrintfFormatTest, NanKeepsItsSignOnEveryPlatform) {
     char buffer[kMaxNumberChars];
     EXPECT_EQ(std::string(buffer, AppendFixed(buffer, negativeNan, 7)), "-nan");
     EXPECT_EQ(std::string(buffer, AppendExponent(buffer, negativeNan, 7)), "-NAN");
+}
+
+TEST(PrintfFormatTest, ShortestTextIsStdToChars) {
+    std::vector<double> values = Values();
+    for (const double exact : {100.0, 1e22, 123456789012345680000.0, 0.001, 1.5e-3, 12345678901234567.0, 5e-324})
+        values.push_back(exact);
+    for (const double value : values) {
+        char buffer[64];
+        ASSERT_EQ(FormatShortest(value), std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr))
+            << std::hexfloat << value;
+    }
 }
 
 TEST(PrintfFormatTest, WholeNumbers) {

@@ -101,13 +101,13 @@ void FileReplacement::write(const char* data, std::size_t left) {
     // Start writing to the disk as the file grows, so that the sync before the
     // rename finds little left to do and the window is not held up at the end.
     constexpr std::uint64_t kSyncStep = 8 << 20;
-#ifdef SYNC_FILE_RANGE_WRITE
     if (written_ - synced_ >= kSyncStep) {
+#if defined(__linux__) && defined(SYNC_FILE_RANGE_WRITE)
         ::sync_file_range(Fd(handle_), static_cast<off_t>(synced_), static_cast<off_t>(written_ - synced_),
                           SYNC_FILE_RANGE_WRITE);
+#endif
         synced_ = written_;
     }
-#endif
 }
 
 std::optional<FileFailure> FileReplacement::commit() {
