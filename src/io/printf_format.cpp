@@ -19,8 +19,9 @@ char* AppendText(char* out, const std::string& text) {
 }
 
 #if !ZELKOR_FLOAT_TO_CHARS
-// "-1.25e+02" as "-125", "1.5e-03" as "0.0015".
-std::string FixedFromScientific(const std::string& scientific) {
+// "-1.25e+02" as "-125", "1.5e-03" as "0.0015"; a whole number with all its
+// digits, as std::to_chars writes it (the text nearest the value).
+std::string FixedFromScientific(const std::string& scientific, double value) {
     const bool negative = scientific.front() == '-';
     const std::size_t e = scientific.find('e');
     std::string digits = scientific.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
@@ -30,7 +31,7 @@ std::string FixedFromScientific(const std::string& scientific) {
     if (exponent < 0) {
         fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
-        fixed = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+        return platform::PrintInCLocale("%.0f", value);
     } else {
         fixed = digits.insert(static_cast<std::size_t>(exponent) + 1, ".");
     }
@@ -98,7 +99,7 @@ std::string FormatShortest(double value) {
         if (ParseDouble(text, text + scientific.size(), back) != nullptr && back == value) break;
     }
     // ... written in the shorter of the two forms, fixed on a tie.
-    const std::string fixed = FixedFromScientific(scientific);
+    const std::string fixed = FixedFromScientific(scientific, value);
     return fixed.size() <= scientific.size() ? fixed : scientific;
 }
 
