@@ -21,6 +21,9 @@ grep -rnE '#include *"[a-z]+/' "$src/platform" --include='*.cpp' --include='*.hp
 grep -rnE '#include *<(unistd|fcntl|dirent|dlfcn|pwd|grp|signal|termios|windows|io|direct|shellapi)\.h>|#include *<sys/' "$src" \
     --include='*.cpp' --include='*.hpp' | grep -vE "^$src/platform/(posix|win32)/" |
     while read -r line; do breach "only platform/posix and platform/win32 call the system: $line"; done
+grep -rnE '(^|[^A-Za-z_.>])(::)?(popen|pclose|fork|getpid|unlink|mkstemp|mkdtemp|realpath|fsync|pread|pwrite|sync_file_range|uselocale|newlocale|madvise|sysconf)\(' \
+    "$src" --include='*.cpp' --include='*.hpp' | grep -vE "^$src/platform/(posix|win32)/" |
+    while read -r line; do breach "a POSIX call outside platform/: $line"; done
 grep -rnE '#include *"(app|[a-z]+/ui)/' "$src/widgets" | while read -r line; do breach "widgets: $line"; done
 grep -rnE '#include *"app/' "$src" --include='*.cpp' --include='*.hpp' | grep -v "^$src/app/" |
     while read -r line; do breach "$line"; done
