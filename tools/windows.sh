@@ -24,13 +24,14 @@ export WINEPREFIX WINEDEBUG
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine=wine
 rm -rf "$WINEPREFIX"
-"$wine" wineboot --init >/dev/null 2>&1 || true
+mkdir -p "$WINEPREFIX"
 # One wineserver for all the runs: a program started while the previous
 # server shuts down can otherwise end at once with nothing done.
 wineserver="$(dirname "$(command -v "$wine")")/wineserver"
 [ -x "$wineserver" ] || wineserver=wineserver
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
+"$wine" wineboot --init >/dev/null 2>&1 || true
 
 echo "== core_tests.exe under Wine"
 "$wine" "$build/tests/core_tests.exe" --gtest_brief=1
