@@ -1,6 +1,7 @@
 #include "batch/batch_cli.hpp"
 
 #include "batch/batch_command.hpp"
+#include "state/licence_notice.hpp"
 
 #include <ostream>
 
@@ -36,6 +37,10 @@ int RunBatch(const std::vector<std::string>& words, std::ostream& out, std::ostr
     if (words.empty()) {
         PrintHelp(err);
         return kExitUsage;
+    }
+    if (words.front() == "--version") {
+        out << "zelkor-batch " ZELKOR_VERSION "\n" << kLicenceNotice;
+        return kExitOk;
     }
     if (words.front() == "--help" || words.front() == "-h" || words.front() == "help") {
         PrintHelp(out);

@@ -1,5 +1,6 @@
 #include "runs/run_table.hpp"
 
+#include "io/printf_format.hpp"
 #include "stats/number_format.hpp"
 
 #include <algorithm>
@@ -11,11 +12,7 @@ namespace {
 
 constexpr const char* kUndefined = "undefined";
 
-std::string Exact(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
+std::string Exact(double value) { return FormatDouble("%.17g", value); }
 
 // A message's line breaks would break the row.
 std::string OneLine(std::string text) {

@@ -1,13 +1,13 @@
 #include "runs/summarize_runs.hpp"
 
+#include "platform/worker_threads.hpp"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <new>
-#include <system_error>
-#include <thread>
 
 namespace zelkor {
 namespace {
@@ -62,7 +62,7 @@ RunSummary SummarizeGuarded(const RunRequest& request) {
 }
 
 unsigned Workers(const RunPool& pool, std::size_t files) {
-    unsigned threads = pool.threads > 0 ? pool.threads : std::thread::hardware_concurrency();
+    unsigned threads = pool.threads > 0 ? pool.threads : platform::HardwareThreads();
     threads = std::max(threads, 1U);
     return static_cast<unsigned>(std::min<std::size_t>(threads, files));
 }
@@ -90,12 +90,10 @@ std::vector<RunSummary> SummarizeRuns(const std::vector<RunRequest>& requests, c
     };
     const unsigned workers = Workers(pool, requests.size());
     {
-        std::vector<std::jthread> helpers;
-        try {
-            for (unsigned t = 1; t < workers; ++t) helpers.emplace_back(work);
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for still read every file.
-        }
+        // Fewer threads than asked for (or none, in a build without threads)
+        // still read every file: the calling thread works too.
+        platform::WorkerThreads helpers;
+        for (unsigned t = 1; t < workers && helpers.start(work); ++t) {}
         work();
     }
     return rows;
