@@ -19,7 +19,7 @@ struct CommandLine {
 // values are passed over: QApplication takes them.
 CommandLine ParseCommandLine(const std::vector<std::string>& words);
 
-std::string VersionText();  // "zelkor 1.0\n"
+std::string VersionText();  // "zelkor 1.0\n" and the licence notice
 std::string HelpText();
 
 }  // namespace zelkor

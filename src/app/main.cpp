@@ -2,12 +2,12 @@
 #include "app/command_line.hpp"
 #include "app/main_window.hpp"
 #include "app/start_up.hpp"
+#include "platform/utf8_path.hpp"
 #include "widgets/qt_user_dialogs.hpp"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <exception>
 #include <iostream>
 
@@ -25,20 +25,23 @@ int main(int argc, char* argv[]) {
         case zelkor::CommandLine::Action::Run: break;
     }
 
-    // Qt sees the words before "--" only: after it, a name such as
-    // "-platform" is a file.
-    int qtArgumentCount = static_cast<int>(std::find(words.begin(), words.end(), "--") - words.begin()) + 1;
-    QApplication application(qtArgumentCount, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName("ZELKOR");
     QApplication::setApplicationVersion(ZELKOR_VERSION);
     QApplication::setDesktopFileName("org.zelkor.Zelkor");
     // The splash and the dialogs stay hidden; only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Qt has taken its own options out of the arguments by now, and gives
+    // the rest in UTF-8 on every system.
+    std::vector<std::string> leftovers;
+    for (const QString& argument : QApplication::arguments().mid(1)) leftovers.push_back(argument.toStdString());
+
     try {
         zelkor::QtUserDialogs dialogs;
         std::vector<std::filesystem::path> files;
-        for (const std::string& file : line.files) files.emplace_back(file);
+        for (const std::string& file : zelkor::ParseCommandLine(leftovers).files)
+            files.push_back(zelkor::platform::PathFromUtf8(file));
         zelkor::StartUp startUp(dialogs, std::move(files));
         dialogs.setParent(&startUp.mainWindow());
         return application.exec();
