@@ -2,9 +2,9 @@
 
 #include "stats/histogram_view.hpp"
 #include "stats/number_format.hpp"
-#include "stats/quantity_id.hpp"
+#include "state/quantity_id.hpp"
 #include "stats/sigma_multiplier.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 #include <array>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "widgets/window_services.hpp"
 #include "data/message.hpp"
-#include "stats/display_mode.hpp"
+#include "state/display_mode.hpp"
 #include "stats/histogram_view.hpp"
 #include "stats/page_description.hpp"
 
