@@ -1,6 +1,7 @@
 #include "data/transmit_reader.hpp"
 
 #include "data/reader_passes.hpp"
+#include "data/record_lines_reader.hpp"
 #include "data/srim_format.hpp"
 
 namespace zelkor {
