@@ -20,11 +20,22 @@ list(POP_FRONT lines title)
 string(REGEX REPLACE "^zelkor-batch: *" "" summary "${title}")
 roff_text("${summary}" summary)
 
+# The usage lines, then (after "notes:") the notes.
 set(synopsis "")
+set(notes "")
+set(in_notes OFF)
 foreach(line IN LISTS lines)
+  if(line STREQUAL "notes:")
+    set(in_notes ON)
+    continue()
+  endif()
   string(REGEX REPLACE "^usage: *" "" line "${line}")
   roff_text("${line}" line)
-  string(APPEND synopsis "${line}\n")
+  if(in_notes)
+    string(APPEND notes "${line}\n")
+  else()
+    string(APPEND synopsis "${line}\n")
+  endif()
 endforeach()
 
 file(WRITE "${OUTPUT}.tmp"
@@ -38,10 +49,13 @@ ${synopsis}.fi
 .B zelkor\\-batch
 runs one command of the ZELKOR desktop program, on a file or on the values given, without a display,
 and prints its result as text.
-The kind of FILE follows its extension (.txt TRANSMIT.TXT, .dat TRIM.DAT,
-.pnt WinAGILE point file) unless \\-\\-kind names it.
+The kind of FILE follows its extension (.txt TRANSMIT.TXT, .dat TRIM.DAT, .pnt
+WinAGILE point file) unless \\-\\-kind names it.
 .B zelkor\\-batch COMMAND \\-\\-help
 prints the usage of one command.
+.SH NOTES
+.nf
+${notes}.fi
 .SH EXIT STATUS
 0 when the command did its work, 1 when it was stopped by a message about the
 file or the values, 2 for a usage error.

@@ -19,7 +19,8 @@ set(expected
   share/icons/hicolor/48x48/apps/${APP_ID}.png
   share/icons/hicolor/256x256/apps/${APP_ID}.png
   share/man/man1/zelkor.1
-  share/man/man1/zelkor-batch.1)
+  share/man/man1/zelkor-batch.1
+  share/doc/zelkor/copyright)
 set(missing "")
 foreach(path ${expected})
   if(NOT EXISTS "${prefix}/${path}")

@@ -10,6 +10,8 @@ set(ZELKOR_DESKTOP_OUT ${PROJECT_BINARY_DIR}/desktop)
 set(ZELKOR_ICON_SIZES 16 24 32 48 64 128 256)
 
 install(TARGETS zelkor-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+# The licence, where Debian looks for each package's.
+install(FILES ${ZELKOR_DESKTOP_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkor COMPONENT program)
 
 configure_file(${ZELKOR_DESKTOP_DIR}/${ZELKOR_APP_ID}.metainfo.xml.in
                ${ZELKOR_DESKTOP_OUT}/${ZELKOR_APP_ID}.metainfo.xml @ONLY)

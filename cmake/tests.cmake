@@ -17,5 +17,5 @@ if(TARGET zelkor)
   add_test(NAME zelkor_version_without_display
            COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
                    $<TARGET_FILE:zelkor> --version)
-  set_tests_properties(zelkor_version_without_display PROPERTIES PASS_REGULAR_EXPRESSION "^zelkor ${PROJECT_VERSION}\n$")
+  set_tests_properties(zelkor_version_without_display PROPERTIES PASS_REGULAR_EXPRESSION "^zelkor ${PROJECT_VERSION}\nLicense GPL-3.0-or-later")
 endif()

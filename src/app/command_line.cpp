@@ -1,5 +1,7 @@
 #include "app/command_line.hpp"
 
+#include "state/licence_notice.hpp"
+
 namespace zelkor {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& words) {
@@ -21,7 +23,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
     return line;
 }
 
-std::string VersionText() { return "zelkor " ZELKOR_VERSION "\n"; }
+std::string VersionText() { return std::string("zelkor " ZELKOR_VERSION "\n") + kLicenceNotice; }
 
 std::string HelpText() {
     return "usage: zelkor [FILE]\n"

@@ -18,7 +18,7 @@ struct CommandLine {
 // removes them; only its leftovers are given here.
 CommandLine ParseCommandLine(const std::vector<std::string>& words);
 
-std::string VersionText();  // "zelkor 1.0\n"
+std::string VersionText();  // "zelkor 1.0\n" and the licence notice
 std::string HelpText();
 
 }  // namespace zelkor

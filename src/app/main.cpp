@@ -2,6 +2,7 @@
 #include "app/command_line.hpp"
 #include "app/main_window.hpp"
 #include "app/start_up.hpp"
+#include "platform/utf8_path.hpp"
 #include "widgets/qt_user_dialogs.hpp"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ int main(int argc, char* argv[]) {
     try {
         zelkor::QtUserDialogs dialogs;
         std::vector<std::filesystem::path> files;
-        for (const std::string& file : line.files) files.emplace_back(file);
+        for (const std::string& file : line.files) files.push_back(zelkor::platform::PathFromUtf8(file));
         zelkor::StartUp startUp(dialogs, std::move(files));
         dialogs.setParent(&startUp.mainWindow());
         return application.exec();

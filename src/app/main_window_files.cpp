@@ -7,6 +7,8 @@
 #include "widgets/transient_panel.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "state/load_file.hpp"
+#include "platform/utf8_path.hpp"
+#include "widgets/qt_paths.hpp"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,7 +22,7 @@ std::vector<std::filesystem::path> LocalFiles(const QMimeData* data) {
     std::vector<std::filesystem::path> paths;
     if (!data || !data->hasUrls()) return paths;
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile()) paths.emplace_back(url.toLocalFile().toStdString());
+        if (url.isLocalFile()) paths.push_back(PathFromQString(url.toLocalFile()));
     return paths;
 }
 
@@ -52,7 +54,7 @@ void MainWindow::loadPath(SourceKind kind, const std::filesystem::path& path) {
         return;
     }
     if (state_.angleControlsEnabled != anglesWereEnabled) state_.angleControlsEnabled ? Povol() : Pozastav();
-    setWindowTitle("ZELKOR - " + QString::fromStdString(path.string()));
+    setWindowTitle("ZELKOR - " + QStringFromPath(path));
     busy_->finish();
     dataAvailable_->showForAWhile();
     for (const auto& loaded : hooks_.loaded) loaded(kind);
@@ -68,12 +70,13 @@ void MainWindow::openFiles(const std::vector<std::filesystem::path>& paths) {
         const auto absolute = std::filesystem::absolute(first, error);
         loadPath(*kind, error ? first : absolute);
     } else {
-        dialogs_.message(ErrorMessage("ZELKOR cannot tell what kind of file " + first.filename().string() +
+        dialogs_.message(ErrorMessage("ZELKOR cannot tell what kind of file " +
+                                      platform::Utf8FromPath(first.filename()) +
                                       " is. It opens TRANSMIT.TXT (.txt), TRIM.DAT (.dat) and WinAGILE "
                                       "point files (.pnt)."));
     }
     if (paths.size() > 1)
-        dialogs_.message({"ZELKOR holds one set of ions at a time: only " + first.filename().string() +
+        dialogs_.message({"ZELKOR holds one set of ions at a time: only " + platform::Utf8FromPath(first.filename()) +
                               " was taken, the other files were not opened.",
                           "Information", MessageIcon::Information});
 }

@@ -11,6 +11,7 @@
 #include "generator/ui/distributions_window.hpp"
 #include "generator/ui/generator_window.hpp"
 #include "generator/ui/twiss_parameters_window.hpp"
+#include "widgets/qt_paths.hpp"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -106,7 +107,7 @@ void OpticsPages(zelkor::MainWindow& window, const QString& folder) {
         chart->yAxis->scaleRange(0.3);
         chart->replot();
         Save(window, folder + "emitt-zoomed.png");
-        chart->savePicture((folder + "graphI-saved.png").toStdString(), false);
+        chart->savePicture(zelkor::PathFromQString(folder + "graphI-saved.png"), false);
     }
     Click(window, "chkRmsEllipse");
     Click(window, "rbtnSigMatrix");

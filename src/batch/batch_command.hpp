@@ -29,6 +29,7 @@ BatchCommand GenerateCommand();
 BatchCommand ElementCommand();
 BatchCommand PositionsCommand();
 BatchCommand AnglesCommand();
+BatchCommand SummaryCommand();
 
 // Every command, in the order --help lists them.
 const std::vector<BatchCommand>& BatchCommands();

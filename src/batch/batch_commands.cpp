@@ -6,7 +6,7 @@ const std::vector<BatchCommand>& BatchCommands() {
     static const std::vector<BatchCommand> commands = {
         InfoCommand(),      ConvertCommand(),     StatsCommand(),     HistogramCommand(), RelativisticCommand(),
         EmittanceCommand(), SigmaMatrixCommand(), TransformCommand(), TwissCommand(),     GenerateCommand(),
-        ElementCommand(),   PositionsCommand(),   AnglesCommand(),
+        ElementCommand(),   PositionsCommand(),   AnglesCommand(),    SummaryCommand(),
     };
     return commands;
 }

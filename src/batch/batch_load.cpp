@@ -1,6 +1,7 @@
 #include "batch/batch_load.hpp"
 
 #include "data/kind_words.hpp"
+#include "platform/utf8_path.hpp"
 #include "state/load_file.hpp"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ std::optional<SourceKind> KindFromArgs(const BatchArgs& args, const std::string&
         error = "unknown kind " + *word + " (transmit, trim or pnt)";
         return std::nullopt;
     }
-    if (const auto kind = SourceKindFromExtension(path)) return kind;
+    if (const auto kind = SourceKindFromExtension(platform::PathFromUtf8(path))) return kind;
     error = "cannot tell the kind of " + path + " from its extension; give --kind";
     return std::nullopt;
 }
@@ -32,7 +33,7 @@ std::optional<LoadedData> LoadForBatch(const BatchArgs& args, const BatchIo& io,
         return std::nullopt;
     }
     LoadedData data;
-    const LoadReport report = LoadParticleFile(*kind, path, data.state, data.set);
+    const LoadReport report = LoadParticleFile(*kind, platform::PathFromUtf8(path), data.state, data.set);
     for (const Message& message : report.messages) PrintMessage(io, message);
     // A count or parse pass that could not open or close the file leaves an
     // empty set behind an error message: nothing a script should carry on with.

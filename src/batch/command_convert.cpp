@@ -2,6 +2,7 @@
 #include "batch/batch_load.hpp"
 #include "data/kind_words.hpp"
 #include "io/file_commands.hpp"
+#include "platform/utf8_path.hpp"
 
 #include <variant>
 
@@ -36,9 +37,10 @@ int RunConvert(const BatchArgs& args, const BatchIo& io, const std::string& usag
     if (!data) return exitCode;
     const SourceKind kind = data->state.sourceKind;
 
-    if (*target == kind) return Finish(io, SaveFilteredFile(*out, data->set, data->state));
+    if (*target == kind) return Finish(io, SaveFilteredFile(platform::PathFromUtf8(*out), data->set, data->state));
     if (const auto refusal = CheckCanExportTransmit(data->state)) return Finish(io, refusal);
-    if (*target == SourceKind::WinAgile) return Finish(io, ExportTransmitToWinAgile(*out, data->set));
+    if (*target == SourceKind::WinAgile)
+        return Finish(io, ExportTransmitToWinAgile(platform::PathFromUtf8(*out), data->set));
 
     std::optional<double> fixedX;
     if (const auto setX = args.option("set-x")) {
@@ -46,7 +48,7 @@ int RunConvert(const BatchArgs& args, const BatchIo& io, const std::string& usag
         if (const auto* message = std::get_if<Message>(&checked)) return Finish(io, *message);
         fixedX = std::get<double>(checked);
     }
-    return Finish(io, ExportTransmitToTrimDat(*out, data->set, data->state, fixedX));
+    return Finish(io, ExportTransmitToTrimDat(platform::PathFromUtf8(*out), data->set, data->state, fixedX));
 }
 
 }  // namespace

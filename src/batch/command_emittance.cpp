@@ -1,19 +1,12 @@
 #include "batch/batch_command.hpp"
 #include "batch/batch_load.hpp"
+#include "io/printf_format.hpp"
 #include "optics/emittance_axes.hpp"
 
-#include <charconv>
 #include <ostream>
 
 namespace zelkor::batch {
 namespace {
-
-// The shortest text that reads back to the same double.
-std::string Shortest(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 std::optional<EmittanceMode> ModeNamed(const std::string& name) {
     if (name == "horizontal") return EmittanceMode::Horizontal;
@@ -36,13 +29,14 @@ int RunEmittance(const BatchArgs& args, const BatchIo& io, const std::string& us
     }
     const EmittanceAxes& axes = std::get<EmittanceAxes>(planned);
     const EmittancePlot plot = PlotOf(*mode);
-    io.out << "bottom\t" << plot.bottomTitle << '\t' << Shortest(axes.bottom.min) << '\t' << Shortest(axes.bottom.max)
-           << '\n';
-    io.out << "left\t" << plot.leftTitle << '\t' << Shortest(axes.left.min) << '\t' << Shortest(axes.left.max) << '\n';
+    io.out << "bottom\t" << plot.bottomTitle << '\t' << FormatShortest(axes.bottom.min) << '\t'
+           << FormatShortest(axes.bottom.max) << '\n';
+    io.out << "left\t" << plot.leftTitle << '\t' << FormatShortest(axes.left.min) << '\t'
+           << FormatShortest(axes.left.max) << '\n';
     const bool holdsSlopes = HoldsSlopes(data->state.sourceKind);
     for (int i = 1; i <= data->set.count; ++i) {
         const PhasePoint p = PlotPointOf(data->set.record(i), holdsSlopes);
-        io.out << Shortest(p[plot.bottom]) << '\t' << Shortest(p[plot.left]) << '\n';
+        io.out << FormatShortest(p[plot.bottom]) << '\t' << FormatShortest(p[plot.left]) << '\n';
     }
     return kExitOk;
 }

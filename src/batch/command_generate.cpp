@@ -3,6 +3,7 @@
 #include "generator/generate_trim_dat.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/validate_generator.hpp"
+#include "platform/utf8_path.hpp"
 
 namespace zelkor::batch {
 namespace {
@@ -37,7 +38,7 @@ int RunGenerate(const BatchArgs& args, const BatchIo& io, const std::string& usa
     // files are not wanted, only their draws.
     BeamRandom random;
     for (int k = 1; k < *repeat; ++k) GenerateBeam(params, random, NoProgress(), [](std::string_view) {});
-    const GenerationResult result = GenerateTrimDat(*out, params, random);
+    const GenerationResult result = GenerateTrimDat(platform::PathFromUtf8(*out), params, random);
     for (const Message& message : result.messages) PrintMessage(io, message);
     return result.messages.empty() ? kExitOk : kExitStopped;
 }

@@ -1,6 +1,7 @@
 #include "batch/batch_command.hpp"
 #include "batch/stats_setup.hpp"
 #include "stats/default_width.hpp"
+#include "stats/fit/fit_gaussian.hpp"
 #include "stats/filter_spectrum.hpp"
 #include "stats/histogram_text.hpp"
 #include "stats/page_quantity.hpp"
@@ -25,12 +26,26 @@ std::optional<Message> RunAndCommitFilter(StatsSetup& setup, const std::string& 
     return std::nullopt;
 }
 
+// --fit: the Gaussian fitted to the table's intervals; a fit that gives no
+// parameters stops the command after the table.
+int PrintFit(const BatchIo& io, StatPage page, const QuantitySelection& selection, const Histogram& histogram) {
+    const GaussianFit fit = FitGaussian(histogram);
+    if (const auto refusal = FitRefusal(fit)) return Stopped(io, *refusal);
+    for (const std::string& line : GaussianFitLines(page, selection.quantity, selection.unitCode, fit))
+        io.out << line << '\n';
+    return kExitOk;
+}
+
 // "Data" with the width typed (--width) or written by "Default" (--default);
 // the confirmation of the interval count is answered OK.
 int RunHistogram(const BatchArgs& args, const BatchIo& io, const std::string& usage) {
     if (args.has("width") == args.has("default")) return UsageError(io, "give either --width W or --default", usage);
     const auto mode = DisplayModeFromWord(args.option("display").value_or("whole"));
     if (!mode) return UsageError(io, "--display must be whole, filtered or zoom", usage);
+    if (args.has("fit") && !GaussianFitAvailable()) {
+        PrintMessage(io, *FitRefusal(GaussianFit{}));
+        return kExitUsage;
+    }
 
     int exitCode = kExitOk;
     auto setup = SetUpStats(args, io, usage, exitCode);
@@ -55,7 +70,7 @@ int RunHistogram(const BatchArgs& args, const BatchIo& io, const std::string& us
     const HistogramTable table = BuildHistogramTable(page, selection.quantity, selection.unitCode, histogram);
     PrintRow(io, table.header);
     for (const HistogramRow& row : table.rows) PrintRow(io, row);
-    return kExitOk;
+    return args.has("fit") ? PrintFit(io, page, selection, histogram) : kExitOk;
 }
 
 }  // namespace
@@ -63,8 +78,8 @@ int RunHistogram(const BatchArgs& args, const BatchIo& io, const std::string& us
 BatchCommand HistogramCommand() {
     return {"histogram",
             std::string("zelkor-batch histogram ") + kStatsOptionsUsage +
-                " [--display whole|filtered|zoom] [--zoom n] [--filter n] (--width W | --default)",
-            ArgSpec{{"kind", "quantity", "unit", "A", "amu", "display", "zoom", "filter", "width"}, {"default"}},
+                " [--display whole|filtered|zoom] [--zoom n] [--filter n] (--width W | --default) [--fit]",
+            ArgSpec{{"kind", "quantity", "unit", "A", "amu", "display", "zoom", "filter", "width"}, {"default", "fit"}},
             &RunHistogram};
 }
 

@@ -3,6 +3,7 @@
 #include "optics/transfer_matrix.hpp"
 #include "optics/transform_listing.hpp"
 #include "optics/transformed_file.hpp"
+#include "platform/utf8_path.hpp"
 
 #include <sstream>
 
@@ -31,7 +32,7 @@ int RunTransform(const BatchArgs& args, const BatchIo& io, const std::string& us
         WriteTransformListing(io.out, data->set, data->state.sourceKind, data->state.transferMatrix);
         return kExitOk;
     }
-    if (const auto failure = SaveTransformedFile(*out, data->set, data->state)) {
+    if (const auto failure = SaveTransformedFile(platform::PathFromUtf8(*out), data->set, data->state)) {
         PrintMessage(io, *failure);
         return kExitStopped;
     }

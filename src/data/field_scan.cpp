@@ -1,9 +1,7 @@
 #include "data/field_scan.hpp"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <limits>
+#include "data/parse_double.hpp"
+
 #include <string>
 
 namespace zelkor {
@@ -21,8 +19,8 @@ const char* ConvertSlowly(const char* start, const char* end, double& value) {
     for (char& c : text)
         if (c == ',') c = '.';
     if (plus && !text.empty() && (text[0] == '-' || text[0] == '+')) return nullptr;
-    const auto [last, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || last == text.data()) return nullptr;
+    const char* last = ParseDouble(text.data(), text.data() + text.size(), value);
+    if (last == nullptr) return nullptr;
     return fieldStart + (last - text.data());
 }
 

@@ -1,4 +1,5 @@
 #include "data/kind_words.hpp"
+#include "platform/utf8_path.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -24,7 +25,7 @@ std::string_view SourceKindWord(SourceKind kind) {
 }
 
 std::optional<SourceKind> SourceKindFromExtension(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
+    std::string extension = platform::Utf8FromPath(path.extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (extension == ".txt") return SourceKind::TransmitTxt;

@@ -1,7 +1,6 @@
 #include "data/large_block_allocator.hpp"
 
-#include <cstdlib>
-#include <sys/mman.h>
+#include "platform/large_pages.hpp"
 
 namespace zelkor {
 namespace {
@@ -12,18 +11,15 @@ constexpr std::size_t kLargeBlock = 2 * kHugePage;
 void* AllocateLargeBlock(std::size_t bytes) {
     if (bytes < kLargeBlock) return ::operator new(bytes);
     const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* block = std::aligned_alloc(kHugePage, rounded);
-    if (block == nullptr) throw std::bad_alloc();
-    // Only advice: without huge pages the block works the same, just slower to touch.
-    ::madvise(block, rounded, MADV_HUGEPAGE);
-    return block;
+    // Without huge pages the block works the same, just slower to touch.
+    return platform::AllocateAligned(rounded, kHugePage);
 }
 
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept {
     if (bytes < kLargeBlock)
         ::operator delete(block);
     else
-        std::free(block);
+        platform::FreeAligned(block);
 }
 
 }  // namespace zelkor

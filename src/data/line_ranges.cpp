@@ -1,44 +1,33 @@
 #include "data/line_ranges.hpp"
 
 #include "data/line_reader.hpp"
+#include "platform/worker_threads.hpp"
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
-#include <sys/stat.h>
-#include <system_error>
-#include <thread>
-#include <unistd.h>
 
 namespace zelkor {
-
-SharedSource::~SharedSource() {
-    if (fd_ >= 0) ::close(fd_);
-}
 
 bool SharedSource::open() {
     if (source_.inMemory()) {
         size_ = source_.bytes->size();
         return true;
     }
-    fd_ = OpenForReading(source_.path);
-    if (fd_ < 0) return false;
-    struct stat info {};
-    size_ = ::fstat(fd_, &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+    if (!file_.open(source_.path)) return false;
+    size_ = file_.size();
     return true;
 }
 
 bool SharedSource::close() {
-    if (fd_ < 0) return source_.inMemory();
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
+    if (!file_.isOpen()) return source_.inMemory();
+    return file_.close();
 }
 
 void SharedSource::openRange(LineReader& reader, std::uint64_t begin, std::uint64_t end, std::size_t blockBytes) const {
-    if (!source_.inMemory()) return reader.openRange(fd_, begin, end, blockBytes);
+    if (!source_.inMemory()) return reader.openRange(file_, begin, end, blockBytes);
     const std::string_view bytes(*source_.bytes);
     const std::uint64_t from = std::min<std::uint64_t>(begin, bytes.size());
     reader.openBytes(bytes.substr(from, std::min<std::uint64_t>(end, bytes.size()) - from));
@@ -51,7 +40,7 @@ std::uint64_t SharedSource::nextLineStart(std::uint64_t from, std::uint64_t limi
     }
     char window[64 * 1024];
     for (std::uint64_t at = from; at < limit;) {
-        const ssize_t got = ::pread(fd_, window, sizeof window, static_cast<off_t>(at));
+        const std::int64_t got = file_.readAt(at, window, sizeof window);
         if (got <= 0) return 0;
         if (const void* lf = std::memchr(window, '\n', static_cast<std::size_t>(got))) {
             const std::uint64_t start = at + static_cast<std::uint64_t>(static_cast<const char*>(lf) - window) + 1;
@@ -90,17 +79,15 @@ void RunOnThreads(std::size_t count, const std::function<void(std::size_t)>& wor
         }
     };
     {
-        std::vector<std::jthread> threads;
-        threads.reserve(count);
+        platform::WorkerThreads threads;
         for (std::size_t k = 1; k < count; ++k) {
-            try {
-                threads.emplace_back([&, k] {
-                    guarded(k);
-                    const std::lock_guard lock(mutex);
-                    --running;
-                    ended.notify_one();
-                });
-            } catch (const std::system_error&) {
+            const bool started = threads.start([&, k] {
+                guarded(k);
+                const std::lock_guard lock(mutex);
+                --running;
+                ended.notify_one();
+            });
+            if (!started) {
                 // No thread to be had: this part runs here.
                 guarded(k);
                 const std::lock_guard lock(mutex);

@@ -2,6 +2,7 @@
 
 #include "data/progress.hpp"
 #include "data/read_source.hpp"
+#include "platform/read_file.hpp"
 
 #include <cstdint>
 #include <functional>
@@ -34,7 +35,6 @@ public:
     explicit SharedSource(const ReadSource& source) : source_(source) {}
     SharedSource(const SharedSource&) = delete;
     SharedSource& operator=(const SharedSource&) = delete;
-    ~SharedSource();
 
     // False when it cannot be opened or is a folder.
     bool open();
@@ -52,7 +52,7 @@ private:
     std::uint64_t nextLineStart(std::uint64_t from, std::uint64_t limit) const;
 
     const ReadSource& source_;
-    int fd_ = -1;
+    platform::ReadFile file_;
     std::uint64_t size_ = 0;
 };
 

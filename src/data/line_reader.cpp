@@ -1,8 +1,6 @@
 #include "data/line_reader.hpp"
 
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace zelkor {
 namespace {
@@ -10,13 +8,9 @@ constexpr std::size_t kMinBlockSize = 4 * kMaxLineLength;
 static_assert(kMinBlockSize > 2 * kMaxLineLength, "a kept line and a read must fit the block");
 }  // namespace
 
-LineReader::~LineReader() {
-    if (fd_ >= 0 && ownsFd_) ::close(fd_);
-}
-
-void LineReader::openRange(int fd, std::uint64_t begin, std::uint64_t end, std::size_t blockBytes) {
-    fd_ = fd;
-    ownsFd_ = false;
+void LineReader::openRange(const platform::ReadFile& file, std::uint64_t begin, std::uint64_t end,
+                           std::size_t blockBytes) {
+    shared_ = &file;
     inRange_ = true;
     at_ = begin;
     stopAt_ = end;
@@ -38,8 +32,7 @@ bool LineReader::open(const ReadSource& source, std::size_t blockBytes) {
         openBytes(*source.bytes);
         return true;
     }
-    fd_ = OpenForReading(source.path);
-    if (fd_ < 0) return false;
+    if (!file_.open(source.path)) return false;
     buffer_.resize(blockBytes > kMinBlockSize ? blockBytes : kMinBlockSize);
     data_ = buffer_.data();
     isOpen_ = true;
@@ -49,14 +42,11 @@ bool LineReader::open(const ReadSource& source, std::size_t blockBytes) {
 bool LineReader::close() {
     if (!isOpen_) return false;
     isOpen_ = false;
-    if (fd_ < 0 || !ownsFd_) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
+    return !file_.isOpen() || file_.close();
 }
 
 bool LineReader::refill() {
-    if (atEof_ || readFailed_ || fd_ < 0) return false;
+    if (atEof_ || readFailed_ || (!file_.isOpen() && shared_ == nullptr)) return false;
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
@@ -69,8 +59,8 @@ bool LineReader::refill() {
             atEof_ = true;
             return false;
         }
-        const ssize_t got = inRange_ ? ::pread(fd_, buffer_.data() + end_, want, static_cast<off_t>(at_))
-                                     : ::read(fd_, buffer_.data() + end_, want);
+        const std::int64_t got =
+            inRange_ ? shared_->readAt(at_, buffer_.data() + end_, want) : file_.read(buffer_.data() + end_, want);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
             at_ += static_cast<std::uint64_t>(got);
@@ -80,10 +70,8 @@ bool LineReader::refill() {
             atEof_ = true;
             return false;
         }
-        if (errno != EINTR) {
-            readFailed_ = true;
-            return false;
-        }
+        readFailed_ = true;
+        return false;
     }
 }
 

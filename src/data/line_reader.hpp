@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/read_source.hpp"
+#include "platform/read_file.hpp"
 
 #include <cstdint>
 #include <string_view>
@@ -26,7 +27,6 @@ public:
     LineReader() = default;
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
-    ~LineReader();
 
     // blockBytes: read size for a file; at least twice kMaxLineLength.
     bool open(const ReadSource& source, std::size_t blockBytes = std::size_t{1} << 20);
@@ -35,7 +35,7 @@ public:
     // Lines of the bytes [begin, end) of a file the caller keeps open, read
     // at their offsets so that readers on several threads can share it;
     // end kToEndOfFile reads on to the end.
-    void openRange(int fd, std::uint64_t begin, std::uint64_t end, std::size_t blockBytes);
+    void openRange(const platform::ReadFile& file, std::uint64_t begin, std::uint64_t end, std::size_t blockBytes);
     static constexpr std::uint64_t kToEndOfFile = ~std::uint64_t{0};
     // False when the file could not be closed (or was never open).
     bool close();
@@ -49,10 +49,10 @@ public:
 private:
     bool refill();
 
-    int fd_ = -1;
-    bool ownsFd_ = true;
-    std::uint64_t at_ = 0;                 // offset of the next read in a range
-    std::uint64_t stopAt_ = kToEndOfFile;  // end of a range
+    platform::ReadFile file_;                     // the file open() opened
+    const platform::ReadFile* shared_ = nullptr;  // the file of openRange()
+    std::uint64_t at_ = 0;                        // offset of the next read in a range
+    std::uint64_t stopAt_ = kToEndOfFile;         // end of a range
     bool inRange_ = false;
     bool isOpen_ = false;
     std::vector<char> buffer_;

@@ -1,7 +1,8 @@
 #include "data/parse_threads.hpp"
 
+#include "platform/worker_threads.hpp"
+
 #include <atomic>
-#include <thread>
 
 namespace zelkor {
 namespace {
@@ -13,10 +14,7 @@ std::atomic<bool> gSet{false};
 
 }  // namespace
 
-ParseThreads DefaultParseThreads() {
-    const unsigned hardware = std::thread::hardware_concurrency();
-    return {hardware > 0 ? hardware : 1, std::size_t{1} << 20, std::size_t{1} << 20};
-}
+ParseThreads DefaultParseThreads() { return {platform::HardwareThreads(), std::size_t{1} << 20, std::size_t{1} << 20}; }
 
 ParseThreads CurrentParseThreads() {
     if (!gSet.load()) return DefaultParseThreads();

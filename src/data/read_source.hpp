@@ -24,10 +24,6 @@ struct ReadSource {
 // regular file nor a folder (a pipe, a FIFO, a character device).
 bool IsReadOnce(const std::filesystem::path& path);
 
-// Opens a file for reading: its descriptor, or -1 when it cannot be opened
-// or is a folder (which opens but cannot be read as a file).
-int OpenForReading(const std::filesystem::path& path);
-
 // Reads such a path whole; nullopt when it cannot be opened or read.
 // Throws std::bad_alloc when the content does not fit in memory.
 std::optional<ReadSource> ReadWhole(const std::filesystem::path& path);

@@ -1,5 +1,7 @@
 #include "data/user_number.hpp"
 
+#include "data/parse_double.hpp"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -29,8 +31,7 @@ std::optional<double> ParseUserReal(std::string_view text) {
     }
     double value = 0.0;
     const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, value, std::chars_format::general);
-    if (ec != std::errc{} || ptr != end || !std::isfinite(value)) return std::nullopt;
+    if (ParseDouble(digits.data(), end, value) != end || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/file_failure.hpp"
+#include "platform/replace_file.hpp"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -8,12 +11,6 @@
 #include <string_view>
 
 namespace zelkor {
-
-// Why a file could not be written: the target could not be opened (missing
-// folder, the target is a folder or write-protected, no right to create in
-// the folder), the data could not be written, closed or put in place (full
-// disk, file-size limit), or the system takes no file of that name (too long).
-enum class FileFailure { Open, Write, Name };
 
 // Replaces a file as a whole or not at all. The data goes to a temporary file
 // in the target's folder, which is renamed over the target only after every
@@ -30,12 +27,12 @@ class AtomicFile {
 public:
     // Creates the temporary file; failed() tells whether that worked.
     explicit AtomicFile(const std::filesystem::path& target);
-    ~AtomicFile();  // removes the temporary file unless commit() succeeded
+    ~AtomicFile() = default;  // the temporary file goes unless commit() succeeded
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // The failure met so far (an open failure is known right after construction).
-    std::optional<FileFailure> failed() const { return failure_; }
+    std::optional<FileFailure> failed() const { return file_.failed(); }
 
     // Room for at least `bytes` characters (at most kMaxReserve); write them at
     // the returned pointer, then hand the end of what was written to
@@ -54,14 +51,8 @@ private:
     static constexpr std::size_t kBlockSize = 1 << 20;
 
     void flush();
-    void discard();
 
-    std::filesystem::path target_;
-    std::filesystem::path temp_;  // empty when writing the target directly
-    int fd_ = -1;
-    std::uint64_t written_ = 0;  // bytes handed to the system so far
-    std::uint64_t synced_ = 0;   // bytes whose writing to the disk has been started
-    std::optional<FileFailure> failure_;
+    platform::FileReplacement file_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
 };

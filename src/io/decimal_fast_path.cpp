@@ -3,6 +3,7 @@
 #include "io/printf_format.hpp"
 
 #include <bit>
+#include <cstring>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -42,7 +43,9 @@ struct Binary {
 };
 
 Binary Decompose(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    // memcpy rather than std::bit_cast, which the older libc++ of the WebAssembly build lacks.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
     const int biased = static_cast<int>((bits >> 52) & 0x7ff);
     const std::uint64_t fraction = bits & ((1ull << 52) - 1);
     if (biased == 0) return {fraction, -1074};

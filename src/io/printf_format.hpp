@@ -12,6 +12,9 @@ namespace zelkor {
 // printf of one double (or int) with a format that holds exactly one conversion.
 std::string FormatDouble(const char* printfFormat, double value);
 std::string FormatInt(const char* printfFormat, int value);
+// The shortest text that reads back to the same double, as std::to_chars
+// without a format gives it ("100", "1e+22", "0.001").
+std::string FormatShortest(double value);
 
 // Fast paths for the writers, byte for byte what "%.<precision>E" and
 // "%.<precision>f" give. They write at most kMaxNumberChars characters at out

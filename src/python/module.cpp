@@ -1,5 +1,6 @@
 #include "python/py_generate.hpp"
 #include "python/py_particle_set.hpp"
+#include "python/py_summary.hpp"
 
 #include <pybind11/pybind11.h>
 
@@ -22,9 +23,11 @@ numbers to the last bit as the program and zelkor-batch.
     s.transform(matrix).save("moved.txt")
     s.save("accepted.txt")                   # accepted ions only
     zelkor.generate("TRIM.DAT", particles=1000, ...)
+    zelkor.summary(["run1.txt", "run2.txt"]) # one row of figures per file
 
 Refusals raise ValueError and file failures OSError, with the program's
 message ("Bad file opened!", "Cannot open a file!" ...).)doc";
     zelkor::python::BindParticleSet(m);
     zelkor::python::BindGenerate(m);
+    zelkor::python::BindSummary(m);
 }

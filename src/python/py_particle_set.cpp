@@ -110,11 +110,16 @@ AngX, AngY, AngZ, dYdX, dZdX. unit: its symbol ("keV", "MeV/c", "um", "mrad"
 Energamu and Mom need them, now or from an earlier call.
 Raises ValueError with the program's message when the page refuses.)doc";
 
-constexpr const char* kStatsDoc = R"doc(stats(name, unit=None, A=None, amu=None) -> dict
+constexpr const char* kStatsDoc = R"doc(stats(name, unit=None, A=None, amu=None, width=None) -> dict
 
 "Basic Analysis" of the quantity over all ions, whatever the accepted flags:
-{'min', 'max', 'mean', 'dispersion', 'sigma'} (dispersion is the population
-variance, sigma its square root). Arguments as quantity().)doc";
+'min', 'max', 'mean', 'dispersion', 'sigma' (dispersion is the population
+variance, sigma its square root), and the "More statistics": 'count',
+'mean_error' (sigma / sqrt(N)), 'sigma_error' (sigma / sqrt(2 (N - 1))),
+'median', 'fwhm', 'skewness' (m3 / m2^1.5) and 'kurtosis' (excess,
+m4 / m2^2 - 3); None where a figure is undefined. The FWHM is read from the
+whole-spectrum histogram at width (None: the "Default" width), between the
+half-maximum crossings interpolated linearly. Arguments as quantity().)doc";
 
 constexpr const char* kSigmaFilterDoc = R"doc(sigma_filter(name, n, unit=None, A=None, amu=None) -> int
 
@@ -125,15 +130,21 @@ committed filter. A multiplier so low that no spread is left gives a
 RuntimeWarning with the program's message, as the window does.)doc";
 
 constexpr const char* kHistogramDoc =
-    R"doc(histogram(name, unit=None, width=None, display="whole", zoom=None, A=None, amu=None)
--> (edges, counts)
+    R"doc(histogram(name, unit=None, width=None, display="whole", zoom=None, A=None, amu=None, fit=False)
+-> (edges, counts) or (edges, counts, fit)
 
 The "Data" table of the page as numpy arrays: N + 1 float64 interval edges
 (each the previous plus the width, as the program accumulates them) and N
 int64 counts of the accepted ions in [edge_k, edge_k+1). width=None takes the
 page's "Default" width. display: "whole" (every ion accepted first),
 "filtered" (the committed sigma_filter re-applied first) or "zoom" (mean -+
-zoom * sigma, flags left as they are).)doc";
+zoom * sigma, flags left as they are).
+fit=True adds a Gaussian fitted to the intervals that hold ions (least
+squares weighted by 1 / count, empty intervals left out):
+{'amplitude', 'amplitude_error', 'mean', 'mean_error', 'sigma',
+'sigma_error', 'chi2', 'ndf'}. A fit that does not converge, or too few
+intervals with ions, raises ValueError; RuntimeError where the module was
+built without the fit.)doc";
 
 constexpr const char* kBeamDoc = R"doc(beam_parameters() -> {'Y': {...}, 'Z': {...}}
 
@@ -191,11 +202,10 @@ void BindParticleSet(py::module_& m) {
            kQuantityDoc)
         .def(
             "stats",
-            [args](Set& s, const std::string& name, std::optional<std::string> unit, py::object A, py::object amu) {
-                return Stats(s, args(name.c_str(), std::move(unit), A, amu));
-            },
+            [args](Set& s, const std::string& name, std::optional<std::string> unit, py::object A, py::object amu,
+                   py::object width) { return Stats(s, args(name.c_str(), std::move(unit), A, amu), width); },
             py::arg("name"), py::arg("unit") = py::none(), py::arg("A") = py::none(), py::arg("amu") = py::none(),
-            kStatsDoc)
+            py::arg("width") = py::none(), kStatsDoc)
         .def(
             "sigma_filter",
             [args](Set& s, const std::string& name, py::object n, std::optional<std::string> unit, py::object A,
@@ -205,11 +215,12 @@ void BindParticleSet(py::module_& m) {
         .def(
             "histogram",
             [args](Set& s, const std::string& name, std::optional<std::string> unit, py::object width,
-                   const std::string& display, py::object zoom, py::object A, py::object amu) {
-                return HistogramOf(s, args(name.c_str(), std::move(unit), A, amu), width, display, zoom);
+                   const std::string& display, py::object zoom, py::object A, py::object amu, bool fit) {
+                return HistogramOf(s, args(name.c_str(), std::move(unit), A, amu), width, display, zoom, fit);
             },
             py::arg("name"), py::arg("unit") = py::none(), py::arg("width") = py::none(), py::arg("display") = "whole",
-            py::arg("zoom") = py::none(), py::arg("A") = py::none(), py::arg("amu") = py::none(), kHistogramDoc)
+            py::arg("zoom") = py::none(), py::arg("A") = py::none(), py::arg("amu") = py::none(),
+            py::arg("fit") = false, kHistogramDoc)
         .def("sigma_matrix", &SigmaMatrixOf,
              "sigma_matrix() -> 4 x 4 float64 array of the central moments of (Y [mm], Y' [mrad], Z [mm], Z' "
              "[mrad]) over all ions, as the emittance page computes them.")

@@ -7,7 +7,9 @@
 #include "stats/basic_analysis.hpp"
 #include "stats/default_width.hpp"
 #include "stats/filter_spectrum.hpp"
+#include "stats/fit/fit_gaussian.hpp"
 #include "stats/histogram.hpp"
+#include "stats/page_more_statistics.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/prepare_histogram.hpp"
 #include "stats/quantity.hpp"
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 
 namespace zelkor::python {
 namespace {
@@ -63,6 +66,32 @@ py::dict SummaryDict(const StatSummary& summary) {
     return d;
 }
 
+py::object Figure(const std::optional<double>& value) { return value ? py::object(py::float_(*value)) : py::none(); }
+
+void AddMoreStatistics(py::dict& d, const MoreStatistics& more) {
+    d["count"] = more.count;
+    d["mean_error"] = Figure(more.meanError);
+    d["sigma_error"] = Figure(more.sigmaError);
+    d["median"] = Figure(more.median);
+    d["fwhm"] = Figure(more.fwhm);
+    d["skewness"] = Figure(more.skewness);
+    d["kurtosis"] = Figure(more.kurtosis);
+}
+
+py::dict FitDict(const GaussianFit& fit) {
+    if (const auto refusal = FitRefusal(fit)) RaiseMessage(*refusal);
+    py::dict d;
+    d["amplitude"] = fit.amplitude.value;
+    d["amplitude_error"] = fit.amplitude.error;
+    d["mean"] = fit.mean.value;
+    d["mean_error"] = fit.mean.error;
+    d["sigma"] = fit.sigma.value;
+    d["sigma_error"] = fit.sigma.error;
+    d["chi2"] = fit.chiSquare;
+    d["ndf"] = fit.degreesOfFreedom;
+    return d;
+}
+
 }  // namespace
 
 py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
@@ -77,11 +106,16 @@ py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
     return values;
 }
 
-py::dict Stats(Set& s, const QuantityArgs& args) {
+py::dict Stats(Set& s, const QuantityArgs& args, py::handle width) {
     const StatPage page = SelectQuantityOf(s, args);
     const auto report = BasicAnalysis(s.state, s.set, page);
     if (!report.ok()) RaiseMessage(*report.refusal);
-    return SummaryDict(report.value->summary);
+    const StatSummary& summary = report.value->summary;
+    const auto more = MoreStatisticsFor(s.state, s.set, page, StatScope::All, summary, FieldText(width));
+    if (!more.ok()) RaiseMessage(*more.refusal);
+    py::dict d = SummaryDict(summary);
+    AddMoreStatistics(d, *more.value);
+    return d;
 }
 
 int SigmaFilter(Set& s, const QuantityArgs& args, py::handle n) {
@@ -95,7 +129,9 @@ int SigmaFilter(Set& s, const QuantityArgs& args, py::handle n) {
     return run.value->rejected;
 }
 
-py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const std::string& display, py::handle zoom) {
+py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const std::string& display, py::handle zoom,
+                      bool fit) {
+    if (fit && !GaussianFitAvailable()) throw std::runtime_error(FitRefusal(GaussianFit{})->text);
     const auto mode = DisplayModeFromWord(display);
     if (!mode) throw py::value_error("display must be whole, filtered or zoom");
     const StatPage page = SelectQuantityOf(s, args);
@@ -115,6 +151,7 @@ py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const 
     py::array_t<double> edgeArray(static_cast<py::ssize_t>(edges.size()), edges.data());
     py::array_t<std::int64_t> countArray(static_cast<py::ssize_t>(histogram.counts.size()));
     std::copy(histogram.counts.begin(), histogram.counts.end(), countArray.mutable_data());
+    if (fit) return py::make_tuple(edgeArray, countArray, FitDict(FitGaussian(histogram)));
     return py::make_tuple(edgeArray, countArray);
 }
 

@@ -20,9 +20,9 @@ struct QuantityArgs {
 
 // quantity(), stats(), sigma_filter() and histogram() of a ParticleSet.
 pybind11::array_t<double> QuantityValues(PyParticleSet& s, const QuantityArgs& args);
-pybind11::dict Stats(PyParticleSet& s, const QuantityArgs& args);
+pybind11::dict Stats(PyParticleSet& s, const QuantityArgs& args, pybind11::handle width);
 int SigmaFilter(PyParticleSet& s, const QuantityArgs& args, pybind11::handle n);
 pybind11::tuple HistogramOf(PyParticleSet& s, const QuantityArgs& args, pybind11::handle width,
-                            const std::string& display, pybind11::handle zoom);
+                            const std::string& display, pybind11::handle zoom, bool fit);
 
 }  // namespace zelkor::python

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "io/printf_format.hpp"
+
 #include <pybind11/pybind11.h>
 
-#include <charconv>
 #include <string>
 
 namespace zelkor::python {
@@ -23,9 +24,7 @@ inline std::string FieldText(pybind11::handle value) {
     }
     const double number = PyFloat_AsDouble(value.ptr());
     if (number == -1.0 && PyErr_Occurred()) throw py::error_already_set();
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, number).ptr;
-    return std::string(text, end);
+    return FormatShortest(number);
 }
 
 }  // namespace zelkor::python

@@ -1,6 +1,7 @@
 #include "state/load_file.hpp"
 
 #include "data/particle_reader.hpp"
+#include "platform/utf8_path.hpp"
 
 #include <new>
 
@@ -57,7 +58,7 @@ LoadReport LoadParticleSource(SourceKind kind, const ReadSource& source, AppStat
     const SourceKind previousKind = state.sourceKind;
     std::string previousPath = state.inputPath;
     state.sourceKind = kind;
-    state.inputPath = source.path.string();
+    state.inputPath = platform::Utf8FromPath(source.path);
 
     CheckResult check;
     try {

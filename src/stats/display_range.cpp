@@ -21,14 +21,7 @@ struct MinMaxMean {
     double mean;
 };
 
-// Widens the shorter side so that the mean sits in the middle.
-DisplayRange Symmetric(const MinMaxMean& m) {
-    const double d1 = m.max - m.mean;
-    const double d2 = m.mean - m.min;
-    if (d1 > d2) return {m.min - (d1 - d2), m.max};
-    if (d1 < d2) return {m.min, m.max + (d2 - d1)};
-    return {m.min, m.max};
-}
+DisplayRange Symmetric(const MinMaxMean& m) { return SymmetricRange(m.min, m.max, m.mean); }
 
 template <typename Value, typename P>
 DisplayRange RangeOf(DisplayMode mode, bool active, std::span<const ParticleRecord> ions, Value value, double n,
@@ -58,6 +51,14 @@ DisplayRange RangeOf(DisplayMode mode, bool active, std::span<const ParticleReco
 }
 
 }  // namespace
+
+DisplayRange SymmetricRange(double min, double max, double mean) {
+    const double d1 = max - mean;
+    const double d2 = mean - min;
+    if (d1 > d2) return {min - (d1 - d2), max};
+    if (d1 < d2) return {min, max + (d2 - d1)};
+    return {min, max};
+}
 
 void RefreshAcceptedFlags(const AppState& state, ParticleSet& set, StatPage page, Progress& progress) {
     const SigmaFilterState& filter = state.filterOf(page);

@@ -14,6 +14,10 @@ struct DisplayRange {
     double length() const { return upper - lower; }
 };
 
+// min .. max widened on its shorter side so that the mean sits in the middle:
+// the Whole and Filtered ranges of the statistics of their ions.
+DisplayRange SymmetricRange(double min, double max, double mean);
+
 // Brings the shared accepted flags into the state the page's display mode
 // needs: its committed filter re-applied for Filtered, every ion accepted for
 // Whole or with no filter, and the flags left alone in Zoom.

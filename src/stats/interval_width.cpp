@@ -1,9 +1,9 @@
 #include "stats/interval_width.hpp"
 
 #include "data/user_number.hpp"
+#include "io/printf_format.hpp"
 #include "stats/page_description.hpp"
 
-#include <cstdio>
 #include <string>
 
 namespace zelkor {
@@ -31,8 +31,7 @@ Message WidthTooHighMessage(StatPage page, HistogramView view) {
 Message IntervalCountTooLowMessage(StatPage page, HistogramView view, double intervalCount) {
     const std::string subject(DescribePage(page).countTooLowSubject[ViewIndex(view)]);
     // A whole number of any size, never a wrapped int.
-    char count[400];
-    std::snprintf(count, sizeof count, "%.0f", intervalCount);
+    const std::string count = FormatDouble("%.0f", intervalCount);
     return WarningMessage(subject + " is too low\nNumber of intervals is: " + count + kIntervalLimits);
 }
 

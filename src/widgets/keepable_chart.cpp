@@ -1,6 +1,7 @@
 #include "widgets/keepable_chart.hpp"
 
 #include "widgets/user_dialogs.hpp"
+#include "widgets/qt_paths.hpp"
 
 #include <QMenu>
 
@@ -47,7 +48,7 @@ void KeepableChart::saveAs(bool pdf) {
 bool KeepableChart::savePicture(const std::filesystem::path& path, bool pdf) {
     std::filesystem::path temporary = path;
     temporary += ".part";
-    const QString name = QString::fromStdString(temporary.string());
+    const QString name = QStringFromPath(temporary);
     const bool written = pdf ? savePdf(name) : savePng(name);
     std::error_code error;
     if (written) std::filesystem::rename(temporary, path, error);

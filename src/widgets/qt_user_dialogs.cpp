@@ -1,4 +1,5 @@
 #include "widgets/qt_user_dialogs.hpp"
+#include "widgets/qt_paths.hpp"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -83,7 +84,7 @@ std::optional<std::filesystem::path> QtUserDialogs::runFileDialog(const FileDial
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         const QString chosen = dialog.selectedFiles().front();
         if (!setup.promptCreate || QFileInfo::exists(chosen) || confirmCreate(dialog, chosen))
-            return std::filesystem::path(chosen.toStdString());
+            return PathFromQString(chosen);
     }
 }
 

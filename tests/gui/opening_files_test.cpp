@@ -2,6 +2,7 @@
 #include "app/command_line.hpp"
 #include "app/splash.hpp"
 #include "app/start_up.hpp"
+#include "state/licence_notice.hpp"
 #include "window_fixture.hpp"
 
 #include <QDropEvent>
@@ -38,7 +39,7 @@ TEST(CommandLine, OptionsFilesAndMistakes) {
     const CommandLine files = ParseCommandLine({"a.txt", "--", "-b.dat"});
     EXPECT_EQ(files.action, Action::Run);
     EXPECT_EQ(files.files, (std::vector<std::string>{"a.txt", "-b.dat"}));
-    EXPECT_EQ(VersionText(), "zelkor " ZELKOR_VERSION "\n");
+    EXPECT_EQ(VersionText(), std::string("zelkor " ZELKOR_VERSION "\n") + kLicenceNotice);
 }
 
 TEST(StartUpTest, OpensTheCommandLineFileOnceTheSplashIsOver) {

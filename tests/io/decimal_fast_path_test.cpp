@@ -1,6 +1,7 @@
 #include "io/decimal_fast_path.hpp"
 
 #include "io/printf_format.hpp"
+#include "support/c_printf.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,22 @@
 namespace zelkor {
 namespace {
 
-// Compares the fast path with the C library's printf for one value.
+// Compares the fast paths, the general functions and FormatDouble with the
+// C library's printf for one value.
 void ExpectSameAsPrintf(double value, int precision) {
+    if (!test::HasPrintfReference(value)) return;
     char buffer[kMaxNumberChars];
-    const std::string e(buffer, AppendExponentFast(buffer, value, precision));
-    ASSERT_EQ(e, FormatDouble(("%." + std::to_string(precision) + "E").c_str(), value))
+    const std::string eFormat = "%." + std::to_string(precision) + "E";
+    const std::string fFormat = "%." + std::to_string(precision) + "f";
+    const std::string e = test::CPrintf(eFormat.c_str(), value);
+    const std::string f = test::CPrintf(fFormat.c_str(), value);
+    ASSERT_EQ(std::string(buffer, AppendExponentFast(buffer, value, precision)), e)
         << std::hexfloat << value << " precision " << precision;
-    const std::string f(buffer, AppendFixedFast(buffer, value, precision));
-    ASSERT_EQ(f, FormatDouble(("%." + std::to_string(precision) + "f").c_str(), value))
+    ASSERT_EQ(std::string(buffer, AppendFixedFast(buffer, value, precision)), f)
         << std::hexfloat << value << " precision " << precision;
+    ASSERT_EQ(std::string(buffer, AppendExponent(buffer, value, precision)), e) << std::hexfloat << value;
+    ASSERT_EQ(std::string(buffer, AppendFixed(buffer, value, precision)), f) << std::hexfloat << value;
+    ASSERT_EQ(FormatDouble(eFormat.c_str(), value), e) << std::hexfloat << value;
 }
 
 void ExpectSameAsPrintf(const std::vector<double>& values) {

@@ -9,9 +9,11 @@
 #include <csignal>
 #include <functional>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace zelkor {
 namespace {
@@ -42,6 +44,7 @@ std::vector<WriterCase> Writers() {
     };
 }
 
+#ifndef _WIN32
 TEST(WriterFailureTest, WriteFailureReportsCannotCloseAndKeepsTheOldFile) {
     const ParticleSet set = test::MakeSet(20000);  // megabytes: more than one buffer block
     for (const WriterCase& writer : Writers()) {
@@ -63,6 +66,11 @@ TEST(WriterFailureTest, WriteFailureReportsCannotCloseAndKeepsTheOldFile) {
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"out"}) << writer.name;
     }
 }
+#else
+TEST(WriterFailureTest, WriteFailureReportsCannotCloseAndKeepsTheOldFile) {
+    GTEST_SKIP() << "a write failure is made with a POSIX file-size limit";
+}
+#endif
 
 TEST(WriterFailureTest, MissingFolderReportsTheCallersOpenMessage) {
     test::TempDir dir;

@@ -2,6 +2,8 @@
 import gc
 import os
 import subprocess
+import sys
+import types
 from pathlib import Path
 
 import numpy as np
@@ -173,3 +175,63 @@ def test_generated_files_equal_batch_byte_for_byte(tmp_path):
         zelkor.generate(tmp_path / "x.dat", **{**fields, "particles": ""})
     with pytest.raises(TypeError, match="colour"):
         zelkor.generate(tmp_path / "x.dat", colour="red")
+
+
+MORE = ("mean_error", "sigma_error", "median", "fwhm", "skewness", "kurtosis")
+
+
+def test_more_statistics_equal_batch():
+    s = zelkor.load(TRANSMIT)
+    stats = s.stats("KinEnerg", "keV", width=50)
+    rows = batch("stats", TRANSMIT, "--quantity", "KinEnerg", "--unit", "keV", "--more", "--width", 50)[7:]
+    assert [f"{stats[k]:E}" for k in MORE] == [row.split(" = ")[1].split()[0] for row in rows]
+    assert stats["count"] == 36
+    assert s.stats("KinEnerg")["median"] == np.median(s.energy)
+    one = zelkor.load(POINTS)
+    assert one.stats("dYdX", "mrad")["sigma_error"] is not None
+    with pytest.raises(ValueError, match="Value Range of interval is too low"):
+        s.stats("KinEnerg", width=1e-3)
+
+
+def test_histogram_fit_equals_batch():
+    s = zelkor.load(TRANSMIT)
+    try:
+        edges, counts, fit = s.histogram("PosY", "um", fit=True)
+    except RuntimeError as e:
+        assert str(e) == "The Gaussian fit is not available in this build"
+        pytest.skip("built without GSL")
+    lines = batch("histogram", TRANSMIT, "--quantity", "PosY", "--unit", "um", "--default", "--fit")[-4:]
+    pairs = [line.split(" = ")[1].split(" +- ") for line in lines[:3]]
+    for (value, error), name in zip(pairs, ("amplitude", "mean", "sigma")):
+        assert (f"{fit[name]:E}", f"{fit[name + '_error']:E}") == (value, error.split()[0])
+    assert lines[3] == f"chi2 / ndf = {fit['chi2']:E} / {fit['ndf']}"
+    assert fit["ndf"] == int((counts > 0).sum()) - 3
+    with pytest.raises(ValueError, match="does not converge|Too few intervals"):
+        s.histogram("KinEnerg", fit=True)
+
+
+def test_summary_equals_batch(tmp_path, monkeypatch):
+    monkeypatch.setitem(sys.modules, "pandas", None)  # rows as dicts, pandas installed or not
+    paths = [TRANSMIT, POINTS, tmp_path / "missing.txt"]
+    rows = zelkor.summary(paths)
+    done = subprocess.run([BATCH, "summary", *map(str, paths), "--format", "csv"], capture_output=True, text=True)
+    assert done.returncode == 1
+    header, *lines = done.stdout.splitlines()
+    names = header.split(",")
+    for row, line in zip(rows, lines, strict=True):
+        for name, cell in zip(names, line.split(","), strict=True):
+            value = row[name]
+            if value is None:
+                assert cell in ("", "undefined"), name
+            else:
+                assert (value if isinstance(value, str) else float(cell)) == value, name
+    assert rows[1]["energy_mean"] is None and rows[2]["message"] == "Cannot open a file!"
+
+
+def test_summary_is_a_dataframe_where_pandas_imports(monkeypatch):
+    made = {}
+    pandas = types.ModuleType("pandas")
+    pandas.DataFrame = lambda data, columns: made.update(data=data, columns=columns) or "frame"
+    monkeypatch.setitem(sys.modules, "pandas", pandas)
+    assert zelkor.summary([POINTS]) == "frame"
+    assert made["columns"][:3] == ["file", "kind", "count"] and made["data"][0]["count"] == 32

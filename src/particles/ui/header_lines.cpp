@@ -1,5 +1,7 @@
 #include "particles/ui/header_lines.hpp"
 
+#include "platform/stdio_file.hpp"
+
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +9,7 @@ namespace zelkor {
 
 HeaderLines ReadHeaderLines(const std::filesystem::path& path, int lineCount) {
     HeaderLines result;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = platform::OpenStdioFile(path, "rb");
     if (!file) return result;
     result.opened = true;
     char buffer[1000];
