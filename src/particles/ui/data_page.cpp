@@ -1,6 +1,7 @@
 #include "particles/ui/data_page.hpp"
 
 #include "widgets/busy_panel.hpp"
+#include "data/srim_format.hpp"
 #include "particles/ui/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "particles/ui/header_lines.hpp"
@@ -184,7 +185,8 @@ void DataPage::btnHeaderClick() {
         services_.dialogs.message(WarningMessage(kOnlyTransmitText));
         return;
     }
-    const int lineCount = state.sourceKind == SourceKind::TransmitTxt ? 10 : 8;
+    // Up to the line the reader kept.
+    const int lineCount = state.sourceKind == SourceKind::TransmitTxt ? transmit_txt::kKeptLine : trim_dat::kKeptLine;
     const HeaderLines read = ReadHeaderLines(state.inputPath, lineCount);
     if (!read.opened) {
         services_.dialogs.message(ErrorMessage(kCannotOpenText));
