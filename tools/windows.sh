@@ -82,6 +82,7 @@ for file in transmit-sample.txt lf.txt commas.txt glued.txt cut.txt; do
     compare info "$f"
     compare stats "$f" --quantity KinEnerg --filter 2
     compare stats "$f" --quantity AngY --unit mrad
+    compare stats "$f" --quantity PosY --unit um --more
     compare histogram "$f" --quantity PosY --unit um --default
     compare relativistic "$f" --A 4 --amu 4.0026 --columns all
     compare emittance "$f" --mode horizontal
@@ -107,6 +108,7 @@ compare generate -o beam.dat --description "1 H ions into Si" --particles 200 --
     --z-rms 1 --dydx-total 2 --dzdx-total 3 --dydx-rms 1 --dzdx-rms 1.5 --eps-y 1.5 --eps-z 4 --sign-y PLUS \
     --sign-z MINUS --d-y 0 --d-z 0 --ddx-y 0 --ddx-z 0 --repeat 2
 compare info "$in/missing.txt"
+compare summary "$in/transmit-sample.txt" "$in/cut.txt" "$in/trim-sample.dat" "$in/missing.txt" --format csv
 compare convert "$in/transmit-sample.txt" --to trim -o missing-folder/out.dat
 echo "$count command lines compared, $failed differ"
 [ "$failed" -eq 0 ]

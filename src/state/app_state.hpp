@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/source_kind.hpp"
-#include "optics/matrix4.hpp"
-#include "stats/display_mode.hpp"
-#include "stats/quantity_id.hpp"
-#include "stats/sigma_filter_state.hpp"
-#include "stats/stat_page.hpp"
+#include "state/display_mode.hpp"
+#include "state/matrix4.hpp"
+#include "state/quantity_id.hpp"
+#include "state/sigma_filter_state.hpp"
+#include "state/stat_page.hpp"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/quantity_id.hpp"
+#include "state/quantity_id.hpp"
 
 #include <optional>
 #include <string>

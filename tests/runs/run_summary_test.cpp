@@ -180,7 +180,7 @@ TEST(RunSummary, RowsKeepTheirOrderAndFailuresTheirMessages) {
     EXPECT_EQ(RunSummaryTable({rows[0]}, RunTableFormat::Csv),
               RunSummaryTable(SummarizeRuns({{good, {}}}, RunPool{1}), RunTableFormat::Csv));
 
-    const auto batch = RunBatchWords({"summary", good, points, dir / "missing.txt"});
+    const auto batch = RunBatchWords({"summary", good, points, (dir / "missing.txt").string()});
     EXPECT_EQ(batch.status, 1);
     EXPECT_NE(batch.out.find("Cannot open a file!\n"), std::string::npos);
     EXPECT_EQ(RunBatchWords({"summary"}).status, 2);

@@ -1,6 +1,7 @@
 #include "particles/ui/data_page.hpp"
 
 #include "widgets/busy_panel.hpp"
+#include "data/srim_format.hpp"
 #include "particles/ui/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "widgets/ion_grid_view.hpp"
@@ -183,8 +184,9 @@ void DataPage::btnHeaderClick() {
         services_.dialogs.message(WarningMessage(kOnlyTransmitText));
         return;
     }
-    // The lines of the bytes that were loaded: the file is never opened again.
-    const std::size_t lineCount = state.sourceKind == SourceKind::TransmitTxt ? 10 : 8;
+    // Up to the line the reader kept, of the bytes that were loaded: the file is never opened again.
+    const auto lineCount = static_cast<std::size_t>(
+        state.sourceKind == SourceKind::TransmitTxt ? transmit_txt::kKeptLine : trim_dat::kKeptLine);
     hideViews();
     services_.busy.start();
     header_->clear();

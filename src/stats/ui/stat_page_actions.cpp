@@ -164,7 +164,7 @@ void StatPageWidget::btnDataClick() { runHistogram(HistogramView::Table); }
 void StatPageWidget::btnGraphClick() { runHistogram(HistogramView::Graph); }
 
 void StatPageWidget::runHistogram(HistogramView view) {
-    if (view == HistogramView::Table || description_.graphClearsSelection) services_.host.Uklid();
+    if (view == HistogramView::Table || look_.graphClearsSelection) services_.host.Uklid();
     auto planned = PrepareHistogram(services_.state, services_.set, page(), view, TextOf(*width_), TextOf(*zoomEdit_));
     if (refuse(planned.refusal)) return;
     Histogram& histogram = *planned.value;
@@ -183,7 +183,7 @@ void StatPageWidget::runHistogram(HistogramView view) {
         for (const HistogramRow& row : table.rows) rows.emplace_back(row.begin(), row.end());
         tableModel_->setRows(std::move(rows));
         for (int column = 0; column < 3; ++column)
-            table_->setColumnWidth(column, description_.dataColumnWidths[static_cast<std::size_t>(column)]);
+            table_->setColumnWidth(column, look_.dataColumnWidths[static_cast<std::size_t>(column)]);
         services_.busy.finish();
         table_->show();
         return;
