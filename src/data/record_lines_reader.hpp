@@ -3,6 +3,7 @@
 // The parse pass the three readers share: the header, then every record line
 // into the set's storage, on several threads when the count pass split the file.
 
+#include "data/first_lines.hpp"
 #include "data/reader_passes.hpp"
 
 #include <atomic>
@@ -120,6 +121,7 @@ private:
         TextLine line;
         for (int n = 1; n <= layout_.headerLines; ++n) {
             if (!reader.next(line)) break;
+            KeepFirstLine(result_.firstLines, line);
             // Kept with a line end even when the file stops right after it, so
             // that a file written from it never runs two lines together.
             if (n == layout_.keptHeaderLine) result_.headerLine.assign(line.text).push_back('\n');

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace zelkor {
 
@@ -18,6 +19,8 @@ struct AppState {
     std::string inputPath;
     // Kept byte for byte as read (a Windows code page is never decoded), line end "\n".
     std::string headerLine;
+    // The loaded file's first lines, kept at the load for Header.
+    std::vector<std::string> firstLines;
     int atomZ = 1;
     bool angleControlsEnabled = true;
     int copyTarget = 0;

@@ -18,6 +18,7 @@
 #include "stats/quantity.hpp"
 #include "stats/select_quantity.hpp"
 #include "stats/sigma_multiplier.hpp"
+#include "stats/unit_change.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
 #include "stats/ui/string_grid_model.hpp"
@@ -53,6 +54,19 @@ void StatPageWidget::setRangeLabel(const std::string& caption) {
 void StatPageWidget::refreshRangeLabel() {
     const QuantityId quantity = PageQuantity(services_.state, page());
     setRangeLabel(RangeLabel(quantity, services_.state.unitOf(quantity)));
+    followUnitChange();
+}
+
+void StatPageWidget::followUnitChange() {
+    const QuantityId quantity = PageQuantity(services_.state, page());
+    const int unit = services_.state.unitOf(quantity);
+    if (quantity == shownQuantity_ && unit != shownUnit_) {
+        hideHistogram();
+        if (const auto width = ConvertedWidthText(quantity, shownUnit_, unit, TextOf(*width_)))
+            width_->setText(QString::fromStdString(*width));
+    }
+    shownQuantity_ = quantity;
+    shownUnit_ = unit;
 }
 
 void StatPageWidget::showNoFilter() {
@@ -126,6 +140,9 @@ void StatPageWidget::quantityClick(QuantityId quantity) {
     }
     showNoFilter();
     if (caption) setRangeLabel(*caption);
+    // The width is empty again: whatever is typed next is in this quantity's unit.
+    shownQuantity_ = quantity;
+    shownUnit_ = services_.state.unitOf(quantity);
 }
 
 void StatPageWidget::displayModeClick(DisplayMode mode) {

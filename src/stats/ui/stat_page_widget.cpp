@@ -5,6 +5,8 @@
 #include "widgets/copy_shortcut_hand_over.hpp"
 #include "widgets/edit_commands.hpp"
 #include "widgets/table_view_grid.hpp"
+#include "state/app_state.hpp"
+#include "stats/page_quantity.hpp"
 #include "stats/quantity.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
@@ -51,7 +53,9 @@ StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, in
       page_(page),
       look_(LookOfPage(page)),
       analysis_(analysis),
-      tableCopyTarget_(tableCopyTarget) {
+      tableCopyTarget_(tableCopyTarget),
+      shownQuantity_(PageQuantity(services.state, page)),
+      shownUnit_(services.state.unitOf(shownQuantity_)) {
     setObjectName(name("StatPage"));
     buildLayout();
     analysis_.onOk([this] { filterOk(); });

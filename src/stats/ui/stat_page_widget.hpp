@@ -58,7 +58,9 @@ public:
     void switchAngleChoices(bool enabled);
     // The caption of the interval-width edit.
     void setRangeLabel(const std::string& caption);
-    // The caption naming the unit the page computes in now.
+    // The caption naming the unit the page computes in now. When the unit of
+    // the page's quantity has changed, the interval width is converted to it
+    // and a histogram made in the old unit is hidden.
     void refreshRangeLabel();
     // Table and chart out of sight.
     void hideHistogram();
@@ -89,6 +91,7 @@ private:
     void showNoFilter();
     bool refuse(const std::optional<Message>& refusal);
     void runHistogram(HistogramView view);
+    void followUnitChange();
 
     WindowServices services_;
     const StatPage page_;
@@ -96,6 +99,9 @@ private:
     AnalysisWindow& analysis_;
     int tableCopyTarget_;
     double runMultiplier_ = 0.0;
+    // The quantity and unit the page's numbers (interval width, histogram) are in.
+    QuantityId shownQuantity_;
+    int shownUnit_ = 0;
 
     std::map<QuantityId, QRadioButton*> quantityButtons_;
     QLabel* filterStatus_ = nullptr;
