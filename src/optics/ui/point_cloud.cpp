@@ -1,5 +1,7 @@
 #include "optics/ui/point_cloud.hpp"
 
+#include "data/run_on_threads.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,22 +30,48 @@ PointCloud::PointCloud(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPAbstractPlotta
     setSelectable(QCP::stNone);
 }
 
+// The extents of the finite points, measured in runs on every core; ranges
+// only widen on a strict comparison, so the runs joined in order give what
+// one pass gives.
 void PointCloud::setPoints(std::vector<double> keys, std::vector<double> values) {
     keys_ = std::move(keys);
     values_ = std::move(values);
     values_.resize(keys_.size());
-    hasExtent_ = false;
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        const double k = keys_[i], v = values_[i];
-        if (!std::isfinite(k) || !std::isfinite(v)) continue;
-        if (!hasExtent_) {
-            keyExtent_ = QCPRange(k, k);
-            valueExtent_ = QCPRange(v, v);
-            hasExtent_ = true;
-        } else {
-            keyExtent_.expand(k);
-            valueExtent_.expand(v);
+    struct Extents {
+        QCPRange keys, values;
+        bool found = false;
+        void point(double k, double v) {
+            if (!found) return take(QCPRange(k, k), QCPRange(v, v));
+            keys.expand(k);
+            values.expand(v);
         }
+        void take(const QCPRange& k, const QCPRange& v) {
+            if (!found) {
+                keys = k;
+                values = v;
+                found = true;
+            } else {
+                keys.expand(k);
+                values.expand(v);
+            }
+        }
+    };
+    const std::vector<IndexRun> runs = SplitIntoRuns(keys_.size());
+    std::vector<Extents> parts(runs.size());
+    ForEachRun(runs, [&](IndexRun run, std::size_t part) {
+        Extents& e = parts[part];
+        for (std::size_t i = run.begin; i < run.end; ++i) {
+            const double k = keys_[i], v = values_[i];
+            if (std::isfinite(k) && std::isfinite(v)) e.point(k, v);
+        }
+    });
+    Extents all;
+    for (const Extents& part : parts)
+        if (part.found) all.take(part.keys, part.values);
+    hasExtent_ = all.found;
+    if (all.found) {
+        keyExtent_ = all.keys;
+        valueExtent_ = all.values;
     }
 }
 
