@@ -1,6 +1,8 @@
 #include "particles/ui/data_grid_columns.hpp"
 
+#include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
+#include "data/run_on_threads.hpp"
 
 #include <algorithm>
 #include <array>
@@ -43,27 +45,38 @@ std::span<const DataColumn> DataColumnsFor(SourceKind kind) {
     return {};
 }
 
-std::string WidestDataCell(const DataColumn& column, const ParticleSet& set) {
-    if (column.format == CellFormat::Index) return std::string(std::to_string(std::max(set.count, 1)).size(), '8');
+namespace {
+
+// What sizes a column: a minus anywhere, the largest magnitude, an exponent of three digits.
+struct ColumnExtent {
     bool negative = false;
     double largest = 0.0;
     bool longExponent = false;
-    for (int i = 1; i <= set.count; ++i) {
-        const double value = set.record(i).*column.field * column.scale;
+
+    void take(double value) {
         const double magnitude = std::fabs(value);
         negative = negative || std::signbit(value);
         largest = std::max(largest, magnitude);
         longExponent = longExponent || magnitude >= 1e100 || (magnitude > 0.0 && magnitude < 1e-99);
     }
-    const std::string sign = negative ? "-" : "";
-    const std::string exponent = longExponent ? "E+888" : "E+88";
+    void take(const ColumnExtent& other) {
+        negative = negative || other.negative;
+        largest = std::max(largest, other.largest);
+        longExponent = longExponent || other.longExponent;
+    }
+};
+
+std::string WidestText(const DataColumn& column, const ColumnExtent& extent, int count) {
+    if (column.format == CellFormat::Index) return std::string(std::to_string(std::max(count, 1)).size(), '8');
+    const std::string sign = extent.negative ? "-" : "";
+    const std::string exponent = extent.longExponent ? "E+888" : "E+88";
     switch (column.format) {
         case CellFormat::Exponent6: return sign + "8.888888" + exponent;
         case CellFormat::Exponent10: return sign + "8.8888888888" + exponent;
         case CellFormat::Fixed7:
         case CellFormat::Fixed10: {
             char whole[400];
-            std::snprintf(whole, sizeof whole, "%.0f", std::floor(largest));
+            std::snprintf(whole, sizeof whole, "%.0f", std::floor(extent.largest));
             const std::size_t decimals = column.format == CellFormat::Fixed7 ? 7 : 10;
             return sign + std::string(std::string(whole).size(), '8') + "." + std::string(decimals, '8');
         }
@@ -72,13 +85,41 @@ std::string WidestDataCell(const DataColumn& column, const ParticleSet& set) {
     return sign;
 }
 
+}  // namespace
+
+std::vector<std::string> WidestDataCells(std::span<const DataColumn> columns, const ParticleSet& set) {
+    // Every extent is a maximum or an "or": the runs' parts combine to the same result in any order.
+    const auto count = static_cast<std::size_t>(std::max(set.count, 0));
+    const std::vector<IndexRun> runs = SplitIntoRuns(count);
+    std::vector<std::vector<ColumnExtent>> parts(runs.size(), std::vector<ColumnExtent>(columns.size()));
+    ForEachRun(runs, [&](IndexRun run, std::size_t k) {
+        std::vector<ColumnExtent>& extents = parts[k];
+        for (std::size_t i = run.begin + 1; i <= run.end; ++i) {
+            const ParticleRecord& record = set.records[i];
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                if (columns[c].field != nullptr) extents[c].take(record.*columns[c].field * columns[c].scale);
+        }
+    });
+    std::vector<std::string> widest;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        ColumnExtent extent;
+        for (const std::vector<ColumnExtent>& part : parts) extent.take(part[c]);
+        widest.push_back(WidestText(columns[c], extent, set.count));
+    }
+    return widest;
+}
+
+std::string WidestDataCell(const DataColumn& column, const ParticleSet& set) {
+    return WidestDataCells({&column, 1}, set).front();
+}
+
 char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set, int index) {
     if (column.format == CellFormat::Index) return AppendInt(out, index);
     const double value = set.record(index).*column.field * column.scale;
     switch (column.format) {
-        case CellFormat::Exponent6: return AppendExponent(out, value, 6);
-        case CellFormat::Fixed7: return AppendFixed(out, value, 7);
-        case CellFormat::Exponent10: return AppendExponent(out, value, 10);
+        case CellFormat::Exponent6: return AppendExponentFast(out, value, 6);
+        case CellFormat::Fixed7: return AppendFixedFast(out, value, 7);
+        case CellFormat::Exponent10: return AppendExponentFast(out, value, 10);
         default: break;
     }
     return out;
@@ -86,6 +127,11 @@ char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set
 
 PreviewTable::PreviewTable(const ParticleSet& set, SourceKind kind) : set_(&set), columns_(DataColumnsFor(kind)) {
     for (const DataColumn& column : columns_) titles_.emplace_back(column.title);
+}
+
+std::string PreviewTable::widestCell(int column) const {
+    if (widest_.empty()) widest_ = WidestDataCells(columns_, *set_);
+    return widest_[static_cast<std::size_t>(column)];
 }
 
 char* PreviewTable::appendCell(char* out, int ion, int column) const {
