@@ -36,11 +36,11 @@ private:
 // Blocks 0..blocks-1, as many at once as CurrentPassThreads() allows:
 // format(block, buffer, here) fills a block's buffer, on the calling thread
 // when `here` (which may then yield to the window) or on another; then
-// emit(text) takes the buffers in block order and afterRound(end) hears that
-// the blocks before `end` are emitted (on the calling thread). The progress
+// deliver(text) takes the buffers in block order and afterRound(end) hears that
+// the blocks before `end` are delivered (on the calling thread). The progress
 // yields while the calling thread waits for the others.
-template <class Format, class Emit, class AfterRound>
-void FormatBlocksInOrder(std::size_t blocks, Format&& format, Emit&& emit, AfterRound&& afterRound,
+template <class Format, class Deliver, class AfterRound>
+void FormatBlocksInOrder(std::size_t blocks, Format&& format, Deliver&& deliver, AfterRound&& afterRound,
                          Progress& progress) {
     const std::size_t threads = std::max<std::size_t>(CurrentPassThreads().threads, 1);
     std::vector<BlockBuffer> buffers(std::min(threads, blocks));
@@ -53,7 +53,7 @@ void FormatBlocksInOrder(std::size_t blocks, Format&& format, Emit&& emit, After
                 format(first + k, buffers[k], k == 0);
             },
             [&progress] { progress.yield(); });
-        for (std::size_t k = 0; k < round; ++k) emit(buffers[k].text());
+        for (std::size_t k = 0; k < round; ++k) deliver(buffers[k].text());
         afterRound(first + round);
     }
 }

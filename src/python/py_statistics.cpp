@@ -13,7 +13,9 @@
 #include "stats/page_quantity.hpp"
 #include "stats/prepare_histogram.hpp"
 #include "stats/quantity.hpp"
+#include "stats/ion_span.hpp"
 #include "stats/quantity_value.hpp"
+#include "stats/value_column.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -98,11 +100,7 @@ py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
     const StatPage page = AvailablePage(s, args);
     const QuantitySelection selection = SelectionFor(s.state, page);
     py::array_t<double> values(s.set.count);
-    double* out = values.mutable_data();
-    const ParticleRecord* records = s.set.records.data();
-    WithQuantityValue(selection, [&](auto value) {
-        for (int i = 1; i <= s.set.count; ++i) out[i - 1] = value(records[i]);
-    });
+    WithQuantityValue(selection, [&](auto value) { FillColumn(Ions(s.set), value, values.mutable_data()); });
     return values;
 }
 
