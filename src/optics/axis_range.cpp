@@ -1,6 +1,7 @@
 #include "optics/axis_range.hpp"
 
 #include "data/run_on_threads.hpp"
+#include "optics/coordinate_of.hpp"
 
 #include <cmath>
 #include <limits>
@@ -15,24 +16,25 @@ namespace zelkor {
 // of one pass: the first of equal values (0 and -0) is kept.
 Extent CoordinateExtent(const ParticleSet& set, SourceKind kind, PhaseCoordinate coordinate) {
     if (set.count == 0) return {};
-    const bool holdsSlopes = HoldsSlopes(kind);
     const std::vector<IndexRun> runs = SplitIntoRuns(static_cast<std::size_t>(set.count));
     std::vector<Extent> parts(runs.size());
-    ForEachRun(runs, [&](IndexRun run, std::size_t k) {
-        constexpr double kInfinity = std::numeric_limits<double>::infinity();
-        Extent extent{kInfinity, -kInfinity};
-        std::size_t i = run.begin + 1;
-        if (k == 0) {
-            const double first = PhasePointOf(set.record(1), holdsSlopes)[coordinate];
-            extent = {first, first};
-            ++i;
-        }
-        for (; i <= run.end; ++i) {
-            const double v = PhasePointOf(set.record(static_cast<int>(i)), holdsSlopes)[coordinate];
-            if (v < extent.lo) extent.lo = v;
-            if (v > extent.hi) extent.hi = v;
-        }
-        parts[k] = extent;
+    WithCoordinate<false>(coordinate, HoldsSlopes(kind), [&](auto value) {
+        ForEachRun(runs, [&](IndexRun run, std::size_t k) {
+            constexpr double kInfinity = std::numeric_limits<double>::infinity();
+            Extent extent{kInfinity, -kInfinity};
+            std::size_t i = run.begin + 1;
+            if (k == 0) {
+                const double first = value(set.records[1]);
+                extent = {first, first};
+                ++i;
+            }
+            for (; i <= run.end; ++i) {
+                const double v = value(set.records[i]);
+                if (v < extent.lo) extent.lo = v;
+                if (v > extent.hi) extent.hi = v;
+            }
+            parts[k] = extent;
+        });
     });
     Extent extent = parts.front();
     for (std::size_t k = 1; k < parts.size(); ++k) {

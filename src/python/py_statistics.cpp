@@ -106,6 +106,8 @@ py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
 
 py::dict Stats(Set& s, const QuantityArgs& args, py::handle width) {
     const StatPage page = SelectQuantityOf(s, args);
+    // The report and its further figures read one evaluation of the quantity.
+    const ReuseColumns reuse;
     const auto report = BasicAnalysis(s.state, s.set, page);
     if (!report.ok()) RaiseMessage(*report.refusal);
     const StatSummary& summary = report.value->summary;
@@ -134,6 +136,8 @@ py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const 
     if (!mode) throw py::value_error("display must be whole, filtered or zoom");
     const StatPage page = SelectQuantityOf(s, args);
     s.state.displayModeOf(page) = *mode;
+    // The default width, the range and the counts read one evaluation of the quantity.
+    const ReuseColumns reuse;
     const std::string zoomText = FieldText(zoom);
     std::string widthText = FieldText(width);
     if (width.is_none()) {

@@ -13,6 +13,7 @@
 #include "stats/quantity_value.hpp"
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <type_traits>
 
@@ -59,6 +60,26 @@ private:
     double* values_;
 };
 
+// While one lives on a thread, the columns filled there are kept and used
+// again by the passes that follow over the same ions and the same
+// selection: for a run of passes (a report and its further figures, a range
+// and its histogram) over a set whose values do not change meanwhile. The
+// flags may change; they are no part of a value.
+class ReuseColumns {
+public:
+    ReuseColumns();
+    ~ReuseColumns();
+    ReuseColumns(const ReuseColumns&) = delete;
+    ReuseColumns& operator=(const ReuseColumns&) = delete;
+
+    // The kept column of these ions and this selection, or null (always
+    // null while no ReuseColumns lives on the thread).
+    static const double* find(std::span<const ParticleRecord> ions, const QuantitySelection& selection);
+    // Keeps the column while one lives; else hands it back.
+    static std::unique_ptr<ValueColumn> keep(std::span<const ParticleRecord> ions, const QuantitySelection& selection,
+                                             std::unique_ptr<ValueColumn> column);
+};
+
 // Fills column[i] with value(ions[i]) on every core.
 template <class Value>
 void FillColumn(std::span<const ParticleRecord> ions, const Value& value, double* column) {
@@ -68,16 +89,22 @@ void FillColumn(std::span<const ParticleRecord> ions, const Value& value, double
 }
 
 // Calls f with the value functor of the selection, or, for a quantity worth
-// it, with one that reads a column of its values over `ions` computed just
-// before; returns what f returns.
+// it, with one that reads a column of its values over `ions` (computed just
+// before, or kept by a ReuseColumns); returns what f returns.
 template <class F>
 auto WithColumnValue(std::span<const ParticleRecord> ions, const QuantitySelection& selection, F&& f) {
     return WithQuantityValue(selection, [&](const auto& value) {
         using Value = std::decay_t<decltype(value)>;
         if constexpr (quantity_value::kWorthAColumn<Value>) {
-            ValueColumn column(ions.size());
-            FillColumn(ions, value, column.data());
-            return f(quantity_value::FromColumn{column.data(), ions.data()});
+            const double* values = ReuseColumns::find(ions, selection);
+            std::unique_ptr<ValueColumn> column;
+            if (values == nullptr) {
+                column = std::make_unique<ValueColumn>(ions.size());
+                FillColumn(ions, value, column->data());
+                values = column->data();
+                column = ReuseColumns::keep(ions, selection, std::move(column));
+            }
+            return f(quantity_value::FromColumn{values, ions.data()});
         } else {
             return f(value);
         }

@@ -9,6 +9,7 @@
 #include "stats/quantity_value.hpp"
 #include "stats/sigma_filter.hpp"
 #include "stats/stat_test_sets.hpp"
+#include "stats/value_column.hpp"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,19 @@ TEST_F(ValueColumns, FilterAndMoreStatisticsMatchOneThread) {
         EXPECT_EQ(Bits(*parallel.kurtosis), Bits(*one.kurtosis));
         EXPECT_EQ(parallel.median, one.median);
         EXPECT_EQ(parallel.histogram.counts, one.histogram.counts);
+    }
+}
+
+TEST_F(ValueColumns, AKeptColumnServesOnlyItsOwnIonsAndSelection) {
+    const ReuseColumns reuse;
+    const QuantitySelection degrees{QuantityId::AngZ, 0, SourceKind::TransmitTxt, 1, 1.0};
+    const QuantitySelection radians{QuantityId::AngZ, 1, SourceKind::TransmitTxt, 1, 1.0};
+    const ParticleSet other = test::AwkwardSet(1001, 12);
+    for (int round = 0; round < 2; ++round) {
+        ExpectSameBits(SummarizeAll(set, degrees), ReferenceSummary(set, degrees, false));
+        ExpectSameBits(SummarizeAll(set, radians), ReferenceSummary(set, radians, false));
+        ExpectSameBits(SummarizeAll(other, degrees), ReferenceSummary(other, degrees, false));
+        ExpectSameBits(SummarizeAccepted(other, degrees), ReferenceSummary(other, degrees, true));
     }
 }
 

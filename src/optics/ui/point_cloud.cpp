@@ -39,41 +39,38 @@ void PointCloud::setPoints(std::vector<double> keys, std::vector<double> values)
     keys_ = std::move(keys);
     values_ = std::move(values);
     values_.resize(keys_.size());
+    // Bounds of finite values widen only on a strict comparison, as QCPRange::expand does.
     struct Extents {
-        QCPRange keys, values;
+        double keyLo = 0.0, keyHi = 0.0, valueLo = 0.0, valueHi = 0.0;
         bool found = false;
-        void point(double k, double v) {
-            if (!found) return take(QCPRange(k, k), QCPRange(v, v));
-            keys.expand(k);
-            values.expand(v);
-        }
-        void take(const QCPRange& k, const QCPRange& v) {
+        void take(double kLo, double kHi, double vLo, double vHi) {
             if (!found) {
-                keys = k;
-                values = v;
-                found = true;
-            } else {
-                keys.expand(k);
-                values.expand(v);
+                *this = {kLo, kHi, vLo, vHi, true};
+                return;
             }
+            if (kLo < keyLo) keyLo = kLo;
+            if (kHi > keyHi) keyHi = kHi;
+            if (vLo < valueLo) valueLo = vLo;
+            if (vHi > valueHi) valueHi = vHi;
         }
     };
     const std::vector<IndexRun> runs = SplitIntoRuns(keys_.size());
     std::vector<Extents> parts(runs.size());
     ForEachRun(runs, [&](IndexRun run, std::size_t part) {
-        Extents& e = parts[part];
+        Extents e;
         for (std::size_t i = run.begin; i < run.end; ++i) {
             const double k = keys_[i], v = values_[i];
-            if (std::isfinite(k) && std::isfinite(v)) e.point(k, v);
+            if (std::isfinite(k) && std::isfinite(v)) e.take(k, k, v, v);
         }
+        parts[part] = e;
     });
     Extents all;
     for (const Extents& part : parts)
-        if (part.found) all.take(part.keys, part.values);
+        if (part.found) all.take(part.keyLo, part.keyHi, part.valueLo, part.valueHi);
     hasExtent_ = all.found;
     if (all.found) {
-        keyExtent_ = all.keys;
-        valueExtent_ = all.values;
+        keyExtent_ = QCPRange(all.keyLo, all.keyHi);
+        valueExtent_ = QCPRange(all.valueLo, all.valueHi);
     }
 }
 
