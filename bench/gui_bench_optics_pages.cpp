@@ -26,7 +26,8 @@ struct Pages : zelkor::bench::BenchWindow {
 
 // One window per number of ions, the last one asked for alone kept.
 Pages& Shared(int ions = 1'000'000) {
-    static std::map<int, std::unique_ptr<Pages>> windows;
+    // Never destroyed: a window must not outlive the application, which ends first.
+    static auto& windows = *new std::map<int, std::unique_ptr<Pages>>;
     if (!windows.count(ions)) {
         windows.clear();
         windows[ions] = std::make_unique<Pages>(ions);

@@ -19,8 +19,9 @@ namespace {
 using zelkor::bench::ResidentMegabytes;
 using Window = zelkor::bench::BenchWindow;
 
+// Never destroyed: a window must not outlive the application, which ends first.
 Window& TheWindow() {
-    static Window window;
+    static Window& window = *new Window;
     return window;
 }
 

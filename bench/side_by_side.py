@@ -28,7 +28,10 @@ def google_benchmark(build, name, pattern):
     if pattern:
         command.append(f"--benchmark_filter={pattern}")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    out = subprocess.run(command, check=True, capture_output=True, text=True, env=env).stdout
+    run = subprocess.run(command, capture_output=True, text=True, env=env)
+    out = run.stdout
+    if run.returncode != 0 and '"benchmarks"' not in out:
+        sys.exit(f"{' '.join(command)} failed:\n{run.stderr}")
     figures = {}
     for b in json.loads(out)["benchmarks"]:
         figures[f"{name} {b['name']} ({b['time_unit']})"] = b["real_time"]
