@@ -2,12 +2,15 @@
 
 usage: /usr/bin/python3 bench/side_by_side.py BEFORE_BUILD AFTER_BUILD FILE [BENCH[:FILTER] ...]
 
-Runs each named benchmark program (default: the window, optics-page and
-statistics benchmarks) of the two build folders one after the other, so
-that both see the same load of a shared machine, then bench/python_speed.py
-over FILE with each build's Python module and zelkor-batch, and prints every
-figure of the two runs in two columns with their ratio. Build the "before"
-folder from the same bench/ sources, so that both run the same benchmarks.
+Runs each named benchmark program (default: the window, optics-page,
+statistics and writer benchmarks) of the two build folders one after the
+other, so that both see the same load of a shared machine, then
+bench/python_speed.py over FILE with each build's Python module and
+zelkor-batch, and prints every figure in two columns with their ratio.
+ZELKOR_ROUNDS (default 3) rounds are run and each figure is the best of
+them: on a machine shared with other work, the least disturbed run. Build
+the "before" folder from the same bench/ sources, so that both run the same
+benchmarks.
 """
 import json
 import os
@@ -55,16 +58,21 @@ def python_speed(build, path):
     return figures
 
 
+def keep_best(rows, column, figures):
+    for key, value in figures.items():
+        row = rows.setdefault(key, [None, None])
+        row[column] = value if row[column] is None else min(row[column], value)
+
+
 def main(before, after, path, benches):
     rows = {}
-    for bench in benches or DEFAULT:
-        name, _, pattern = bench.partition(":")
+    for _ in range(int(os.environ.get("ZELKOR_ROUNDS", "3"))):
+        for bench in benches or DEFAULT:
+            name, _, pattern = bench.partition(":")
+            for column, build in enumerate((before, after)):
+                keep_best(rows, column, google_benchmark(build, name, pattern))
         for column, build in enumerate((before, after)):
-            for key, value in google_benchmark(build, name, pattern).items():
-                rows.setdefault(key, [None, None])[column] = value
-    for column, build in enumerate((before, after)):
-        for key, value in python_speed(build, path).items():
-            rows.setdefault(key, [None, None])[column] = value
+            keep_best(rows, column, python_speed(build, path))
     width = max(len(key) for key in rows)
     print(f"{'':{width}s} {'before':>10s} {'after':>10s} {'after/before':>12s}")
     for key, (old, new) in rows.items():
