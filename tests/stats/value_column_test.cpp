@@ -2,6 +2,8 @@
 // threads, and count histograms in runs: every result must equal, bit for
 // bit, the loops over QuantityValue in index order that the kernels are.
 #include "data/run_on_threads.hpp"
+#include "state/app_state.hpp"
+#include "state/load_file.hpp"
 #include "stats/display_range.hpp"
 #include "stats/histogram.hpp"
 #include "stats/kernels.hpp"
@@ -81,6 +83,21 @@ TEST_F(ValueColumns, KernelsGiveTheBitsOfTheLoops) {
         EXPECT_EQ(Bits(MinAll(set, s)), Bits(all.min));
         EXPECT_EQ(Bits(DispersionAll(set, s)), Bits(all.dispersion));
         EXPECT_EQ(Bits(DispersionAccepted(set, s)), Bits(ReferenceSummary(set, s, true).dispersion));
+    }
+}
+
+TEST_F(ValueColumns, TheExampleFilesGiveTheBitsOfTheLoops) {
+    for (const auto& [kind, name] :
+         {std::pair{SourceKind::TransmitTxt, "transmit-sample.txt"}, std::pair{SourceKind::TrimDat, "trim-sample.dat"},
+          std::pair{SourceKind::WinAgile, "winagile-sample.pnt"}}) {
+        AppState state;
+        ParticleSet example;
+        LoadParticleFile(kind, std::filesystem::path(ZELKOR_EXAMPLES_DIR) / name, state, example);
+        ASSERT_GT(example.count, 10) << name;
+        for (int q = 0; q <= static_cast<int>(QuantityId::dZdX); ++q) {
+            const QuantitySelection s{static_cast<QuantityId>(q), 1, kind, 4, 4.0015};
+            ExpectSameBits(SummarizeAll(example, s), ReferenceSummary(example, s, false));
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
+#include "data/field_extents.hpp"
 #include "data/run_on_threads.hpp"
 
 #include <algorithm>
@@ -56,53 +57,31 @@ struct ColumnExtent {
     bool negative = false;
     double largest = 0.0;
     bool longExponent = false;
-
-    void take(const ColumnExtent& other) {
-        negative = negative || other.negative;
-        largest = std::max(largest, other.largest);
-        longExponent = longExponent || other.longExponent;
-    }
 };
 
-// The eight numbers of a record, measured all at once in a loop of fixed
-// length, so that the pass runs at the speed of reading the set.
-constexpr std::size_t kFields = 8;
-using FieldValues = std::array<double, kFields>;
-
-FieldValues ValuesOf(const ParticleRecord& r) {
-    return {r.energy, r.x, r.y, r.z, r.cos_x, r.cos_y, r.cos_z, r.momentum};
+ColumnExtent ExtentOf(const FieldExtents& extents, std::size_t k) {
+    return {extents.negative(k), extents.largest[k],
+            extents.largest[k] >= 1e100 || extents.smallestPositive[k] < 1e-99};
 }
 
-std::size_t FieldIndex(double ParticleRecord::*field) {
-    constexpr std::array<double ParticleRecord::*, kFields> kOrder{
-        &ParticleRecord::energy, &ParticleRecord::x,     &ParticleRecord::y,     &ParticleRecord::z,
-        &ParticleRecord::cos_x,  &ParticleRecord::cos_y, &ParticleRecord::cos_z, &ParticleRecord::momentum};
-    return static_cast<std::size_t>(std::find(kOrder.begin(), kOrder.end(), field) - kOrder.begin());
-}
-
-struct FieldExtents {
-    std::array<std::uint64_t, kFields> signs{};  // the bits of every value, or-ed: the sign bit tells
-    FieldValues largest{};
-    FieldValues smallestPositive{};
-
-    FieldExtents() { smallestPositive.fill(std::numeric_limits<double>::infinity()); }
-
-    void take(const FieldValues& values, const FieldValues& scales) {
-        for (std::size_t k = 0; k < kFields; ++k) {
-            const double value = values[k] * scales[k];
-            std::uint64_t bits = 0;
-            std::memcpy(&bits, &value, sizeof bits);
-            signs[k] |= bits;
-            const double magnitude = std::fabs(value);
-            largest[k] = std::max(largest[k], magnitude);
-            const double positive = magnitude > 0.0 ? magnitude : std::numeric_limits<double>::infinity();
-            smallestPositive[k] = std::min(smallestPositive[k], positive);
+// One pass over the set on every core, each value scaled as its column shows it.
+FieldExtents MeasureSet(const ParticleSet& set, const FieldValues& scales) {
+    const auto count = static_cast<std::size_t>(std::max(set.count, 0));
+    const std::vector<IndexRun> runs = SplitIntoRuns(count);
+    std::vector<FieldExtents> parts(runs.size());
+    ForEachRun(runs, [&](IndexRun run, std::size_t k) {
+        FieldExtents extents;
+        for (std::size_t i = run.begin + 1; i <= run.end; ++i) {
+            FieldValues values = FieldValuesOf(set.records[i]);
+            for (std::size_t f = 0; f < kRecordFields; ++f) values[f] *= scales[f];
+            extents.take(values);
         }
-    }
-    ColumnExtent of(std::size_t k) const {
-        return {(signs[k] >> 63) != 0, largest[k], largest[k] >= 1e100 || smallestPositive[k] < 1e-99};
-    }
-};
+        parts[k] = extents;
+    });
+    FieldExtents all;
+    for (const FieldExtents& part : parts) all.take(part);
+    return all;
+}
 
 std::string WidestText(const DataColumn& column, const ColumnExtent& extent, int count) {
     if (column.format == CellFormat::Index) return std::string(std::to_string(std::max(count, 1)).size(), '8');
@@ -129,22 +108,13 @@ std::vector<std::string> WidestDataCells(std::span<const DataColumn> columns, co
     FieldValues scales;
     scales.fill(1.0);
     for (const DataColumn& column : columns)
-        if (column.field != nullptr) scales[FieldIndex(column.field)] = column.scale;
-    // Every extent is a maximum, a minimum or an "or": the runs' parts
-    // combine to the same result in any order.
-    const auto count = static_cast<std::size_t>(std::max(set.count, 0));
-    const std::vector<IndexRun> runs = SplitIntoRuns(count);
-    std::vector<FieldExtents> parts(runs.size());
-    ForEachRun(runs, [&](IndexRun run, std::size_t k) {
-        FieldExtents extents;
-        for (std::size_t i = run.begin + 1; i <= run.end; ++i) extents.take(ValuesOf(set.records[i]), scales);
-        parts[k] = extents;
-    });
+        if (column.field != nullptr) scales[FieldIndexOf(column.field)] = column.scale;
+    // The reader's extents hold the values as stored: they serve unscaled columns.
+    const bool unscaled = std::all_of(scales.begin(), scales.end(), [](double s) { return s == 1.0; });
+    const FieldExtents extents = unscaled && set.readExtents ? *set.readExtents : MeasureSet(set, scales);
     std::vector<std::string> widest;
     for (const DataColumn& column : columns) {
-        ColumnExtent extent;
-        if (column.field != nullptr)
-            for (const FieldExtents& part : parts) extent.take(part.of(FieldIndex(column.field)));
+        const ColumnExtent extent = column.field ? ExtentOf(extents, FieldIndexOf(column.field)) : ColumnExtent{};
         widest.push_back(WidestText(column, extent, set.count));
     }
     return widest;

@@ -1,7 +1,9 @@
 // Copy builds the clipboard text of the data grid's rows straight from the
 // records, in blocks on several threads: byte for byte the text of the old
 // cell-by-cell path and of the C library's printf.
+#include "data/parse_threads.hpp"
 #include "data/run_on_threads.hpp"
+#include "io/write_transmit_txt.hpp"
 #include "particles/ui/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "state/app_state.hpp"
@@ -9,6 +11,7 @@
 #include "support/c_printf.hpp"
 #include "support/counting_progress.hpp"
 #include "support/particle_sets.hpp"
+#include "support/temp_dir.hpp"
 #include "widgets/clipboard_text.hpp"
 
 #include <gtest/gtest.h>
@@ -79,6 +82,23 @@ TEST(CopyText, ColumnWidthsFromOnePassAreThoseOfEachColumn) {
             EXPECT_EQ(widest[c], WidestDataCell(columns[c], set));
             SetPassThreads({3, 7});
         }
+    }
+}
+
+TEST(CopyText, WidthsFromTheReaderAreThoseOfAPass) {
+    const TempDir dir;
+    ASSERT_FALSE(WriteTransmitTxt(dir / "awkward.txt", AwkwardSet(3000, 6), " x\n", 2, 1, 2, kCannotOpenText));
+    for (const unsigned threads : {1u, 3u}) {
+        SetParseThreads({threads, 0, 1 << 16});
+        AppState state;
+        ParticleSet set;
+        LoadParticleFile(SourceKind::TransmitTxt, dir / "awkward.txt", state, set);
+        SetParseThreads(DefaultParseThreads());
+        ASSERT_TRUE(set.readExtents);
+        ParticleSet measured = set;
+        measured.readExtents.reset();
+        const std::span<const DataColumn> columns = DataColumnsFor(SourceKind::TransmitTxt);
+        EXPECT_EQ(WidestDataCells(columns, set), WidestDataCells(columns, measured));
     }
 }
 
