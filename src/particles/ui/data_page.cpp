@@ -1,7 +1,7 @@
 #include "particles/ui/data_page.hpp"
 
 #include "widgets/busy_panel.hpp"
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "particles/ui/header_lines.hpp"
 #include "widgets/ion_grid_view.hpp"
