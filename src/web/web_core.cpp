@@ -7,6 +7,7 @@
 #include "relativity/take_ion_masses.hpp"
 #include "stats/histogram_text.hpp"
 #include "stats/quantity.hpp"
+#include "stats/report_text.hpp"
 #include "tables/data_grid_columns.hpp"
 #include "web/web_progress.hpp"
 #include "web/web_values.hpp"
@@ -50,9 +51,7 @@ val LoadFacts(const bindings::Session& session) {
     return facts;
 }
 
-}  // namespace
-
-val WebCore::catalogue() const {
+val CatalogueFacts() {
     val quantities = val::array();
     for (int q = 0; q <= static_cast<int>(QuantityId::dZdX); ++q)
         quantities.call<void>("push", QuantityEntry(static_cast<QuantityId>(q)));
@@ -60,7 +59,26 @@ val WebCore::catalogue() const {
     facts.set("quantities", quantities);
     facts.set("matrixNames", TextArray(kTransferElementNames));
     facts.set("matrixIdentity", TextArray(IdentityMatrixTexts()));
+    facts.set("noFilter", std::string(kNoFilterText));
     return facts;
+}
+
+val PreviewCells(const bindings::Session& session, int first, int count) {
+    const PreviewTable table(session.set, session.state.sourceKind);
+    const int last = std::min(first + count - 1, table.rows());
+    val rows = val::array();
+    for (int ion = std::max(first, 1); ion <= last; ++ion) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < table.columns(); ++c) cells.push_back(CellText(table, ion, c));
+        rows.call<void>("push", TextArray(cells));
+    }
+    return rows;
+}
+
+}  // namespace
+
+val WebCore::catalogue() const {
+    return Answer([] { return CatalogueFacts(); });
 }
 
 val WebCore::load(const std::string& path, const std::string& kindWord, val progress) {
@@ -76,15 +94,7 @@ val WebCore::load(const std::string& path, const std::string& kindWord, val prog
 }
 
 val WebCore::previewRows(int first, int count) const {
-    const PreviewTable table(session_.set, session_.state.sourceKind);
-    const int last = std::min(first + count - 1, table.rows());
-    val rows = val::array();
-    for (int ion = std::max(first, 1); ion <= last; ++ion) {
-        std::vector<std::string> cells;
-        for (int c = 0; c < table.columns(); ++c) cells.push_back(CellText(table, ion, c));
-        rows.call<void>("push", TextArray(cells));
-    }
-    return rows;
+    return Answer([&] { return PreviewCells(session_, first, count); });
 }
 
 val WebCore::species(const std::string& A, const std::string& amu, const std::string& n) {

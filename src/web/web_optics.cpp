@@ -97,18 +97,26 @@ val WebCore::setMatrix(val texts) {
     });
 }
 
-val WebCore::transformRows(int first, int count) const {
-    const int last = std::min(first + count - 1, session_.set.count);
-    const bool holdsSlopes = HoldsSlopes(session_.state.sourceKind);
+namespace {
+
+val TransformCells(const bindings::Session& session, int first, int count) {
+    const int last = std::min(first + count - 1, session.set.count);
+    const bool holdsSlopes = HoldsSlopes(session.state.sourceKind);
     val rows = val::array();
     for (int ion = std::max(first, 1); ion <= last; ++ion) {
-        const TransformRow row = TransformOf(session_.set.record(ion), holdsSlopes, session_.state.transferMatrix);
+        const TransformRow row = TransformOf(session.set.record(ion), holdsSlopes, session.state.transferMatrix);
         std::vector<std::string> cells;
         for (int c = 0; c < static_cast<int>(kTransformHeaders.size()); ++c)
             cells.push_back(TransformCell(ion, row, c));
         rows.call<void>("push", TextArray(cells));
     }
     return rows;
+}
+
+}  // namespace
+
+val WebCore::transformRows(int first, int count) const {
+    return Answer([&] { return TransformCells(session_, first, count); });
 }
 
 }  // namespace zelkor::web
