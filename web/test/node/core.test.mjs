@@ -99,6 +99,16 @@ describe('beam optics', () => {
     assert.equal(newCore().sigmaMatrix().refused.text, 'No data available! Open a file please.');
   });
 
+  test('the emittance plots hold every ion\'s point and the batch tool\'s titles', () => {
+    for (const mode of ['horizontal', 'vertical', 'real']) {
+      const plot = ok(loaded(points).emittance(mode, '', ''));
+      const [bottom, left, ...rows] = batchLines('emittance', points, '--mode', mode);
+      assert.deepEqual([plot.bottomTitle, plot.leftTitle], [bottom.split('\t')[1], left.split('\t')[1]]);
+      const expected = rows.flatMap((row) => row.split('\t').map((v) => Math.fround(Number(v))));
+      assert.deepEqual([...plot.points], expected);
+    }
+  });
+
   test('the transform listing and the transformed file', () => {
     for (const file of [transmit, points]) {
       const core = loaded(file);
