@@ -15,6 +15,11 @@ namespace zelkor::web {
 // and number format the page shows comes from here.
 class WebCore {
 public:
+    WebCore();
+    // Runs the readers over a small file so that the browser optimizes them
+    // before the first real load.
+    void warmUp();
+
     // Static facts: the fourteen quantities with their units and captions,
     // the emittance modes, the transform's element names and identity texts.
     emscripten::val catalogue() const;

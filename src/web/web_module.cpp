@@ -6,6 +6,7 @@ EMSCRIPTEN_BINDINGS(zelkor) {
     using zelkor::web::WebCore;
     emscripten::class_<WebCore>("WebCore")
         .constructor<>()
+        .function("warmUp", &WebCore::warmUp)
         .function("catalogue", &WebCore::catalogue)
         .function("load", &WebCore::load)
         .function("previewRows", &WebCore::previewRows)

@@ -19,7 +19,9 @@ declare const self: DedicatedWorkerGlobalScope;
 const kInput = '/input';
 const ready = createZelkorCore().then((module) => {
   module.FS.mkdir(kInput);
-  return { module, core: new module.WebCore() };
+  const core = new module.WebCore();
+  core.warmUp();
+  return { module, core };
 });
 
 function reply(message: Reply, transfer: Transferable[] = []): void {
