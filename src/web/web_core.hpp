@@ -16,9 +16,6 @@ namespace zelkor::web {
 class WebCore {
 public:
     WebCore();
-    // Runs the readers over a small file so that the browser optimizes them
-    // before the first real load.
-    void warmUp();
 
     // Static facts: the fourteen quantities with their units and captions,
     // the emittance modes, the transform's element names and identity texts.

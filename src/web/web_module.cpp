@@ -6,7 +6,6 @@ EMSCRIPTEN_BINDINGS(zelkor) {
     using zelkor::web::WebCore;
     emscripten::class_<WebCore>("WebCore")
         .constructor<>()
-        .function("warmUp", &WebCore::warmUp)
         .function("catalogue", &WebCore::catalogue)
         .function("load", &WebCore::load)
         .function("previewRows", &WebCore::previewRows)

@@ -20,6 +20,8 @@ export function showMessage(message: CoreMessage): void {
 
 export function clearMessage(): void {
   byId('message').hidden = true;
+  byId('messageCaption').textContent = '';
+  byId('messageText').textContent = '';
 }
 
 function showProgress(percent: number | null): void {

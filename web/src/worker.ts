@@ -19,9 +19,7 @@ declare const self: DedicatedWorkerGlobalScope;
 const kInput = '/input';
 const ready = createZelkorCore().then((module) => {
   module.FS.mkdir(kInput);
-  const core = new module.WebCore();
-  core.warmUp();
-  return { module, core };
+  return { module, core: new module.WebCore() };
 });
 
 function reply(message: Reply, transfer: Transferable[] = []): void {

@@ -65,6 +65,19 @@ describe('statistics', () => {
     }
   });
 
+  test('the quantities that need the ion take A and amu as the relativistic window does', () => {
+    const core = loaded(transmit);
+    const refused = core.stats({ name: 'Mom', unit: 'keV/c' }, '', null).refused;
+    assert.equal(refused.text, batchRun('stats', transmit, '--quantity', 'Mom', '--unit', 'keV/c').err);
+    assert.equal(core.species('', '4.0026', '').refused.text, batchRun('stats', transmit, '--quantity', 'Mom', '--amu', '4.0026').err);
+    ok(core.species('4', '4.0026', ''));
+    for (const [name, unit] of [['Mom', 'keV/c'], ['EnergA', 'keV']]) {
+      const answer = ok(core.stats({ name, unit }, '', null));
+      const args = ['--quantity', name, '--unit', unit, '--A', '4', '--amu', '4.0026', '--more'];
+      assert.deepEqual([...answer.rows, ...answer.more], batchLines('stats', transmit, ...args));
+    }
+  });
+
   test('the n-sigma filter and its rejection count', () => {
     const answer = ok(loaded(made).filter({ name: 'PosY', unit: 'um' }, '1.5', null));
     assert.deepEqual([...answer.rows, answer.rejection], batchLines('stats', made, '--quantity', 'PosY', '--unit', 'um', '--filter', '1.5'));
