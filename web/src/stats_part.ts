@@ -89,8 +89,17 @@ export function installStatsPart(facts: Catalogue): void {
   catalogue = facts;
   byId('filterStatus').textContent = facts.noFilter;
   for (const radio of document.querySelectorAll<HTMLInputElement>('input[name="page"]'))
-    radio.addEventListener('change', fillQuantities);
-  quantitySelect().addEventListener('change', fillUnits);
+    radio.addEventListener('change', () => {
+      fillQuantities();
+      byId('report').textContent = '';
+      byId('filterStatus').textContent = '';
+    });
+  // A click on another quantity goes back to "No Filter", every ion accepted.
+  quantitySelect().addEventListener('change', async () => {
+    fillUnits();
+    const status = await ask<string>('clearFilter', [choice()]);
+    if (status !== undefined) byId('filterStatus').textContent = status;
+  });
   unitSelect().addEventListener('change', () => {
     unitOf.set(currentQuantity().name, Number(unitSelect().value));
     relabel();

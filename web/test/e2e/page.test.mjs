@@ -60,6 +60,15 @@ describe('the page from disk', () => {
     await shot('file');
   });
 
+  test('the parts are reached with the keyboard', async () => {
+    await page.focus('#tab-file');
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await page.$eval('#part-stats', (part) => part.hidden), false);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'tab-stats');
+    await page.keyboard.press('ArrowLeft');
+    assert.equal(await page.$eval('#part-file', (part) => part.hidden), false);
+  });
+
   test('a file dropped loads as well', async () => {
     const content = readFileSync(transmit, 'latin1');
     await page.evaluate((bytes) => {
