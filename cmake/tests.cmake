@@ -18,4 +18,9 @@ if(TARGET zelkor)
            COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
                    $<TARGET_FILE:zelkor> --version)
   set_tests_properties(zelkor_version_without_display PROPERTIES PASS_REGULAR_EXPRESSION "^zelkor ${PROJECT_VERSION}\nLicense GPL-3.0-or-later")
+  # So is a mistake: the usage and exit status 2.
+  add_test(NAME zelkor_bad_option_without_display
+           COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$1\" --bad-option 2>&1); \
+status=$?; printf '%s\\n' \"$out\"; test $status -eq 2 && printf '%s' \"$out\" | grep -q '^usage: zelkor'"
+                   sh $<TARGET_FILE:zelkor>)
 endif()

@@ -3,17 +3,32 @@
 #   core (platform data io stats optics generator relativity state tables runs) <- widgets <- <subsystem>/ui <- app
 #   core <- bindings (what the Python module and the page share) <- python, web
 # platform/ is the core's seam to the system and the one folder data/ may include; data/ is otherwise a
-# leaf. Only platform/posix and platform/win32 include the system's headers, so nothing else in the core,
-# nor any window, calls the system directly. Only app/compose.cpp includes the ui libraries' install headers.
+# leaf. No two core folders include each other (nor run in a longer loop). Only platform/posix and
+# platform/win32 include the system's headers, so nothing else in the core, nor any window, calls the
+# system directly. Only app/compose.cpp includes the ui libraries' install headers.
 set -u
 src="${1:-$(dirname "$0")/../src}"
 breach() { echo "layer breach: $*"; }
 
+core="platform data io stats optics generator relativity state tables runs"
+# "from to file:line" for every include of one core folder by another (ui folders aside).
+core_edges() {
+    for from in $core; do
+        [ -d "$src/$from" ] || continue
+        grep -rnoE '#include *"[a-z]+/' "$src/$from" --include='*.cpp' --include='*.hpp' | grep -v "^$src/$from/ui/" |
+            while IFS= read -r hit; do
+                to=${hit##*\"}
+                to=${to%/}
+                case " $core " in *" $to "*) [ "$to" != "$from" ] && echo "$from $to ${hit%%:#include*}" ;; esac
+            done
+    done
+}
+
 check() {
-for core in platform data io stats optics generator relativity state tables runs; do
-    [ -d "$src/$core" ] || continue
-    grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot)|#include *"(app|widgets|bindings|python|web|[a-z]+/ui)/' "$src/$core" \
-        --include='*.cpp' --include='*.hpp' | grep -v "^$src/$core/ui/" | while read -r line; do breach "$line"; done
+for folder in $core; do
+    [ -d "$src/$folder" ] || continue
+    grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot)|#include *"(app|widgets|bindings|python|web|[a-z]+/ui)/' "$src/$folder" \
+        --include='*.cpp' --include='*.hpp' | grep -v "^$src/$folder/ui/" | while read -r line; do breach "$line"; done
 done
 grep -rnE '#include *"[a-z]+/' "$src/data" --include='*.cpp' --include='*.hpp' | grep -vE '"(data|platform)/' |
     while read -r line; do breach "data/ is a leaf: $line"; done
@@ -36,6 +51,15 @@ grep -rnE '#include *"app/' "$src" --include='*.cpp' --include='*.hpp' | grep -v
     while read -r line; do breach "$line"; done
 grep -rnE '#include *"[a-z]+/ui/' "$src/app" | grep -v "^$src/app/compose.cpp:" | grep -v "^$src/app/screenshot_main.cpp:" |
     while read -r line; do breach "only compose.cpp knows the windows: $line"; done
+# Between two core folders the includes run one way only: no folder includes
+# one that includes it, directly or round a longer loop.
+edges=$(core_edges)
+echo "$edges" | awk 'NF == 3 && !(($1 " " $2) in seen) { seen[$1 " " $2] = $3 }
+    END { for (k in seen) { split(k, p, " "); r = p[2] " " p[1]
+          if ((r in seen) && p[1] < p[2]) print "layer breach: " p[1] "/ and " p[2] "/ include each other: " seen[k] " and " seen[r] } }'
+loop=$(echo "$edges" | awk 'NF == 3 { print $1, $2 }' | sort -u | tsort 2>&1 >/dev/null | grep -v 'input contains a loop' |
+    sed 's/^tsort: //' | sort -u | tr '\n' ' ')
+[ -n "$loop" ] && breach "the core folders' includes run in a loop through: $loop"
 # Each ui library includes no other subsystem's ui folder.
 for ui in "$src"/*/ui; do
     own=$(basename "$(dirname "$ui")")

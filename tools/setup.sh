@@ -6,6 +6,7 @@ PACKAGES="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
 qt6-base-dev libgl-dev libqcustomplot-dev libqcustomplot2.1-qt6 fonts-dejavu-core xvfb xauth
 pybind11-dev python3-dev python3-numpy python3-pytest libgsl-dev
 clang libclang-rt-dev clang-format
+openbox xdotool imagemagick
 desktop-file-utils appstream librsvg2-bin dpkg-dev file pngquant optipng
 libfast-float-dev g++-mingw-w64-x86-64-posix googletest wine64 emscripten node-acorn chromium"
 

@@ -6,7 +6,8 @@
 namespace zelkor {
 
 // What the words after the program's name ask for. Read before any window
-// exists, so that --version and --help work without a display.
+// exists, so that --version, --help and a mistake are answered without a
+// display.
 struct CommandLine {
     enum class Action { Run, PrintVersion, PrintHelp, UsageError };
     Action action = Action::Run;
@@ -14,8 +15,8 @@ struct CommandLine {
     std::string error;               // UsageError: what was wrong
 };
 
-// Qt's own options (-platform, -style, ...) are left to QApplication, which
-// removes them; only its leftovers are given here.
+// Qt's own options (-platform NAME, -style=NAME, -reverse ...) and their
+// values are passed over: QApplication takes them.
 CommandLine ParseCommandLine(const std::vector<std::string>& words);
 
 std::string VersionText();  // "zelkor 1.0\n" and the licence notice

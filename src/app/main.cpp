@@ -12,16 +12,17 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    // --version and --help answer before QApplication, which needs a display.
+    // Read before QApplication, which needs a display: --version, --help and
+    // a mistake are answered without one.
     const std::vector<std::string> words(argv + 1, argv + argc);
-    const zelkor::CommandLine early = zelkor::ParseCommandLine(words);
-    if (early.action == zelkor::CommandLine::Action::PrintVersion) {
-        std::cout << zelkor::VersionText();
-        return 0;
-    }
-    if (early.action == zelkor::CommandLine::Action::PrintHelp) {
-        std::cout << zelkor::HelpText();
-        return 0;
+    const zelkor::CommandLine line = zelkor::ParseCommandLine(words);
+    switch (line.action) {
+        case zelkor::CommandLine::Action::PrintVersion: std::cout << zelkor::VersionText(); return 0;
+        case zelkor::CommandLine::Action::PrintHelp: std::cout << zelkor::HelpText(); return 0;
+        case zelkor::CommandLine::Action::UsageError:
+            std::cerr << "zelkor: " << line.error << "\n" << zelkor::HelpText();
+            return 2;
+        case zelkor::CommandLine::Action::Run: break;
     }
 
     QApplication application(argc, argv);
@@ -31,19 +32,16 @@ int main(int argc, char* argv[]) {
     // The splash and the dialogs stay hidden; only the main window's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
+    // Qt has taken its own options out of the arguments by now, and gives
+    // the rest in UTF-8 on every system.
     std::vector<std::string> leftovers;
     for (const QString& argument : QApplication::arguments().mid(1)) leftovers.push_back(argument.toStdString());
-    const zelkor::CommandLine line = zelkor::ParseCommandLine(leftovers);
-    if (line.action == zelkor::CommandLine::Action::UsageError) {
-        std::cerr << "zelkor: " << line.error << "\n" << zelkor::HelpText();
-        return 2;
-    }
 
     try {
         zelkor::QtUserDialogs dialogs;
         std::vector<std::filesystem::path> files;
-        for (const std::string& file : line.files) files.push_back(zelkor::platform::PathFromUtf8(file));
+        for (const std::string& file : zelkor::ParseCommandLine(leftovers).files)
+            files.push_back(zelkor::platform::PathFromUtf8(file));
         zelkor::StartUp startUp(dialogs, std::move(files));
         dialogs.setParent(&startUp.mainWindow());
         return application.exec();

@@ -63,7 +63,14 @@ public slots:
     void HelpAboutItemClick();
     void PageControl1Change(int index);
 
-    // The window's part of the reset before a load (the state's part is the core's).
+    // A few helpers keep the short Czech names the program inherited:
+    //   Cisti     ("clean")       the window's part of the reset before a load
+    //                             (the state's part is the core's ResetForLoad);
+    //   Uklid     ("tidy up")     every grid selection to no cell, copyTarget to 0;
+    //   Povol     ("allow")       the angle X, Y, Z choices enabled, ang X selected;
+    //   Pozastav  ("suspend")     the same choices disabled, dY/dX selected (a point file);
+    //   Necopiruj ("don't copy")  Ctrl+C taken from Edit > Copy while an input field has the focus,
+    //   Copiruj   ("copy")        and given back when it loses it (CopyShortcutHandOver).
     void Cisti();
     void Povol();
     void Pozastav();

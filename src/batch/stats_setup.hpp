@@ -3,7 +3,7 @@
 #include "batch/batch_args.hpp"
 #include "batch/batch_io.hpp"
 #include "batch/batch_load.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bindings/session.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "bindings/binding_error.hpp"
 #include "stats/default_width.hpp"
-#include "stats/display_mode.hpp"
+#include "state/display_mode.hpp"
 #include "stats/fit/fit_gaussian.hpp"
 #include "stats/page_more_statistics.hpp"
 #include "stats/page_quantity.hpp"

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelkor {
 
@@ -39,6 +40,9 @@ struct ReadResult {
     std::optional<Message> failure;     // open or close failure; the set is then empty
     std::int64_t skippedLines = 0;      // record lines that could not be read whole
     std::int64_t firstSkippedLine = 0;  // 1-based line number in the file
+
+    // The file's first lines as Header shows them.
+    std::vector<std::string> firstLines;
 
     // The one warning a load ends with when lines were skipped.
     std::optional<Message> skippedWarning() const;

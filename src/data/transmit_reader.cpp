@@ -1,6 +1,8 @@
 #include "data/transmit_reader.hpp"
 
 #include "data/reader_passes.hpp"
+#include "data/record_lines_reader.hpp"
+#include "data/srim_format.hpp"
 
 namespace zelkor {
 namespace {
@@ -22,18 +24,16 @@ bool ParseTransmitLine(std::string_view line, ParticleRecord& r, int& atomZ, int
 }  // namespace
 
 CheckResult CheckTransmitTxt(const ReadSource& source, Progress& progress) {
-    return CheckForMarker(source,
-                          {"TRANSMIT.txt : File of Transmitted Ions",
-                           "TRIMOUT.txt: File of Transmitted / Backscattered / Sputtered Atoms"},
-                          true, progress);
+    return CheckForMarker(source, {transmit_txt::kMarkers[0], transmit_txt::kMarkers[1]}, true, progress);
 }
 
 CountResult CountTransmitTxtLines(const ReadSource& source, Progress& progress) {
-    return CountLineReads(source, -11, kCannotOpenText, progress);
+    // One slot more than the lines after the header.
+    return CountLineReads(source, 1 - transmit_txt::kHeaderLines, kCannotOpenText, progress);
 }
 
 ReadResult ReadTransmitTxt(const ReadSource& source, const CountResult& counted, Progress& progress) {
-    const RecordFileLayout layout{12, 10, true, kCannotOpenText};
+    const RecordFileLayout layout{transmit_txt::kHeaderLines, transmit_txt::kKeptLine, true, kCannotOpenText};
     return ReadRecordLines(source, counted, progress, layout, ParseTransmitLine);
 }
 

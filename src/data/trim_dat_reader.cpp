@@ -1,6 +1,8 @@
 #include "data/trim_dat_reader.hpp"
 
 #include "data/reader_passes.hpp"
+#include "data/record_lines_reader.hpp"
+#include "data/srim_format.hpp"
 
 namespace zelkor {
 namespace {
@@ -19,8 +21,7 @@ bool ParseTrimDatLine(std::string_view line, ParticleRecord& r, int& atomZ, int&
 }  // namespace
 
 CheckResult CheckTrimDat(const ReadSource& source, Progress& progress) {
-    return CheckForMarker(source, {"ame   Numb   (eV)    _X_(A)   _Y_(A)  _Z_(A)   Cos(X)   Cos(Y)   Cos(Z)"}, false,
-                          progress);
+    return CheckForMarker(source, {trim_dat::kMarker}, false, progress);
 }
 
 CountResult CountTrimDatLines(const ReadSource& source, Progress& progress) {
@@ -28,7 +29,7 @@ CountResult CountTrimDatLines(const ReadSource& source, Progress& progress) {
 }
 
 ReadResult ReadTrimDat(const ReadSource& source, const CountResult& counted, Progress& progress) {
-    const RecordFileLayout layout{10, 8, true, kCannotOpenText};
+    const RecordFileLayout layout{trim_dat::kHeaderLines, trim_dat::kKeptLine, true, kCannotOpenText};
     return ReadRecordLines(source, counted, progress, layout, ParseTrimDatLine);
 }
 

@@ -1,6 +1,7 @@
 #include "data/winagile_reader.hpp"
 
 #include "data/reader_passes.hpp"
+#include "data/record_lines_reader.hpp"
 
 namespace zelkor {
 namespace {

@@ -1,5 +1,6 @@
 #include "io/file_commands.hpp"
 
+#include "data/srim_format.hpp"
 #include "data/user_number.hpp"
 #include "io/write_transmit_txt.hpp"
 #include "io/write_trim_dat.hpp"
@@ -58,7 +59,8 @@ std::variant<double, Message> ValidateSetX(const std::string& text) {
 std::optional<Message> ExportTransmitToTrimDat(const std::filesystem::path& path, const ParticleSet& set,
                                                const AppState& state, std::optional<double> fixedX,
                                                Progress& progress) {
-    return WriteTrimDat(path, set, "=" + state.headerLine, state.atomZ, 3, 2, fixedX, kCannotExportText, progress);
+    return WriteTrimDat(path, set, std::string(transmit_txt::kKeptLinePrefix) + state.headerLine, state.atomZ, 3, 2,
+                        fixedX, kCannotExportText, progress);
 }
 
 }  // namespace zelkor

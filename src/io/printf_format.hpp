@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -24,11 +25,19 @@ char* AppendExponent(char* out, double value, int precision);
 char* AppendFixed(char* out, double value, int precision);
 char* AppendInt(char* out, int value);
 
-// Columns line up because a value >= 0 gets two blanks in front, a negative one
-// (or a nan, which compares false) only one.
+// Columns line up because a value printed without a minus gets two blanks in
+// front and one printed with it only one. The sign bit decides, as it decides
+// the printed minus: -0 is written "-0.0...", and so is a nan with its sign
+// bit set.
 inline char* AppendSignBlanks(char* out, double value) {
     *out++ = ' ';
-    if (value >= 0.0) *out++ = ' ';
+    if (!std::signbit(value)) *out++ = ' ';
+    return out;
+}
+
+// The point files' form of the same rule: one blank, or none before a minus.
+inline char* AppendSignBlank(char* out, double value) {
+    if (!std::signbit(value)) *out++ = ' ';
     return out;
 }
 

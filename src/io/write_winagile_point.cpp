@@ -9,11 +9,10 @@ namespace {
 
 constexpr double kMetresPerAngstrom = 1e-10;
 
-// One blank before a value >= 0, none before a negative one. The sign is
-// tested on the value as held (for positions, before the unit conversion,
-// so a tiny negative position that underflows to -0 still gets its blank).
-char* AppendPointField(char* out, double signOf, double value) {
-    if (signOf >= 0.0) *out++ = ' ';
+// The metres of a position keep the sign bit of its Angstroms, even when
+// they underflow to -0.
+char* AppendPointField(char* out, double value) {
+    out = AppendSignBlank(out, value);
     out = AppendExponentFast(out, value, 10);
     *out++ = '\t';
     return out;
@@ -28,15 +27,15 @@ std::optional<Message> WriteWinAgilePoint(const std::filesystem::path& path, con
     const auto writeRecord = [&](char* out, const ParticleRecord& record, int /*number*/) {
         const double slopeY = fromTransmit ? record.cos_y / record.cos_x : record.cos_y;
         const double slopeZ = fromTransmit ? record.cos_z / record.cos_x : record.cos_z;
-        out = AppendPointField(out, record.y, record.y * kMetresPerAngstrom);
-        out = AppendPointField(out, slopeY, slopeY);
-        out = AppendPointField(out, record.z, record.z * kMetresPerAngstrom);
-        out = AppendPointField(out, slopeZ, slopeZ);
+        out = AppendPointField(out, record.y * kMetresPerAngstrom);
+        out = AppendPointField(out, slopeY);
+        out = AppendPointField(out, record.z * kMetresPerAngstrom);
+        out = AppendPointField(out, slopeZ);
         if (fromTransmit) {
             out = AppendExponentFast(out, 0.0, 10);
             *out++ = '\t';
         } else {
-            out = AppendPointField(out, record.momentum, record.momentum);
+            out = AppendPointField(out, record.momentum);
         }
         out = AppendInt(out, 65535);
         for (char c : std::string_view("   \r\n")) *out++ = c;

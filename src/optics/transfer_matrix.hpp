@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optics/matrix4.hpp"
+#include "state/matrix4.hpp"
 #include "data/message.hpp"
 
 #include <array>

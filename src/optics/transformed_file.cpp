@@ -2,6 +2,7 @@
 
 #include "io/trim_dat_layout.hpp"
 #include "io/decimal_fast_path.hpp"
+#include "io/printf_format.hpp"
 #include "io/srim_columns.hpp"
 #include "io/write_pass.hpp"
 #include "optics/transform.hpp"
@@ -28,9 +29,9 @@ std::optional<Message> WriteTransformedCosines(const std::filesystem::path& path
     return RunWritePass(path, set, kCannotSaveText, progress, header, writeRecord);
 }
 
-// One blank before a value >= 0, none before a negative one, a tab after.
+// One blank before a value printed without a minus, none before a minus, a tab after.
 char* AppendPointValue(char* out, double value) {
-    if (value >= 0.0) *out++ = ' ';
+    out = AppendSignBlank(out, value);
     out = AppendExponentFast(out, value, 10);
     *out++ = '\t';
     return out;

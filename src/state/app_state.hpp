@@ -1,14 +1,15 @@
 #pragma once
 
 #include "data/source_kind.hpp"
-#include "optics/matrix4.hpp"
-#include "stats/display_mode.hpp"
-#include "stats/quantity_id.hpp"
-#include "stats/sigma_filter_state.hpp"
-#include "stats/stat_page.hpp"
+#include "state/display_mode.hpp"
+#include "state/matrix4.hpp"
+#include "state/quantity_id.hpp"
+#include "state/sigma_filter_state.hpp"
+#include "state/stat_page.hpp"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace zelkor {
 
@@ -18,6 +19,8 @@ struct AppState {
     std::string inputPath;
     // Kept byte for byte as read (a Windows code page is never decoded), line end "\n".
     std::string headerLine;
+    // The loaded file's first lines, kept at the load for Header.
+    std::vector<std::string> firstLines;
     int atomZ = 1;
     bool angleControlsEnabled = true;
     int copyTarget = 0;

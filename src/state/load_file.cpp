@@ -43,6 +43,7 @@ LoadReport CountAndRead(SourceKind kind, const ReaderPasses& reader, const ReadS
     if (const auto warning = read.skippedWarning(); warning && !read.failure) report.messages.push_back(*warning);
     report.skippedLines = read.skippedLines;
     set = std::move(read.set);
+    state.firstLines = std::move(read.firstLines);
     if (kind != SourceKind::WinAgile) {
         state.headerLine = std::move(read.headerLine);
         if (read.atomZ) state.atomZ = *read.atomZ;
@@ -72,6 +73,7 @@ LoadReport LoadParticleSource(SourceKind kind, const ReadSource& source, AppStat
     if (afterCheck) afterCheck();
     AcceptAll(set);
     set = ParticleSet();
+    state.firstLines.clear();
     SwitchAngleChoices(kind, state);
     try {
         return CountAndRead(kind, reader, source, state, set, progress);

@@ -35,7 +35,8 @@ struct LoadReport {
 // once into memory and the passes run over that copy. Running out of memory
 // ends the load with a message and an empty set. TRANSMIT.TXT and TRIM.DAT loads replace headerLine and atomZ (when a
 // record was read); a WinAGILE load keeps them and switches the angle page to
-// dY/dX, the other two switch it back to ang X.
+// dY/dX, the other two switch it back to ang X. Every load that passed the
+// check replaces firstLines with those of the bytes it read.
 LoadReport LoadParticleFile(SourceKind kind, const std::filesystem::path& path, AppState& state, ParticleSet& set,
                             Progress& progress = NoProgress(), const std::function<void()>& afterCheck = {});
 

@@ -4,7 +4,7 @@
 #include "data/message.hpp"
 #include "data/particle_set.hpp"
 #include "data/source_kind.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 #include <optional>
 

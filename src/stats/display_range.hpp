@@ -3,7 +3,7 @@
 #include "state/app_state.hpp"
 #include "data/particle_set.hpp"
 #include "data/progress.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 namespace zelkor {
 

@@ -2,8 +2,8 @@
 
 #include "data/message.hpp"
 #include "stats/histogram.hpp"
-#include "stats/quantity_id.hpp"
-#include "stats/stat_page.hpp"
+#include "state/quantity_id.hpp"
+#include "state/stat_page.hpp"
 
 #include <array>
 #include <optional>

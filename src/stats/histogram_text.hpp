@@ -1,8 +1,8 @@
 #pragma once
 
 #include "stats/histogram.hpp"
-#include "stats/quantity_id.hpp"
-#include "stats/stat_page.hpp"
+#include "state/quantity_id.hpp"
+#include "state/stat_page.hpp"
 
 #include <array>
 #include <string>

@@ -3,7 +3,7 @@
 #include "data/message.hpp"
 #include "stats/checked.hpp"
 #include "stats/histogram_view.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 #include <string_view>
 

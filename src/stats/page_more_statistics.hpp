@@ -6,7 +6,7 @@
 #include "stats/checked.hpp"
 #include "stats/histogram.hpp"
 #include "stats/more_statistics.hpp"
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 #include "stats/stat_summary.hpp"
 
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/source_kind.hpp"
-#include "stats/quantity_id.hpp"
+#include "state/quantity_id.hpp"
 
 namespace zelkor {
 

@@ -2,7 +2,7 @@
 
 #include "state/app_state.hpp"
 #include "data/particle_set.hpp"
-#include "stats/quantity_id.hpp"
+#include "state/quantity_id.hpp"
 
 #include <optional>
 #include <string>

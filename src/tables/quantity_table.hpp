@@ -3,7 +3,7 @@
 #include "data/message.hpp"
 #include "data/particle_set.hpp"
 #include "data/source_kind.hpp"
-#include "stats/quantity_id.hpp"
+#include "state/quantity_id.hpp"
 #include "tables/ion_grid_table.hpp"
 
 #include <array>

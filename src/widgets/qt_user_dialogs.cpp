@@ -3,8 +3,11 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace zelkor {
@@ -27,17 +30,65 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// Wide enough that a phrase such as "<= 1001" is never broken before its number.
-void KeepPhrasesOnOneLine(QMessageBox& box) { box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 26em; }"); }
-
 // Qt's dialog has no such question of its own; "No" goes back to the dialog.
 bool confirmCreate(QWidget& dialog, const QString& path) {
     const QString text = QFileInfo(path).fileName() + "\nThis file does not exist.\nDo you want to create it?";
-    return QMessageBox::question(&dialog, dialog.windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return MakeMessageBox(QMessageBox::Question, dialog.windowTitle().toStdString(), text.toStdString(),
+                          QMessageBox::Yes | QMessageBox::No, &dialog)
+               ->exec() == QMessageBox::Yes;
 }
 
 }  // namespace
+
+QString MessageBoxText(const std::string& text) {
+    // A comparison and its number, "<= 1001" or "> 0", never part at a line break.
+    static const QRegularExpression comparison(QStringLiteral("([<>]=?) (?=[-+.0-9])"));
+    QString shown = QString::fromStdString(text).replace(comparison, QStringLiteral("\\1\u00A0"));
+    // A word longer than a box is wide (a file name, a count of 300 digits)
+    // may break after every kWordPiece characters; the break is invisible.
+    constexpr qsizetype kWordPiece = 40;
+    QString broken;
+    qsizetype run = 0;
+    for (const QChar c : shown) {
+        run = c.isSpace() && c != QChar(0x00A0) ? 0 : run + 1;
+        if (run > kWordPiece) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
+
+namespace {
+
+// Qt fits the box to its text; a short text would leave too little room for
+// the caption, which the window manager then cuts ("Number...ntervals").
+// An empty item as wide as the caption and the title bar's buttons keeps the
+// box at least that wide, and Qt's own sizing does the rest.
+void MakeRoomForTheCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    constexpr int kTitleBarButtons = 140;
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text,
+                                            QMessageBox::StandardButtons buttons, QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(icon, QString::fromStdString(caption), MessageBoxText(text), buttons, parent);
+    // Qt sizes the box to its text and wraps long lines; a "<" in a message
+    // must not be read as a tag.
+    box->setTextFormat(Qt::PlainText);
+    MakeRoomForTheCaption(*box);
+    return box;
+}
 
 QString QtNameFilter(std::string_view filter) {
     const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
@@ -48,18 +99,13 @@ QString QtNameFilter(std::string_view filter) {
 
 void QtUserDialogs::message(const Message& message) {
     RefuseOffscreen("message box");
-    QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption), QString::fromStdString(message.text),
-                    QMessageBox::Ok, parent_);
-    KeepPhrasesOnOneLine(box);
-    box.exec();
+    MakeMessageBox(IconOf(message.icon), message.caption, message.text, QMessageBox::Ok, parent_)->exec();
 }
 
 bool QtUserDialogs::confirm(const std::string& caption, const std::string& text) {
     RefuseOffscreen("message box");
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
-    KeepPhrasesOnOneLine(box);
-    return box.exec() == QMessageBox::Ok;
+    return MakeMessageBox(QMessageBox::Information, caption, text, QMessageBox::Ok | QMessageBox::Cancel, parent_)
+               ->exec() == QMessageBox::Ok;
 }
 
 std::optional<std::filesystem::path> QtUserDialogs::openFile(const FileDialogSetup& setup) {

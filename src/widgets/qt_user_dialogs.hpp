@@ -2,8 +2,11 @@
 
 #include "widgets/user_dialogs.hpp"
 
+#include <QMessageBox>
 #include <QString>
 
+#include <memory>
+#include <string>
 #include <string_view>
 
 class QWidget;
@@ -28,6 +31,13 @@ private:
 
     QWidget* parent_;
 };
+
+// A message's text as its box shows it: the blank between a comparison and
+// its number ("<= 1001") becomes one at which no line is broken.
+QString MessageBoxText(const std::string& text);
+// The box every message and confirmation is shown in, sized by Qt to its text.
+std::unique_ptr<QMessageBox> MakeMessageBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text,
+                                            QMessageBox::StandardButtons buttons, QWidget* parent);
 
 // "Text File|*.txt|All|*.*" as Qt writes name filters: "Text File (*.txt);;All (*.*)".
 QString QtNameFilter(std::string_view filter);

@@ -1,4 +1,5 @@
 #include "state/load_file.hpp"
+#include "data/first_lines.hpp"
 #include "data/transmit_reader.hpp"
 #include "support/srim_text.hpp"
 #include "support/temp_dir.hpp"
@@ -59,6 +60,28 @@ TEST(TransmitReader, HeaderLineIsKeptByteForByteWithItsLineEnd) {
     const auto file = dir.write("t.txt", SrimTransmitHeader(line10) + Lines({kRecord1}));
     const Loaded l = Load(file);
     EXPECT_EQ(l.state.headerLine, line10 + "\n");
+}
+
+TEST(TransmitReader, FirstLinesAreKeptAsALineBufferOf1000BytesReadsThem) {
+    // Line 1 of 1500 characters is read as two lines, so the tenth shown is the file's line 9.
+    const std::string header = SrimTransmitHeader(kLine10);
+    const std::string text = std::string(1500, 'a') + header.substr(header.find('\n')) + Lines({kRecord1});
+    AppState state;
+    ParticleSet set;
+    const LoadReport report = LoadParticleSource(SourceKind::TransmitTxt, ReadSource::InMemory(text, "-"), state, set);
+    ASSERT_EQ(report.outcome, LoadOutcome::Loaded);
+    ASSERT_EQ(state.firstLines.size(), 10u);
+    EXPECT_EQ(state.firstLines[0], std::string(999, 'a'));
+    EXPECT_EQ(state.firstLines[1], std::string(501, 'a'));
+    EXPECT_EQ(state.firstLines[3], "=================  TRANSMIT.txt : File of Transmitted Ions  ==================");
+    EXPECT_EQ(state.firstLines[9].substr(0, 40), "= *** This data file is in the same form");
+
+    // A line of exactly 999 characters and its line end take two reads, the second empty.
+    std::vector<std::string> lines;
+    const std::string exact(999, 'b');
+    KeepFirstLine(lines, TextLine{exact, 999, true, false});
+    KeepFirstLine(lines, TextLine{{}, 5000, false, true});  // too long to be held
+    EXPECT_EQ(lines, (std::vector<std::string>{exact, "", "", "", "", "", "", ""}));
 }
 
 TEST(TransmitReader, CrLfAndLfFilesReadAlike) {

@@ -81,7 +81,7 @@ TEST(GenerateTrimDat, NumberAndAtomFieldWidths) {
     EXPECT_EQ(line(10000, 100).substr(0, 9), "10000 100");
     EXPECT_EQ(line(1, 1),
               "1       1   1.000000E+05  0.000000E+00  1.0000000000E+00 -1.0000000000E+00  1.0000000000"
-              "  0.0000000000  -0.0000000000");  // -0 compares as >= 0
+              "  0.0000000000 -0.0000000000");  // -0 keeps its minus and the blank of a negative value
 }
 
 TEST(GenerateTrimDat, FirstGenerationIsReproducibleAndTheSequenceContinues) {

@@ -6,9 +6,19 @@
 #include "window_fixture.hpp"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QClipboard>
 #include <QPlainTextEdit>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <thread>
 
 namespace zelkor::test {
 namespace {
@@ -42,6 +52,19 @@ TEST_F(DataGrid, PreviewOfTransmitShowsEightColumnsInTheirFormats) {
     EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "3.658839E+06", "1.000000E+05", "1.105000E+02", "-8.610000E+02",
                                            "0.9998046", "0.0167895", "-0.0104302"}));
     EXPECT_EQ(window.state().lastDataColumn, 7);
+}
+
+TEST_F(DataGrid, ANegativeZeroKeepsItsMinusInTheGridAndOnTheClipboard) {
+    std::string text = TransmitFileText();
+    text.replace(text.find("-.8619E+02"), 10, "-.0000E+00");
+    text.replace(text.find(" .0013460"), 9, "-.0000000");
+    open(writeFile("ZERO.TXT", text));
+    dataPage().btnPreviewClick();
+    EXPECT_EQ(Row(grid(), 1).mid(3, 4), (QStringList{"-0.000000E+00", "-1.016000E+02", "0.9999324", "-0.0000000"}));
+    trigger("SelectAll");
+    trigger("Copy");
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("1\t3.650895E+06\t1.000000E+05\t-0.000000E+00\t")) << copied.toStdString();
 }
 
 TEST_F(DataGrid, PreviewOfTrimDatShowsTheSameColumns) {
@@ -136,18 +159,54 @@ TEST_F(DataGrid, HeaderShowsTheFirstLinesOfTheFileByKind) {
               "======  He (5000 keV) ==> Silicon (10 um)                                 =====");
 }
 
-TEST_F(DataGrid, HeaderRefusesPointFilesAndForgetsAVanishedFile) {
+TEST_F(DataGrid, HeaderRefusesPointFilesAndShowsTheLoadedBytesWhateverBecameOfTheFile) {
+    const auto headerLines = [this] {
+        dataPage().btnHeaderClick();
+        return child<QPlainTextEdit>("memHeader").toPlainText().split('\n');
+    };
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
     dataPage().btnHeaderClick();
     EXPECT_EQ(dialogs.messages.back(), WarningMessage(kOnlyTransmitText));
 
     const auto path = openTransmit();
-    dataPage().btnPreviewClick();
+    dialogs.messages.clear();
     std::filesystem::remove(path);
-    dataPage().btnHeaderClick();
-    EXPECT_EQ(dialogs.messages.back(), ErrorMessage("Cannot open a file!"));
-    EXPECT_EQ(window.state().sourceKind, SourceKind::None);
-    EXPECT_FALSE(grid().isHidden());
+    EXPECT_EQ(headerLines().value(9).toStdString(),
+              "=====  He (5000 keV) ==> Silicon (10 um)                                 =====");
+    // Another file under the same name: Header still shows the one loaded.
+    writeFile("TRANSMIT.TXT", std::string(2000, 'x') + "\n");
+    const QStringList lines = headerLines();
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines[2].toStdString(), "=================  TRANSMIT.txt : File of Transmitted Ions  ==================");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window.state().sourceKind, SourceKind::TransmitTxt);
+}
+
+TEST_F(DataGrid, HeaderAfterALoadFromAPipeNeverWaitsForAnotherWriter) {
+    const auto headerLines = [this] {
+        dataPage().btnHeaderClick();
+        return child<QPlainTextEdit>("memHeader").toPlainText().split('\n');
+    };
+    const std::filesystem::path fifo = dir.path() / "run.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << TransmitFileText(); });
+    open(fifo);
+    writer.join();
+    ASSERT_EQ(window.set().count, 2);
+    // Should Header open the pipe again, this lets it go after a while, so
+    // that the test fails instead of waiting for ever.
+    std::atomic<bool> done{false};
+    std::thread rescue([&] {
+        for (int tries = 0; tries < 100 && !done; ++tries) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+        }
+    });
+    const QStringList lines = headerLines();
+    done = true;
+    rescue.join();
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines[9].toStdString(), "=====  He (5000 keV) ==> Silicon (10 um)                                 =====");
 }
 
 TEST_F(DataGrid, CoordinateSystemPictureTakesThePlaceOfTheViews) {

@@ -66,9 +66,9 @@ TEST_F(MouseAndKeys, CtrlAAndCtrlCInAnAnalysisWindowCopyEveryRow) {
 TEST_F(MouseAndKeys, EditCommandsWithoutASetSayThereIsNoData) {
     dataPage().btnPreviewClick();
     trigger("SelectAll");
-    // The file has gone since it was loaded: Header sets the kind to None.
-    std::filesystem::remove(window.state().inputPath);
-    dataPage().btnHeaderClick();
+    // A load whose file cannot be opened sets the kind to None and keeps the set.
+    open(dir.path() / "gone.txt");
+    ASSERT_EQ(window.state().sourceKind, SourceKind::None);
     dialogs.messages.clear();
     for (const char* command : {"SelectAll", "Selectcolumn", "DeselectAll", "Copy"}) trigger(command);
     EXPECT_EQ(dialogs.messages, std::vector<Message>(4, ErrorMessage(kNoDataText)));

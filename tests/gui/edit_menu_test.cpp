@@ -117,7 +117,7 @@ TEST_F(EditMenu, GridLosingTheFocusToAButtonDeselects) {
     clickCell(1, 1);
     ASSERT_TRUE(grid().hasFocus());
     // The button opens the modal "Position" window; it is closed at once.
-    QTimer::singleShot(0, &window, [this] { child<QDialog>("TPositions").reject(); });
+    WhenModalOpens(window, [this] { child<QDialog>("TPositions").reject(); });
     QTest::mouseClick(&child<QPushButton>("btnPosition"), Qt::LeftButton);
     EXPECT_EQ(selection(), kNoCell);
     trigger("Copy");

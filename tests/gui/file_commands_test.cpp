@@ -24,14 +24,14 @@ protected:
     }
     // Runs the export with the X co-ordinate window answered by `answer` while it is open.
     void exportToTrimDat(const std::function<void(XCoordinateWindow&)>& answer) {
-        QTimer::singleShot(0, &window, [this, answer] { answer(xCoordinateWindow()); });
+        WhenModalOpens(window, [this, answer] { answer(xCoordinateWindow()); });
         trigger("TRANSMITTXTtoTRIMDAT");
     }
     static void type(XCoordinateWindow& x, const char* button, const QString& text) {
-        x.findChild<QRadioButton*>(button)->click();
-        x.findChild<QLineEdit*>("editSet")->setText(text);
+        Control<QRadioButton>(x, button).click();
+        Control<QLineEdit>(x, "editSet").setText(text);
     }
-    static void ok(XCoordinateWindow& x) { x.findChild<QPushButton*>("btnOK")->click(); }
+    static void ok(XCoordinateWindow& x) { Control<QPushButton>(x, "btnOK").click(); }
 };
 
 TEST_F(FileCommands, SaveFilteredWritesEachKindInItsOwnLayout) {
@@ -101,12 +101,12 @@ TEST_F(FileCommands, XCoordinateWindowOpensInContinueModeWithZero) {
         EXPECT_TRUE(x.isVisible());
         EXPECT_TRUE(x.isModal());
         EXPECT_EQ(x.windowTitle(), "X co-ordinate");
-        EXPECT_TRUE(x.findChild<QRadioButton*>("radbtnContinue")->isChecked());
-        EXPECT_FALSE(x.findChild<QLineEdit*>("editSet")->isEnabled());
-        EXPECT_EQ(x.findChild<QLineEdit*>("editSet")->text(), "0");
-        EXPECT_EQ(x.findChild<QLabel*>("labelA")->text(), "[ A ]");
+        EXPECT_TRUE(Control<QRadioButton>(x, "radbtnContinue").isChecked());
+        EXPECT_FALSE(Control<QLineEdit>(x, "editSet").isEnabled());
+        EXPECT_EQ(Control<QLineEdit>(x, "editSet").text(), "0");
+        EXPECT_EQ(Control<QLabel>(x, "labelA").text(), "[ A ]");
         checked = true;
-        x.findChild<QPushButton*>("btnCancel")->click();
+        Control<QPushButton>(x, "btnCancel").click();
     });
     EXPECT_TRUE(checked);
     EXPECT_FALSE(xCoordinateWindow().timer().isActive());
@@ -147,10 +147,10 @@ TEST_F(FileCommands, XCoordinateValueIsCheckedInBothModesAndTheWindowStays) {
         ok(x);
         stillOpen.push_back(x.isVisible());
         type(x, "radbtnSet", "abc");
-        x.findChild<QRadioButton*>("radbtnContinue")->click();
+        Control<QRadioButton>(x, "radbtnContinue").click();
         ok(x);
         stillOpen.push_back(x.isVisible());
-        x.findChild<QPushButton*>("btnCancel")->click();
+        Control<QPushButton>(x, "btnCancel").click();
     });
     EXPECT_EQ(stillOpen, (std::vector<bool>{true, true, true}));
     EXPECT_EQ(dialogs.messages,

@@ -30,29 +30,29 @@ using generator_test::ProtonBeamFields;
 class GeneratorTest : public WindowTest {
 protected:
     GeneratorWindow& generator() { return child<GeneratorWindow>("TGenerate"); }
-    QLineEdit& edit(const char* name) { return *generator().findChild<QLineEdit*>(name); }
-    void click(QWidget& window, const char* button) { window.findChild<QAbstractButton*>(button)->click(); }
+    QLineEdit& edit(const char* name) { return Control<QLineEdit>(generator(), name); }
+    void click(QWidget& window, const char* button) { Control<QAbstractButton>(window, button).click(); }
 
     // File > Generate > TRIM.DAT with `use` run while the modal window is
     // open; the window is cancelled afterwards if `use` left it open.
     void withGenerator(const std::function<void(GeneratorWindow&)>& use) {
-        QTimer::singleShot(0, &window, [this, use] {
+        WhenModalOpens(window, [this, use] {
             use(generator());
             if (generator().isVisible()) click(generator(), "btnCancel");
         });
         trigger("GenTRIMDAT");
     }
     void fill(const GeneratorFields& f) {
-        generator().findChild<QComboBox*>("cmboxDesOfEx")->setEditText(QString::fromStdString(f.description));
+        Control<QComboBox>(generator(), "cmboxDesOfEx").setEditText(QString::fromStdString(f.description));
         for (auto edits : {std::span<const GeneratorEdit>(kIonEdits), std::span<const GeneratorEdit>(kHorizontalEdits),
                            std::span<const GeneratorEdit>(kVerticalEdits)})
             for (const GeneratorEdit& e : edits) edit(e.name).setText(QString::fromStdString(f.*e.field));
         const auto sign = [](std::optional<AlphaSign> s) { return s ? static_cast<int>(*s) : -1; };
-        generator().findChild<QComboBox*>("cmboxSignAY")->setCurrentIndex(sign(f.signY));
-        generator().findChild<QComboBox*>("cmboxSignAZ")->setCurrentIndex(sign(f.signZ));
+        Control<QComboBox>(generator(), "cmboxSignAY").setCurrentIndex(sign(f.signY));
+        Control<QComboBox>(generator(), "cmboxSignAZ").setCurrentIndex(sign(f.signZ));
     }
     void choose(const char* radioButton) {
-        QTimer::singleShot(0, &window, [this, radioButton] {
+        WhenModalOpens(window, [this, radioButton] {
             DistributionsWindow& d = generator().distributionsWindow();
             click(d, radioButton);
             click(d, "btnOK");
@@ -77,11 +77,11 @@ TEST_F(GeneratorTest, OpensEmptyEveryTimeWithItsLabelsAndLists) {
     withGenerator([this](GeneratorWindow& g) {
         EXPECT_TRUE(g.isModal());
         EXPECT_EQ(g.windowTitle(), "Generate TRIM.DAT");
-        EXPECT_EQ(g.findChild<QLabel*>("lbeditAMULabel")->text(), "amu (ion mass in\natomic mass unit)");
-        EXPECT_EQ(g.findChild<QLabel*>("lbeditEpsZLabel")->text(), "EPS_Z (total) [PI.mm.mrad]");
-        auto* description = g.findChild<QComboBox*>("cmboxDesOfEx");
-        ASSERT_EQ(description->count(), 1);
-        EXPECT_EQ(description->itemText(0),
+        EXPECT_EQ(Control<QLabel>(g, "lbeditAMULabel").text(), "amu (ion mass in\natomic mass unit)");
+        EXPECT_EQ(Control<QLabel>(g, "lbeditEpsZLabel").text(), "EPS_Z (total) [PI.mm.mrad]");
+        auto& description = Control<QComboBox>(g, "cmboxDesOfEx");
+        ASSERT_EQ(description.count(), 1);
+        EXPECT_EQ(description.itemText(0),
                   "[atomic number] [symbol or name of element]  ions into [target] [thick],  "
                   "Various Energies, Positions and Angles");
         fill(ProtonBeamFields());
@@ -91,8 +91,8 @@ TEST_F(GeneratorTest, OpensEmptyEveryTimeWithItsLabelsAndLists) {
             EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
         EXPECT_EQ(g.fields().description, "");
         EXPECT_FALSE(g.fields().signY || g.fields().signZ);
-        EXPECT_EQ(g.findChild<QComboBox*>("cmboxSignAY")->count(), 2);
-        EXPECT_EQ(g.findChild<QComboBox*>("cmboxDesOfEx")->currentIndex(), -1);
+        EXPECT_EQ(Control<QComboBox>(g, "cmboxSignAY").count(), 2);
+        EXPECT_EQ(Control<QComboBox>(g, "cmboxDesOfEx").currentIndex(), -1);
     });
 }
 
@@ -172,8 +172,8 @@ TEST_F(GeneratorTest, TwissWindowShowsAndClosesBesideTheModalGenerator) {
         // A click that goes through the window system: a window blocked by
         // the modal generator would not receive it.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&twiss));
-        auto* close = twiss.findChild<QPushButton*>("btnClose");
-        QTest::mouseClick(twiss.windowHandle(), Qt::LeftButton, {}, close->mapTo(&twiss, close->rect().center()));
+        auto& close = Control<QPushButton>(twiss, "btnClose");
+        QTest::mouseClick(twiss.windowHandle(), Qt::LeftButton, {}, close.mapTo(&twiss, close.rect().center()));
         closedByClick = !twiss.isVisible() && twiss.labelText(0).isEmpty();
         edit("lbeditEpsY").setText("9");
         click(g, "btnShTwisPar");

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCheckBox>
+#include <QTest>
 #include <QTimer>
 
 namespace zelkor::test {
@@ -53,6 +54,15 @@ TEST_F(IonTables, UnitButtonsFollowTheirTickBox) {
     EXPECT_FALSE(nm.isEnabled());
     EXPECT_EQ(child<QRadioButton>("rbtnYum").text(), QString::fromUtf8("\xC2\xB5m"));
     EXPECT_EQ(child<QRadioButton>("rbtnYA").text(), QString::fromUtf8("\xC3\x85"));
+}
+
+TEST_F(IonTables, UnitButtonsStandInColumns) {
+    positions().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&positions()));
+    const auto left = [this](const char* name) { return child<QRadioButton>(name).mapTo(&positions(), QPoint()).x(); };
+    EXPECT_EQ(left("rbtnY2Z2A"), left("rbtnYA"));
+    EXPECT_EQ(left("rbtnY2Z2m"), left("rbtnAbsZm"));
+    positions().hide();
 }
 
 TEST_F(IonTables, AbsZInMillimetresFillsTheGrid) {

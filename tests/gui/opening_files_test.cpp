@@ -40,6 +40,12 @@ TEST(CommandLine, OptionsFilesAndMistakes) {
     EXPECT_EQ(files.action, Action::Run);
     EXPECT_EQ(files.files, (std::vector<std::string>{"a.txt", "-b.dat"}));
     EXPECT_EQ(VersionText(), std::string("zelkor " ZELKOR_VERSION "\n") + kLicenceNotice);
+    // Qt's own options and their values are left to Qt; a stray one is still refused.
+    const CommandLine qt = ParseCommandLine({"-platform", "offscreen", "--style=fusion", "-reverse", "a.txt"});
+    EXPECT_EQ(qt.action, Action::Run);
+    EXPECT_EQ(qt.files, (std::vector<std::string>{"a.txt"}));
+    EXPECT_EQ(ParseCommandLine({"a.txt", "-platform"}).error, "option -platform needs a value");
+    EXPECT_EQ(ParseCommandLine({"--bad-option"}).action, Action::UsageError);
 }
 
 TEST(StartUpTest, OpensTheCommandLineFileOnceTheSplashIsOver) {

@@ -103,8 +103,8 @@ TEST_F(Relativistic, PickInTheElementTableFillsTheRelativisticWindow) {
               "H (Hydrogenium)\nA = 1, Z = 1\namu = 1.00727646688\nn = 1");
     EXPECT_EQ(child<QPushButton>("btnZincum").text(), "Zn");
     bool tableWasShown = false;
-    QTimer::singleShot(0, &window, [&] {
-        QTimer::singleShot(0, &window, [&] {
+    WhenModalOpens(window, [&] {
+        WhenModalOpens(window, [&] {
             tableWasShown = elements().isVisible();
             click("btnHelium");
         });

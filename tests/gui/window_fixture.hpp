@@ -3,6 +3,7 @@
 #include "app/main_window.hpp"
 #include "particles/ui/data_page.hpp"
 #include "io/ui/x_coordinate_window.hpp"
+#include "support/ui/controls.hpp"
 #include "support/ui/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
@@ -38,9 +39,7 @@ protected:
 
     template <class T>
     T& child(const char* name) {
-        T* found = window.findChild<T*>(name);
-        if (!found) throw std::runtime_error(std::string("no control ") + name);
-        return *found;
+        return Control<T>(window, name);
     }
     QTableView& grid() { return child<QTableView>("strgDataProc"); }
     DataPage& dataPage() { return child<DataPage>("DataPage"); }

@@ -91,14 +91,14 @@ TEST_F(WindowFrame, AboutBoxShowsWithoutBlockingAndCloses) {
     EXPECT_TRUE(about.isVisible());
     EXPECT_FALSE(about.isModal());
     EXPECT_EQ(about.windowTitle(), "About ZELKOR");
-    EXPECT_EQ(about.findChild<QLabel*>("ProductName")->text(), "ZELKOR");
-    EXPECT_TRUE(about.findChild<QLabel*>("ProductName")->font().bold());
-    EXPECT_EQ(about.findChild<QLabel*>("Version")->text(), "Version 1.0");
-    EXPECT_EQ(about.findChild<QLabel*>("Comments")->text(), "Program for processing data from TRANSMIT.TXT files");
-    auto* close = about.findChild<QPushButton*>("OKButton");
-    EXPECT_EQ(close->text(), "Close");
-    EXPECT_TRUE(close->isDefault());
-    close->click();
+    EXPECT_EQ(Control<QLabel>(about, "ProductName").text(), "ZELKOR");
+    EXPECT_TRUE(Control<QLabel>(about, "ProductName").font().bold());
+    EXPECT_EQ(Control<QLabel>(about, "Version").text(), "Version 1.0");
+    EXPECT_EQ(Control<QLabel>(about, "Comments").text(), "Program for processing data from TRANSMIT.TXT files");
+    auto& close = Control<QPushButton>(about, "OKButton");
+    EXPECT_EQ(close.text(), "Close");
+    EXPECT_TRUE(close.isDefault());
+    close.click();
     EXPECT_FALSE(about.isVisible());
 }
 
@@ -106,7 +106,7 @@ TEST(Splash, IsBorderless384By288AndHandsOverOnceAfterFiveSeconds) {
     SplashWindow splash;
     EXPECT_EQ(splash.size(), QSize(384, 288));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(splash.findChild<QLabel*>("Image1")->pixmap().size(), QSize(380, 285));
+    EXPECT_EQ(Control<QLabel>(splash, "Image1").pixmap().size(), QSize(380, 285));
     EXPECT_TRUE(splash.timer().isActive());
     EXPECT_EQ(splash.timer().interval(), 5000);
     QSignalSpy finished(&splash, &SplashWindow::finished);

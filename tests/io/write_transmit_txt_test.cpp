@@ -69,14 +69,14 @@ TEST_F(WriteTransmitTxtTest, BlankCountsOfTheCallerPrecedeEnergyAndDepth) {
     EXPECT_EQ(lines[12].substr(0, 36), "T    1  6 1.000000E+00 2.000000E+00 ");
 }
 
-TEST_F(WriteTransmitTxtTest, SignBlanksFollowTheStoredValueNegativeZeroCountingAsNonNegative) {
+TEST_F(WriteTransmitTxtTest, SignBlanksFollowThePrintedMinusOfNegativeZeroToo) {
     ParticleSet set(2);
     set.count = 1;
     set.record(1) = {1.0, 1.0, -0.0, -2.5, -0.5, -0.0, 2.5, 0.0, 1};
     const std::string line = Write(set)[12];
-    EXPECT_NE(line.find("E+00  -0.0000000000E+00 -2.5000000000E+00 "), std::string::npos) << line;
+    EXPECT_NE(line.find("E+00 -0.0000000000E+00 -2.5000000000E+00 "), std::string::npos) << line;
     // cos X has two blanks whatever its sign.
-    EXPECT_NE(line.find("E+00  -0.5000000000  -0.0000000000  2.5000000000"), std::string::npos) << line;
+    EXPECT_NE(line.find("E+00  -0.5000000000 -0.0000000000  2.5000000000"), std::string::npos) << line;
 }
 
 TEST_F(WriteTransmitTxtTest, OnlyAcceptedRecordsAreWrittenNumberedAfresh) {

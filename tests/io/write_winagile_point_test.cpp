@@ -43,11 +43,11 @@ TEST_F(WriteWinAgilePointTest, PointSetWritesItsStoredSlopesAndMomentum) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(
         lines[0],
-        "-1.0000000000E-03\t 2.0000000000E-04\t 0.0000000000E+00\t -0.0000000000E+00\t-1.5000000000E-02\t65535   ");
+        "-1.0000000000E-03\t 2.0000000000E-04\t 0.0000000000E+00\t-0.0000000000E+00\t-1.5000000000E-02\t65535   ");
 }
 
-TEST_F(WriteWinAgilePointTest, BlankFollowsTheSignOfTheStoredPositionNotOfItsUnderflow) {
-    // -1e-320 Angstrom in metres is -0: still negative as stored, so no blank.
+TEST_F(WriteWinAgilePointTest, BlankFollowsTheSignBitThatAnUnderflowKeeps) {
+    // -1e-320 Angstrom in metres is -0, printed with its minus: no blank.
     const auto lines = Write(OneIon({0.0, 0.0, -1e-320, 0.0, 1.0, 0.0, 0.0, 0.0, 1}), PointFileSource::TransmitTxt);
     EXPECT_EQ(lines[0].substr(0, 18), "-0.0000000000E+00\t");
 }

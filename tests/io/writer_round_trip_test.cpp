@@ -2,6 +2,9 @@
 #include "io/write_transmit_txt.hpp"
 #include "io/write_trim_dat.hpp"
 #include "io/write_winagile_point.hpp"
+#include "io/file_commands.hpp"
+#include "optics/transformed_file.hpp"
+#include "support/srim_text.hpp"
 
 #include "io/io_test_support.hpp"
 
@@ -139,6 +142,43 @@ TEST_F(WriterRoundTripTest, PointFileOfAPointSetWritesItsValuesBack) {
     // Saving the imported set again gives the same file.
     ASSERT_FALSE(WriteWinAgilePoint(second, loaded_, PointFileSource::WinAgile, kCannotOpenText));
     EXPECT_EQ(test::ReadBytes(second), test::ReadBytes(first));
+}
+
+// A field read as a negative zero is printed with its minus, so the blank
+// before it must be that of a negative value: every record line of a file
+// then has the same length, whichever writer made it.
+TEST_F(WriterRoundTripTest, NegativeZerosReadFromAFileKeepEveryColumnInLine) {
+    const auto sameLengthRecords = [](const std::filesystem::path& path) {
+        const std::vector<std::string> lines = test::SplitCrLf(test::ReadBytes(path));
+        ASSERT_GE(lines.size(), 2u) << path;
+        const std::string& first = lines[lines.size() - 2];
+        const std::string& second = lines.back();
+        EXPECT_NE(first.find("-0.0000000000"), std::string::npos) << first;
+        EXPECT_EQ(first.size(), second.size()) << path << "\n" << first << "\n" << second;
+    };
+    const auto transmit = dir_.write(
+        "in.txt",
+        test::SrimTransmitHeader("== layer ==") +
+            test::Lines({"T    1  2 .3650895E+07   1000000E-01 -.0000E+00 -.1016E+03   .9999324 -.0000000 -.0115474",
+                         "T    2  2 .3658839E+07   1000000E-01 -.1105E+03  .8610E+03   .9998046 -.0167895  .0104302"}));
+    Load(SourceKind::TransmitTxt, transmit);
+    ASSERT_TRUE(std::signbit(loaded_.record(1).y));
+    ASSERT_FALSE(SaveFilteredFile(dir_ / "saved.txt", loaded_, state_));
+    ASSERT_FALSE(ExportTransmitToTrimDat(dir_ / "TRIM.DAT", loaded_, state_, std::nullopt));
+    ASSERT_FALSE(ExportTransmitToWinAgile(dir_ / "out.pnt", loaded_));
+    ASSERT_FALSE(SaveTransformedFile(dir_ / "moved.txt", loaded_, state_));
+    for (const char* name : {"saved.txt", "TRIM.DAT", "out.pnt", "moved.txt"}) sameLengthRecords(dir_ / name);
+
+    const auto points = dir_.write(
+        "in.pnt",
+        test::Lines(
+            {"-0.0000000000E+00\t 2.0000000000E-04\t-1.0000000000E-04\t-0.0000000000E+00\t-0.0000000000E+00\t65535   ",
+             "-1.0000000000E-03\t-2.0000000000E-04\t-4.0000000000E-06\t-6.0000000000E-04\t-2.0000000000E-03\t65535  "
+             " "}));
+    Load(SourceKind::WinAgile, points);
+    ASSERT_FALSE(SaveFilteredFile(dir_ / "saved.pnt", loaded_, state_));
+    ASSERT_FALSE(SaveTransformedFile(dir_ / "moved.pnt", loaded_, state_));
+    for (const char* name : {"saved.pnt", "moved.pnt"}) sameLengthRecords(dir_ / name);
 }
 
 }  // namespace

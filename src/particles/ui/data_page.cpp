@@ -1,9 +1,9 @@
 #include "particles/ui/data_page.hpp"
 
 #include "widgets/busy_panel.hpp"
+#include "data/srim_format.hpp"
 #include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
-#include "particles/ui/header_lines.hpp"
 #include "widgets/ion_grid_view.hpp"
 #include "widgets/pictures.hpp"
 #include "widgets/table_view_grid.hpp"
@@ -179,27 +179,23 @@ void DataPage::fitColumns() {
 
 void DataPage::btnHeaderClick() {
     if (refuseWithoutData()) return;
-    AppState& state = services_.state;
+    const AppState& state = services_.state;
     if (state.sourceKind == SourceKind::WinAgile) {
         services_.dialogs.message(WarningMessage(kOnlyTransmitText));
         return;
     }
-    const int lineCount = state.sourceKind == SourceKind::TransmitTxt ? 10 : 8;
-    const HeaderLines read = ReadHeaderLines(state.inputPath, lineCount);
-    if (!read.opened) {
-        services_.dialogs.message(ErrorMessage(kCannotOpenText));
-        state.sourceKind = SourceKind::None;
-        return;
-    }
+    // Up to the line the reader kept, of the bytes that were loaded: the file is never opened again.
+    const auto lineCount = static_cast<std::size_t>(
+        state.sourceKind == SourceKind::TransmitTxt ? transmit_txt::kKeptLine : trim_dat::kKeptLine);
     hideViews();
     services_.busy.start();
     header_->clear();
-    for (const std::string& line : read.lines) {
+    for (std::size_t k = 0; k < std::min(lineCount, state.firstLines.size()); ++k) {
+        const std::string& line = state.firstLines[k];
         // Header lines come in a Windows code page; Latin-1 keeps every byte visible.
         header_->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
         services_.busy.progress().advance(10);
     }
-    if (read.closeFailure) services_.dialogs.message(*read.closeFailure);
     services_.busy.finish();
     header_->moveCursor(QTextCursor::Start);
     header_->show();

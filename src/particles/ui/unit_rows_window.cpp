@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace zelkor {
@@ -38,6 +39,11 @@ UnitRowsWindow::UnitRowsWindow(const WindowServices& services, DataPage& page,
         buildRow(row, panel);
         layout->addWidget(panel);
     }
+    // The units stand in columns only if every row's check box is as wide
+    // as the widest ("(Y^2 + Z^2)^1/2").
+    int widest = 130;
+    for (const QCheckBox* box : boxes_) widest = std::max(widest, box->sizeHint().width());
+    for (QCheckBox* box : boxes_) box->setMinimumWidth(widest);
     auto* buttons = new QHBoxLayout;
     const std::pair<const char*, const char*> captions[] = {{description.selectAll, "Select All"},
                                                             {description.deselectAll, "Deselect All"},
@@ -70,7 +76,6 @@ void UnitRowsWindow::buildRow(std::size_t index, QWidget* panel) {
     layout->setContentsMargins(4, 2, 4, 2);
     auto* box = new QCheckBox(QString::fromUtf8(row.caption), panel);
     box->setObjectName(row.checkBox);
-    box->setMinimumWidth(130);
     layout->addWidget(box);
     boxes_[index] = box;
     for (std::size_t code = 0; code < row.units.size(); ++code) {

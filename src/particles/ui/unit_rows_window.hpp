@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/window_services.hpp"
-#include "stats/quantity_id.hpp"
+#include "state/quantity_id.hpp"
 #include "tables/quantity_table.hpp"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "widgets/table_view_grid.hpp"
-#include "stats/page_description.hpp"
+#include "stats/ui/page_look.hpp"
 #include "stats/report_text.hpp"
 
 #include <QWidget>
@@ -24,7 +24,7 @@ class StringGridModel;
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    AnalysisWindow(const PageDescription& page, int copyTarget, QWidget* parent);
+    AnalysisWindow(const PageLook& page, int copyTarget, QWidget* parent);
     ~AnalysisWindow() override;
 
     // The report after "Basic Analysis" or a "No Filter" run: status "No

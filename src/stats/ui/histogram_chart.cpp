@@ -26,7 +26,7 @@ void StyleAxis(QCPAxis& axis) {
 
 }  // namespace
 
-HistogramChart::HistogramChart(const PageDescription& page, UserDialogs& dialogs, QWidget* parent)
+HistogramChart::HistogramChart(const PageLook& page, UserDialogs& dialogs, QWidget* parent)
     : KeepableChart(dialogs, parent) {
     setObjectName(Text(page.chart));
     QLinearGradient gradient(0, 0, 0, 400);

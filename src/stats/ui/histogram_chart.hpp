@@ -1,7 +1,7 @@
 #pragma once
 
 #include "stats/histogram_text.hpp"
-#include "stats/page_description.hpp"
+#include "stats/ui/page_look.hpp"
 
 #include "widgets/keepable_chart.hpp"
 
@@ -19,7 +19,7 @@ namespace zelkor {
 class HistogramChart : public KeepableChart {
     Q_OBJECT
 public:
-    HistogramChart(const PageDescription& page, UserDialogs& dialogs, QWidget* parent);
+    HistogramChart(const PageLook& page, UserDialogs& dialogs, QWidget* parent);
 
     // Replaces the bars and the bottom axis caption, and shows every bar.
     void setBars(const HistogramBars& bars);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/quantity_id.hpp"
-#include "stats/stat_page.hpp"
+#include "state/quantity_id.hpp"
+#include "state/stat_page.hpp"
 
 #include <span>
 

@@ -18,6 +18,7 @@
 #include "stats/quantity.hpp"
 #include "stats/select_quantity.hpp"
 #include "stats/sigma_multiplier.hpp"
+#include "stats/unit_change.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
 #include "stats/ui/string_grid_model.hpp"
@@ -53,6 +54,19 @@ void StatPageWidget::setRangeLabel(const std::string& caption) {
 void StatPageWidget::refreshRangeLabel() {
     const QuantityId quantity = PageQuantity(services_.state, page());
     setRangeLabel(RangeLabel(quantity, services_.state.unitOf(quantity)));
+    followUnitChange();
+}
+
+void StatPageWidget::followUnitChange() {
+    const QuantityId quantity = PageQuantity(services_.state, page());
+    const int unit = services_.state.unitOf(quantity);
+    if (quantity == shownQuantity_ && unit != shownUnit_) {
+        hideHistogram();
+        if (const auto width = ConvertedWidthText(quantity, shownUnit_, unit, TextOf(*width_)))
+            width_->setText(QString::fromStdString(*width));
+    }
+    shownQuantity_ = quantity;
+    shownUnit_ = unit;
 }
 
 void StatPageWidget::showNoFilter() {
@@ -126,6 +140,9 @@ void StatPageWidget::quantityClick(QuantityId quantity) {
     }
     showNoFilter();
     if (caption) setRangeLabel(*caption);
+    // The width is empty again: whatever is typed next is in this quantity's unit.
+    shownQuantity_ = quantity;
+    shownUnit_ = services_.state.unitOf(quantity);
 }
 
 void StatPageWidget::displayModeClick(DisplayMode mode) {
@@ -147,7 +164,7 @@ void StatPageWidget::btnDataClick() { runHistogram(HistogramView::Table); }
 void StatPageWidget::btnGraphClick() { runHistogram(HistogramView::Graph); }
 
 void StatPageWidget::runHistogram(HistogramView view) {
-    if (view == HistogramView::Table || description_.graphClearsSelection) services_.host.Uklid();
+    if (view == HistogramView::Table || look_.graphClearsSelection) services_.host.Uklid();
     auto planned = PrepareHistogram(services_.state, services_.set, page(), view, TextOf(*width_), TextOf(*zoomEdit_));
     if (refuse(planned.refusal)) return;
     Histogram& histogram = *planned.value;
@@ -166,7 +183,7 @@ void StatPageWidget::runHistogram(HistogramView view) {
         for (const HistogramRow& row : table.rows) rows.emplace_back(row.begin(), row.end());
         tableModel_->setRows(std::move(rows));
         for (int column = 0; column < 3; ++column)
-            table_->setColumnWidth(column, description_.dataColumnWidths[static_cast<std::size_t>(column)]);
+            table_->setColumnWidth(column, look_.dataColumnWidths[static_cast<std::size_t>(column)]);
         services_.busy.finish();
         table_->show();
         return;

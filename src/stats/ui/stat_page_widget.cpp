@@ -5,6 +5,8 @@
 #include "widgets/copy_shortcut_hand_over.hpp"
 #include "widgets/edit_commands.hpp"
 #include "widgets/table_view_grid.hpp"
+#include "state/app_state.hpp"
+#include "stats/page_quantity.hpp"
 #include "stats/quantity.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
@@ -48,9 +50,12 @@ StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, in
                                AnalysisWindow& analysis, QWidget* parent)
     : QWidget(parent),
       services_(services),
-      description_(DescribePage(page)),
+      page_(page),
+      look_(LookOfPage(page)),
       analysis_(analysis),
-      tableCopyTarget_(tableCopyTarget) {
+      tableCopyTarget_(tableCopyTarget),
+      shownQuantity_(PageQuantity(services.state, page)),
+      shownUnit_(services.state.unitOf(shownQuantity_)) {
     setObjectName(name("StatPage"));
     buildLayout();
     analysis_.onOk([this] { filterOk(); });
@@ -60,7 +65,7 @@ StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, in
 
 StatPageWidget::~StatPageWidget() = default;
 
-QString StatPageWidget::name(const char* stem) const { return QString(stem) + QChar(description_.suffix); }
+QString StatPageWidget::name(const char* stem) const { return QString(stem) + QChar(look_.suffix); }
 
 void StatPageWidget::buildLayout() {
     auto* controls = new QVBoxLayout;
@@ -89,7 +94,7 @@ QWidget* StatPageWidget::buildQuantityGroup() {
     for (const QuantityButton& entry : QuantityButtons(page())) {
         auto* button = new QRadioButton(entry.caption, group);
         button->setObjectName(entry.objectName);
-        button->setChecked(entry.quantity == description_.startQuantity);
+        button->setChecked(entry.quantity == look_.startQuantity);
         buttons->addButton(button);
         layout->addWidget(button, index % 3, index / 3);
         quantityButtons_[entry.quantity] = button;
@@ -156,7 +161,7 @@ QWidget* StatPageWidget::buildDisplayGroup() {
     zoomEdit_->setMaximumWidth(70);
     auto* zoomText = new QLabel("x Zoom", group);
     zoomText->setObjectName(name("stSpDi_sigma"));
-    rangeLabel_ = new QLabel(Text(description_.startRangeLabel), group);
+    rangeLabel_ = new QLabel(Text(look_.startRangeLabel), group);
     rangeLabel_->setObjectName(name("lbeditRanofIntLabel"));
     width_ = new QLineEdit(group);
     width_->setObjectName(name("lbeditRanofInt"));
@@ -223,7 +228,7 @@ QWidget* StatPageWidget::buildHistogramArea() {
 
     tableModel_ = new StringGridModel(3, true, this);
     table_ = new QTableView(area);
-    table_->setObjectName(Text(description_.dataGrid));
+    table_->setObjectName(Text(look_.dataGrid));
     table_->setModel(tableModel_);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(20);
@@ -231,8 +236,8 @@ QWidget* StatPageWidget::buildHistogramArea() {
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table_->setWordWrap(false);
     for (int column = 0; column < 3; ++column)
-        table_->setColumnWidth(column, description_.dataColumnWidths[static_cast<std::size_t>(column)]);
-    const Rgb& header = description_.dataHeaderColour;
+        table_->setColumnWidth(column, look_.dataColumnWidths[static_cast<std::size_t>(column)]);
+    const Rgb& header = look_.dataHeaderColour;
     table_->horizontalHeader()->setStyleSheet(QString("QHeaderView::section { background-color: rgb(%1, %2, %3); }")
                                                   .arg(header.red)
                                                   .arg(header.green)
@@ -240,7 +245,7 @@ QWidget* StatPageWidget::buildHistogramArea() {
     table_->hide();
     editableGrid_ = new TableViewGrid(*table_, *tableModel_, tableCopyTarget_, true);
 
-    chart_ = new HistogramChart(description_, services_.dialogs, area);
+    chart_ = new HistogramChart(look_, services_.dialogs, area);
     chart_->hide();
     layout->addWidget(table_, 0, 0);
     layout->addWidget(chart_, 0, 0);

@@ -2,9 +2,9 @@
 
 #include "widgets/window_services.hpp"
 #include "data/message.hpp"
-#include "stats/display_mode.hpp"
+#include "state/display_mode.hpp"
 #include "stats/histogram_view.hpp"
-#include "stats/page_description.hpp"
+#include "stats/ui/page_look.hpp"
 
 #include <QWidget>
 
@@ -34,7 +34,7 @@ class TableViewGrid;
 class UserDialogs;
 enum class QuantityId;
 
-// One of the four statistics pages, configured by its page description: the
+// One of the four statistics pages, configured by its page look: the
 // quantity choice, "Basic Analysis", "Filter Spectrum", "Display Spectrum"
 // with "Default", "Data", "Graph" and "Graph Scale", and the histogram shown
 // as a table or a chart in the same place. The work is the core's; the page
@@ -46,7 +46,7 @@ public:
                    QWidget* parent);
     ~StatPageWidget() override;
 
-    StatPage page() const { return description_.page; }
+    StatPage page() const { return page_; }
     AnalysisWindow& analysisWindow() { return analysis_; }
     TableViewGrid& editableGrid() { return *editableGrid_; }
     HistogramChart& chart() { return *chart_; }
@@ -58,7 +58,9 @@ public:
     void switchAngleChoices(bool enabled);
     // The caption of the interval-width edit.
     void setRangeLabel(const std::string& caption);
-    // The caption naming the unit the page computes in now.
+    // The caption naming the unit the page computes in now. When the unit of
+    // the page's quantity has changed, the interval width is converted to it
+    // and a histogram made in the old unit is hidden.
     void refreshRangeLabel();
     // Table and chart out of sight.
     void hideHistogram();
@@ -89,12 +91,17 @@ private:
     void showNoFilter();
     bool refuse(const std::optional<Message>& refusal);
     void runHistogram(HistogramView view);
+    void followUnitChange();
 
     WindowServices services_;
-    const PageDescription& description_;
+    const StatPage page_;
+    const PageLook& look_;
     AnalysisWindow& analysis_;
     int tableCopyTarget_;
     double runMultiplier_ = 0.0;
+    // The quantity and unit the page's numbers (interval width, histogram) are in.
+    QuantityId shownQuantity_;
+    int shownUnit_ = 0;
 
     std::map<QuantityId, QRadioButton*> quantityButtons_;
     QLabel* filterStatus_ = nullptr;

@@ -38,7 +38,7 @@ StatisticsPages InstallStatisticsPages(const WindowServices& services) {
     PageHost& host = services.host;
     StatisticsPages pages{};
     for (const PagePlace& place : kPlaces) {
-        auto* analysis = new AnalysisWindow(DescribePage(place.page), place.analysisCopyTarget, &host.topWindow());
+        auto* analysis = new AnalysisWindow(LookOfPage(place.page), place.analysisCopyTarget, &host.topWindow());
         services.edit.joinAnalysisGrid(analysis->editableGrid());
 
         QWidget& tab = host.page(place.tab);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/stat_page.hpp"
+#include "state/stat_page.hpp"
 
 #include <array>
 

@@ -3,6 +3,7 @@
 #include "stats/ui/statistics_pages.hpp"
 #include "support/srim_text.hpp"
 #include "support/temp_dir.hpp"
+#include "support/ui/controls.hpp"
 #include "support/ui/scripted_dialogs.hpp"
 #include "support/ui/test_host.hpp"
 
@@ -16,7 +17,7 @@ namespace {
 class StatisticsPagesInHost : public ::testing::Test {
 protected:
     StatisticsPagesInHost() { InstallStatisticsPages(host.services()); }
-    QString caption(const char* name) { return host.findChild<QLabel*>(name)->text(); }
+    QString caption(const char* name) { return Control<QLabel>(host, name).text(); }
 
     ScriptedDialogs dialogs;
     TestHost host{dialogs};

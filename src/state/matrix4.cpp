@@ -1,4 +1,4 @@
-#include "optics/matrix4.hpp"
+#include "state/matrix4.hpp"
 
 namespace zelkor {
 
