@@ -1,6 +1,6 @@
 // The "Data Processing" page: Preview's columns and cell texts, Header, the
 // picture and the source-kind checks of its buttons.
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "particles/ui/data_page.hpp"
 #include "window_fixture.hpp"
