@@ -2,7 +2,7 @@
 
 #include "widgets/busy_panel.hpp"
 #include "data/srim_format.hpp"
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "particles/ui/unit_rows_window.hpp"
 #include "widgets/ion_grid_view.hpp"

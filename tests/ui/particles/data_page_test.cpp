@@ -1,7 +1,7 @@
 // The "Data Processing" page installed into a stand-in host: Preview's
 // columns and cell texts, Header, the picture and the source-kind checks of
 // its buttons.
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "particles/ui/data_page.hpp"
 #include "particles/ui/install_data_page.hpp"
