@@ -17,7 +17,7 @@ struct Pages : zelkor::bench::BenchWindow {
     double residentWithSet = 0.0;
     Pages() : BenchWindow(1'000'000) { residentWithSet = ResidentMegabytes(); }
     void showTab(zelkor::MainPage page) { showPage(static_cast<int>(page)); }
-    zelkor::EmittanceChart& chart() { return *main.findChild<zelkor::EmittanceChart*>("graphI"); }
+    zelkor::EmittanceChart& chart() { return child<zelkor::EmittanceChart>("graphI"); }
 };
 
 Pages& Shared() {

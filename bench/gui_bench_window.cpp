@@ -46,7 +46,7 @@ void BM_FileOpenToNumberOfParticles(benchmark::State& state) {
     for (auto _ : state) {
         window.main.FileOpen();
         QCoreApplication::processEvents();
-        if (window.main.findChild<QLabel*>("labelNbOfPart")->text() != "1000000")
+        if (window.child<QLabel>("labelNbOfPart").text() != "1000000")
             state.SkipWithError("the window does not show every ion");
     }
 }

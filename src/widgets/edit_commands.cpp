@@ -5,7 +5,6 @@
 #include "widgets/transient_panel.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "state/app_state.hpp"
-#include "state/copy_target.hpp"
 #include "widgets/table_view_grid.hpp"
 
 #include <QClipboard>
@@ -23,7 +22,7 @@ void PutOnClipboard(const std::string& text) {
 EditCommands::EditCommands(AppState& state, UserDialogs& dialogs, BusyPanel& busy, TransientPanel& copied)
     : state_(state), dialogs_(dialogs), busy_(busy), copied_(copied) {}
 
-void EditCommands::setPageGrid(int page, EditableGrid& grid) { pageGrids_[page] = &grid; }
+void EditCommands::setPageGrid(MainPage page, EditableGrid& grid) { pageGrids_[page] = &grid; }
 
 void EditCommands::addAnalysisGrid(EditableGrid& grid) { analysisGrids_.push_back(&grid); }
 
@@ -39,7 +38,7 @@ EditableGrid* EditCommands::shownPageGrid() const {
     return found != pageGrids_.end() && found->second->isShown() ? found->second : nullptr;
 }
 
-EditableGrid* EditCommands::gridNamed(int copyTarget) const {
+EditableGrid* EditCommands::gridNamed(CopyTarget copyTarget) const {
     for (const auto& [page, grid] : pageGrids_)
         if (grid->copyTarget() == copyTarget) return grid;
     for (EditableGrid* grid : analysisGrids_)
@@ -88,7 +87,7 @@ void EditCommands::DeselectAllClick() {
     } else {
         warnNoDataVisible();
     }
-    state_.copyTarget = copy_target::kNone;
+    state_.copyTarget = CopyTarget::None;
 }
 
 void EditCommands::CopyClick() {
@@ -100,7 +99,7 @@ void EditCommands::CopyClick() {
         return;
     }
     GridRect rect = grid->selection();
-    if (copy_target::IsAnalysis(state_.copyTarget)) {
+    if (IsAnalysisGrid(state_.copyTarget)) {
         rect.left = rect.right = 0;
         PutOnClipboard(BuildClipboardText(grid->cells(), rect));
         return;
@@ -114,7 +113,7 @@ void EditCommands::CopyClick() {
 
 void EditCommands::gridClicked(const EditableGrid& grid) { state_.copyTarget = grid.copyTarget(); }
 
-void EditCommands::joinPageGrid(int page, TableViewGrid& grid) {
+void EditCommands::joinPageGrid(MainPage page, TableViewGrid& grid) {
     setPageGrid(page, grid);
     grid.onClicked([this, &grid] { gridClicked(grid); });
     forgetOnFocusLoss(grid);
@@ -131,14 +130,14 @@ void EditCommands::joinAnalysisGrid(TableViewGrid& grid) {
 void EditCommands::forgetOnFocusLoss(TableViewGrid& grid) {
     grid.onFocusLost([this, &grid] {
         grid.setSelection(kNoCell);
-        state_.copyTarget = copy_target::kNone;
+        state_.copyTarget = CopyTarget::None;
     });
 }
 
 void EditCommands::clearAllSelections() {
     for (const auto& [page, grid] : pageGrids_) grid->setSelection(kNoCell);
     for (EditableGrid* grid : analysisGrids_) grid->setSelection(kNoCell);
-    state_.copyTarget = copy_target::kNone;
+    state_.copyTarget = CopyTarget::None;
 }
 
 }  // namespace zelkor
