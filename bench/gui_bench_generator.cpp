@@ -22,7 +22,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <span>
 
 #include <time.h>
 
@@ -89,23 +88,21 @@ private:
 };
 
 void Fill(zelkor::GeneratorWindow& g, const zelkor::GeneratorFields& f) {
-    using zelkor::GeneratorEdit;
-    g.findChild<QComboBox*>("cmboxDesOfEx")->setEditText(QString::fromStdString(f.description));
-    for (auto edits :
-         {std::span<const GeneratorEdit>(zelkor::kIonEdits), std::span<const GeneratorEdit>(zelkor::kHorizontalEdits),
-          std::span<const GeneratorEdit>(zelkor::kVerticalEdits)})
-        for (const GeneratorEdit& e : edits)
-            g.findChild<QLineEdit*>(e.name)->setText(QString::fromStdString(f.*e.field));
-    g.findChild<QComboBox*>("cmboxSignAY")->setCurrentIndex(0);
-    g.findChild<QComboBox*>("cmboxSignAZ")->setCurrentIndex(1);
+    using zelkor::bench::Child;
+    Child<QComboBox>(g, "cmboxDesOfEx").setEditText(QString::fromStdString(f.description));
+    for (const auto& column : zelkor::kGeneratorColumns)
+        for (const zelkor::GeneratorEdit& e : column)
+            Child<QLineEdit>(g, e.name).setText(QString::fromStdString(f.*e.field));
+    Child<QComboBox>(g, "cmboxSignAY").setCurrentIndex(0);
+    Child<QComboBox>(g, "cmboxSignAZ").setCurrentIndex(1);
 }
 
 void BM_WindowGenerateFromTimerToFileClosed(benchmark::State& state) {
     zelkor::bench::BenchWindow window;
     window.dialogs.saveAnswer = OutFile();
     zelkor::MainWindow& main = window.main;
-    auto& generator = *main.findChild<zelkor::GeneratorWindow*>();
-    auto& bar = *main.findChild<QProgressBar*>("prgsbarPlsWait");
+    auto& generator = zelkor::bench::Child<zelkor::GeneratorWindow>(main);
+    auto& bar = window.child<QProgressBar>("prgsbarPlsWait");
     PaintGaps gaps;
     bar.installEventFilter(&gaps);
     int paints = 0;

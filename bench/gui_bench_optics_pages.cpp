@@ -21,7 +21,7 @@ struct Pages : zelkor::bench::BenchWindow {
     double residentWithSet = 0.0;
     explicit Pages(int ions) : BenchWindow(ions) { residentWithSet = ResidentMegabytes(); }
     void showTab(zelkor::MainPage page) { showPage(static_cast<int>(page)); }
-    zelkor::EmittanceChart& chart() { return *main.findChild<zelkor::EmittanceChart*>("graphI"); }
+    zelkor::EmittanceChart& chart() { return child<zelkor::EmittanceChart>("graphI"); }
 };
 
 // One window per number of ions, the last one asked for alone kept.

@@ -6,8 +6,11 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QObject>
 #include <QTableView>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,6 +30,18 @@ public:
     std::optional<std::filesystem::path> saveAnswer;
 };
 
+// A control by object name (any name when null); a missing one ends the
+// benchmark with its name rather than with a crash somewhere later.
+template <class T>
+T& Child(const QObject& parent, const char* name = nullptr) {
+    T* found = name ? parent.findChild<T*>(QString::fromUtf8(name)) : parent.findChild<T*>();
+    if (!found) {
+        std::fprintf(stderr, "no control %s of the expected kind\n", name ? name : "(unnamed)");
+        std::abort();
+    }
+    return *found;
+}
+
 // The composed main window, shown offscreen; with ions > 0 it holds
 // MakeBenchSet(ions) as a loaded TRANSMIT.TXT file.
 struct BenchWindow {
@@ -36,11 +51,11 @@ struct BenchWindow {
     explicit BenchWindow(int ions = 0);
     template <class T>
     T& child(const char* name) {
-        return *main.findChild<T*>(name);
+        return Child<T>(main, name);
     }
     void click(const char* name) { child<QAbstractButton>(name).click(); }
     void showPage(int index);
-    DataPage& dataPage() { return *main.findChild<DataPage*>(); }
+    DataPage& dataPage() { return Child<DataPage>(main); }
     QTableView& grid() { return dataPage().grid(); }
     void finish() { QCoreApplication::processEvents(); }
 };

@@ -59,7 +59,7 @@ void BM_FileOpenToNumberOfParticles(benchmark::State& state) {
     for (auto _ : state) {
         window.main.FileOpen();
         QCoreApplication::processEvents();
-        if (window.main.findChild<QLabel*>("labelNbOfPart")->text() != expected)
+        if (window.child<QLabel>("labelNbOfPart").text() != expected)
             state.SkipWithError("the window does not show every ion");
     }
 }

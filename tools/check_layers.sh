@@ -1,6 +1,7 @@
 #!/bin/sh
 # Fails when an include crosses the layers downward-only rule:
 #   core (platform data io stats optics generator relativity state tables runs) <- widgets <- <subsystem>/ui <- app
+#   core <- bindings (what the Python module and the page share) <- python, web
 # platform/ is the core's seam to the system and the one folder data/ may include; data/ is otherwise a
 # leaf. No two core folders include each other (nor run in a longer loop). Only platform/posix and
 # platform/win32 include the system's headers, so nothing else in the core, nor any window, calls the
@@ -26,7 +27,7 @@ core_edges() {
 check() {
 for folder in $core; do
     [ -d "$src/$folder" ] || continue
-    grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot)|#include *"(app|widgets|[a-z]+/ui)/' "$src/$folder" \
+    grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot)|#include *"(app|widgets|bindings|python|web|[a-z]+/ui)/' "$src/$folder" \
         --include='*.cpp' --include='*.hpp' | grep -v "^$src/$folder/ui/" | while read -r line; do breach "$line"; done
 done
 grep -rnE '#include *"[a-z]+/' "$src/data" --include='*.cpp' --include='*.hpp' | grep -vE '"(data|platform)/' |
@@ -39,6 +40,12 @@ grep -rnE '#include *<(unistd|fcntl|dirent|dlfcn|pwd|grp|signal|termios|windows|
 grep -rnE '(^|[^A-Za-z_.>])(::)?(popen|pclose|fork|getpid|unlink|mkstemp|mkdtemp|realpath|fsync|pread|pwrite|sync_file_range|uselocale|newlocale|madvise|sysconf)\(' \
     "$src" --include='*.cpp' --include='*.hpp' | grep -vE "^$src/platform/(posix|win32)/" |
     while read -r line; do breach "a POSIX call outside platform/: $line"; done
+if [ -d "$src/bindings" ]; then
+    grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot|pybind11|emscripten)|#include *"(app|widgets|batch|python|web|[a-z]+/ui)/' \
+        "$src/bindings" | while read -r line; do breach "bindings/ sits on the core alone: $line"; done
+fi
+grep -rnE '#include *"(python|web)/' "$src" --include='*.cpp' --include='*.hpp' | grep -vE "^$src/(python|web)/" |
+    while read -r line; do breach "nothing includes the Python module or the page: $line"; done
 grep -rnE '#include *"(app|[a-z]+/ui)/' "$src/widgets" | while read -r line; do breach "widgets: $line"; done
 grep -rnE '#include *"app/' "$src" --include='*.cpp' --include='*.hpp' | grep -v "^$src/app/" |
     while read -r line; do breach "$line"; done

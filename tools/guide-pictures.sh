@@ -11,8 +11,9 @@ trap 'rm -rf "$shots"' EXIT
 QT_SCALE_FACTOR=1 "$root/tools/screenshot.sh" "$build" "$shots" 2>/dev/null
 
 images="$root/docs/images"
-rm -rf "$images"
 mkdir -p "$images"
+# The browser page's pictures (web-*.png) come from tools/web-pictures.sh.
+find "$images" -name '*.png' ! -name 'web-*' -delete
 # screenshot name -> guide name
 while read -r shot name; do
     if [ ! -f "$shots/$shot.png" ]; then

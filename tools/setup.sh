@@ -8,9 +8,13 @@ pybind11-dev python3-dev python3-numpy python3-pytest libgsl-dev
 clang libclang-rt-dev clang-format
 openbox xdotool imagemagick
 desktop-file-utils appstream librsvg2-bin dpkg-dev file pngquant optipng
-libfast-float-dev g++-mingw-w64-x86-64-posix googletest wine64 emscripten node-acorn"
+libfast-float-dev g++-mingw-w64-x86-64-posix googletest wine64 emscripten node-acorn chromium"
 
 missing=""
+# The browser page's build tools run on Node.js and come through npm; a
+# machine that has both from elsewhere keeps them.
+command -v node >/dev/null 2>&1 || missing="$missing nodejs"
+command -v npm >/dev/null 2>&1 || missing="$missing npm"
 for package in $PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing="$missing $package"

@@ -4,7 +4,8 @@
 # branch of libraries that lack it), then each fuzz target for a bounded time
 # (ZELKOR_FUZZ_SECONDS, 30 by default; 0 skips fuzzing), then the Windows
 # build under Wine and the WebAssembly build under node, each compared with
-# the Linux bytes, then the normal build, whose test summary ends the output.
+# the Linux bytes, then the browser page (under node and in headless
+# chromium), then the normal build, whose test summary ends the output.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
@@ -24,4 +25,5 @@ cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZ
 cmake --build "$root/build" -j "$jobs"
 "$root/tools/windows.sh" "$root/build"
 "$root/tools/wasm.sh" "$root/build"
+"$root/tools/web.sh" "$root/build"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"

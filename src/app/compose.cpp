@@ -13,13 +13,22 @@ namespace zelkor {
 
 void Compose(MainWindow& window) {
     const WindowServices services = window.services();
-    // The data page first: its part of the reset before a load runs first.
-    InstallDataPage(services);
-    InstallStatisticsPages(services);
+    const InstalledDataPage data = InstallDataPage(services);
+    const Listeners statistics = InstallStatisticsPages(services);
     InstallFileExports(services);
-    InstallOpticsPages(services);
-    InstallGenerator(services);
-    InstallRelativityWindows(services);
+    const Listeners optics = InstallOpticsPages(services);
+    const Listeners generator = InstallGenerator(services);
+    const InstalledRelativityWindows relativity = InstallRelativityWindows(services);
+
+    WindowLinks& links = window.links();
+    // The one order in which the windows hear each other, whatever they hear.
+    // The data page comes first: the reset before a load starts with its views
+    // and its count, then the statistics pages, the optics pages and the
+    // relativity windows follow, as the steps of that reset do.
+    for (const Listeners* part : {&data.listeners, &statistics, &optics, &generator, &relativity.listeners})
+        links.listeners.append(*part);
+    links.openers = &relativity.openers;
+    links.dataTable = &data.dataTable;
 }
 
 }  // namespace zelkor

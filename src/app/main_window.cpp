@@ -21,8 +21,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <stdexcept>
-#include <string>
 
 namespace zelkor {
 namespace {
@@ -76,7 +74,7 @@ void MainWindow::buildPages() {
         new TransientPanel(central, "panelDataAw", "          Data available", "timerDataAv", DataAvailableIcon());
     copied_ = new TransientPanel(central, "panelCpyToCbr", "Copy to clipboard finished", "timerCpyToCbr");
     edit_ = std::make_unique<EditCommands>(state_, dialogs_, *busy_, *copied_);
-    edit_->setShownPage([this] { return pages_->currentIndex(); });
+    edit_->setShownPage([this] { return static_cast<MainPage>(pages_->currentIndex()); });
 
     for (std::size_t i = 0; i < kPages.size(); ++i) {
         auto* page = new QWidget(pages_);
@@ -89,17 +87,18 @@ void MainWindow::buildPages() {
 
 WindowServices MainWindow::services() { return {state_, set_, dialogs_, *busy_, *edit_, *copyHandOver_, *this}; }
 
-QAction& MainWindow::action(const char* objectName) {
-    auto* found = menuBar()->findChild<QAction*>(objectName);
-    if (!found) throw std::logic_error(std::string("no menu action ") + objectName);
-    return *found;
-}
+QAction& MainWindow::command(MenuCommand command) { return *commands_[static_cast<std::size_t>(command)]; }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)()) {
     QAction* action = menu->addAction(text);
     action->setObjectName(name);
     if (slot) connect(action, &QAction::triggered, this, slot);
     return action;
+}
+
+// The commands of these actions belong to the windows that connect to them.
+void MainWindow::addCommand(QMenu* menu, MenuCommand command, const char* name, const QString& text) {
+    commands_[static_cast<std::size_t>(command)] = addAction(menu, name, text);
 }
 
 void MainWindow::buildMenus() {
@@ -109,17 +108,16 @@ void MainWindow::buildMenus() {
     open->setStatusTip("Open an existing file");
     open->setToolTip("Open an existing file");
     QMenu* generate = file->addMenu("Generate");
-    // The commands of these and the Export actions belong to the windows that connect to them.
-    addAction(generate, "GenTRIMDAT", "TRIM.DAT");
+    addCommand(generate, MenuCommand::GenerateTrimDat, "GenTRIMDAT", "TRIM.DAT");
     QMenu* save = file->addMenu("Save");
-    addAction(save, "SaveFilteredFile", "Filtered File");
-    addAction(save, "SaveTransformedFile", "Transformed File");
+    addCommand(save, MenuCommand::SaveFilteredFile, "SaveFilteredFile", "Filtered File");
+    addCommand(save, MenuCommand::SaveTransformedFile, "SaveTransformedFile", "Transformed File");
     QMenu* import = file->addMenu("Import");
     addAction(import, "WinAGILEPointFileIm", "WinAGILE Point File", &MainWindow::WinAGILEPointFileImClick);
     addAction(import, "ImpTRIMDAT", "TRIM.DAT", &MainWindow::ImpTRIMDATClick);
     QMenu* exportMenu = file->addMenu("Export");
-    addAction(exportMenu, "WinAGILEPointFileEx", "TRANSMIT.TXT to WinAGILE Point File");
-    addAction(exportMenu, "TRANSMITTXTtoTRIMDAT", "TRANSMIT.TXT to TRIM.DAT");
+    addCommand(exportMenu, MenuCommand::ExportWinAgile, "WinAGILEPointFileEx", "TRANSMIT.TXT to WinAGILE Point File");
+    addCommand(exportMenu, MenuCommand::ExportTrimDat, "TRANSMITTXTtoTRIMDAT", "TRANSMIT.TXT to TRIM.DAT");
     file->addSeparator();
     addAction(file, "menubtnExit", "Exit", &MainWindow::menubtnExitClick);
 
@@ -162,18 +160,14 @@ void MainWindow::centreOnScreen() {
 
 void MainWindow::Cisti() {
     busy_->start();
-    for (const auto& reset : hooks_.reset) reset();
+    links_.listeners.resetForLoad();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     Uklid();
 }
 
-void MainWindow::Povol() {
-    for (const auto& switchChoices : hooks_.angleChoices) switchChoices(true);
-}
+void MainWindow::Povol() { links_.listeners.switchAngleChoices(true); }
 
-void MainWindow::Pozastav() {
-    for (const auto& switchChoices : hooks_.angleChoices) switchChoices(false);
-}
+void MainWindow::Pozastav() { links_.listeners.switchAngleChoices(false); }
 
 void MainWindow::Uklid() { edit_->clearAllSelections(); }
 

@@ -4,11 +4,12 @@
 #include "data/particle_set.hpp"
 #include "state/app_state.hpp"
 #include "widgets/page_host.hpp"
-#include "widgets/window_hooks.hpp"
+#include "widgets/window_links.hpp"
 #include "widgets/window_services.hpp"
 
 #include <QMainWindow>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -42,10 +43,12 @@ public:
     AboutBox& aboutBox() { return *about_; }
 
     QWidget& page(MainPage page) override;
-    QAction& action(const char* objectName) override;
+    QAction& command(MenuCommand command) override;
     QWidget& topWindow() override { return *this; }
     void Uklid() override;
-    WindowHooks& hooks() override { return hooks_; }
+    const WindowLinks& links() const override { return links_; }
+    // Filled by Compose once every subsystem is installed.
+    WindowLinks& links() { return links_; }
 
     // 790 x 570 in the middle of the screen.
     void centreOnScreen();
@@ -66,7 +69,7 @@ public slots:
     // A few helpers keep the short Czech names the program inherited:
     //   Cisti     ("clean")       the window's part of the reset before a load
     //                             (the state's part is the core's ResetForLoad);
-    //   Uklid     ("tidy up")     every grid selection to no cell, copyTarget to 0;
+    //   Uklid     ("tidy up")     every grid selection to no cell, no copy target;
     //   Povol     ("allow")       the angle X, Y, Z choices enabled, ang X selected;
     //   Pozastav  ("suspend")     the same choices disabled, dY/dX selected (a point file);
     //   Necopiruj ("don't copy")  Ctrl+C taken from Edit > Copy while an input field has the focus,
@@ -84,6 +87,7 @@ private:
     void buildPages();
     void buildMenus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)() = nullptr);
+    void addCommand(QMenu* menu, MenuCommand command, const char* name, const QString& text);
     void loadFile(SourceKind kind, const FileDialogSetup& dialog);
     void loadPath(SourceKind kind, const std::filesystem::path& path);
     void showMessages(const std::vector<Message>& messages);
@@ -91,7 +95,8 @@ private:
     AppState state_;
     ParticleSet set_;
     UserDialogs& dialogs_;
-    WindowHooks hooks_;
+    WindowLinks links_;
+    std::array<QAction*, kMenuCommandCount> commands_{};
     QTabWidget* pages_ = nullptr;
     BusyPanel* busy_ = nullptr;
     TransientPanel* dataAvailable_ = nullptr;

@@ -57,7 +57,7 @@ void MainWindow::loadPath(SourceKind kind, const std::filesystem::path& path) {
     setWindowTitle("ZELKOR - " + QStringFromPath(path));
     busy_->finish();
     dataAvailable_->showForAWhile();
-    for (const auto& loaded : hooks_.loaded) loaded(kind);
+    links_.listeners.loaded(kind);
     showMessages(report.messages);
 }
 

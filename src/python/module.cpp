@@ -1,3 +1,4 @@
+#include "python/py_errors.hpp"
 #include "python/py_generate.hpp"
 #include "python/py_particle_set.hpp"
 #include "python/py_summary.hpp"
@@ -27,6 +28,7 @@ numbers to the last bit as the program and zelkor-batch.
 
 Refusals raise ValueError and file failures OSError, with the program's
 message ("Bad file opened!", "Cannot open a file!" ...).)doc";
+    zelkor::python::RegisterErrors();
     zelkor::python::BindParticleSet(m);
     zelkor::python::BindGenerate(m);
     zelkor::python::BindSummary(m);

@@ -1,17 +1,21 @@
 #include "python/py_errors.hpp"
 
-#include <pybind11/pybind11.h>
-
-#include <string_view>
+#include "bindings/binding_error.hpp"
 
 namespace zelkor::python {
 
-void RaiseMessage(const Message& message) {
-    const std::string_view text = message.text;
-    const bool fileFailure = text == kCannotOpenText || text == kCannotCloseText || text == kCannotSaveText ||
-                             text == kCannotExportText || text == kCannotImportText;
-    PyErr_SetString(fileFailure ? PyExc_OSError : PyExc_ValueError, message.text.c_str());
-    throw pybind11::error_already_set();
+void RaiseMessage(const Message& message) { bindings::Refuse(message); }
+
+void RegisterErrors() {
+    pybind11::register_exception_translator([](std::exception_ptr thrown) {
+        try {
+            if (thrown) std::rethrow_exception(thrown);
+        } catch (const bindings::RefusedCall& refused) {
+            PyErr_SetString(refused.isFileFailure() ? PyExc_OSError : PyExc_ValueError, refused.what());
+        } catch (const bindings::BadArgument& bad) {
+            PyErr_SetString(PyExc_ValueError, bad.what());
+        }
+    });
 }
 
 }  // namespace zelkor::python

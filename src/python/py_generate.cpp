@@ -1,9 +1,6 @@
 #include "python/py_generate.hpp"
 
-#include "generator/generate_trim_dat.hpp"
-#include "generator/generator_options.hpp"
-#include "generator/validate_generator.hpp"
-#include "python/py_errors.hpp"
+#include "bindings/generate_call.hpp"
 #include "python/py_text.hpp"
 
 #include <pybind11/stl/filesystem.h>
@@ -36,39 +33,16 @@ std::string UniformText(py::handle value) {
     return text;
 }
 
-bool SetField(GeneratorFields& fields, DistributionChoice& distributions, const std::string& option, py::handle value) {
-    for (const auto& [name, field] : kGeneratorTextOptions) {
-        if (option != name) continue;
-        fields.*field = FieldText(value);
-        return true;
-    }
-    if (option == "sign-y" || option == "sign-z") {
-        const auto sign = AlphaSignFromText(FieldText(value));
-        if (!sign) throw py::value_error("a sign is PLUS or MINUS");
-        (option == "sign-y" ? fields.signY : fields.signZ) = sign;
-        return true;
-    }
-    if (option == "uniform") {
-        if (!ReadUniformList(UniformText(value), distributions))
-            throw py::value_error("uniform lists y, z, dydx, dzdx");
-        return true;
-    }
-    return false;
-}
-
 int Generate(const std::filesystem::path& path, const py::kwargs& kwargs) {
-    GeneratorFields fields;
-    DistributionChoice distributions;
+    bindings::GeneratorInput input;
     for (const auto& [key, value] : kwargs) {
         const std::string keyword = key.cast<std::string>();
-        if (!SetField(fields, distributions, OptionName(keyword), value))
+        const std::string option = OptionName(keyword);
+        if (!bindings::IsGeneratorOption(option))
             throw py::type_error("generate() got an unexpected keyword argument '" + keyword + "'");
+        bindings::SetGeneratorOption(input, option, option == "uniform" ? UniformText(value) : FieldText(value));
     }
-    const auto checked = ValidateGenerator(fields, distributions);
-    if (const auto* message = std::get_if<Message>(&checked)) RaiseMessage(*message);
-    const GenerationResult result = GenerateTrimDat(path, std::get<GeneratorParams>(checked), RunRandom());
-    if (!result.messages.empty()) RaiseMessage(result.messages.front());
-    return result.ionsWritten;
+    return bindings::GenerateFile(path, input, RunRandom());
 }
 
 }  // namespace

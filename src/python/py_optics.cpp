@@ -1,11 +1,7 @@
 #include "python/py_optics.hpp"
 
-#include "optics/phase_space.hpp"
-#include "optics/beam_parameters.hpp"
+#include "bindings/optics_calls.hpp"
 #include "optics/sigma_matrix.hpp"
-#include "optics/transfer_matrix.hpp"
-#include "optics/transform.hpp"
-#include "python/py_errors.hpp"
 #include "python/py_text.hpp"
 
 #include <limits>
@@ -27,9 +23,7 @@ TransferMatrix CheckedMatrix(const MatrixArg& matrix) {
     for (py::ssize_t r = 0; r < 4; ++r)
         for (py::ssize_t c = 0; c < 4; ++c)
             texts[static_cast<std::size_t>(r * 4 + c)] = FieldText(py::float_(view(r, c)));
-    TransferMatrix m = IdentityMatrix4();
-    if (const auto refusal = ReadTransferMatrix(texts, m)) RaiseMessage(*refusal);
-    return m;
+    return bindings::CheckedMatrix(texts);
 }
 
 }  // namespace
@@ -44,10 +38,10 @@ py::array_t<double> SigmaMatrixOf(const Set& s) {
 }
 
 py::dict BeamParameters(const Set& s) {
-    const SigmaMatrix m = ComputeSigmaMatrix(s.set, s.state.sourceKind);
+    const auto parameters = bindings::BeamParametersOf(ComputeSigmaMatrix(s.set, s.state.sourceKind));
     py::dict planes;
     for (const Plane plane : {Plane::Y, Plane::Z}) {
-        const PlaneParameters p = PlaneParametersOf(m, plane);
+        const PlaneParameters& p = parameters[plane == Plane::Y ? 0 : 1];
         // The emittance page says "undefined" where Python has nan.
         const double nan = std::numeric_limits<double>::quiet_NaN();
         py::dict d;
@@ -61,29 +55,9 @@ py::dict BeamParameters(const Set& s) {
 }
 
 std::unique_ptr<Set> Transform(const Set& s, const MatrixArg& matrix) {
-    const TransferMatrix m = CheckedMatrix(matrix);
     auto out = std::make_unique<Set>();
-    out->state = s.state;
-    out->state.transferMatrix = m;
+    static_cast<bindings::Session&>(*out) = bindings::TransformSession(s, CheckedMatrix(matrix));
     out->origin = "transformed from " + s.origin;
-    out->set = ParticleSet(s.set.count + 1);
-    out->set.count = s.set.count;
-    const bool points = HoldsSlopes(s.state.sourceKind);
-    for (int i = 1; i <= s.set.count; ++i) {
-        const ParticleRecord& r = s.set.record(i);
-        ParticleRecord& moved = out->set.record(i);
-        if (!points) {
-            moved = TransformCosineRecord(r, m);
-            continue;
-        }
-        // A point set stores metres as Angstrom and the slopes themselves.
-        const TransversePoint p = TransformOf(r, true, m).after;
-        moved = r;
-        moved.y = p.y * 1e10;
-        moved.cos_y = p.yp;
-        moved.z = p.z * 1e10;
-        moved.cos_z = p.zp;
-    }
     return out;
 }
 

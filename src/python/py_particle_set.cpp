@@ -1,7 +1,7 @@
 #include "python/py_particle_set.hpp"
 
 #include "data/kind_words.hpp"
-#include "io/file_commands.hpp"
+#include "bindings/save_call.hpp"
 #include "python/py_errors.hpp"
 #include "python/py_load.hpp"
 #include "python/py_optics.hpp"
@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <variant>
 
 namespace zelkor::python {
 namespace {
@@ -44,32 +43,8 @@ void Relativistic(Set& s, py::handle A, py::handle amu, py::handle n) {
 
 void Save(const Set& s, const std::filesystem::path& path, const std::optional<std::string>& kindWord,
           py::handle setX) {
-    const SourceKind kind = s.state.sourceKind;
-    SourceKind target = kind;
-    if (kindWord) {
-        const auto word = SourceKindFromWord(*kindWord);
-        if (!word) throw py::value_error("unknown kind " + *kindWord + " (transmit, trim or pnt)");
-        target = *word;
-    }
-    if (!setX.is_none() && (target != SourceKind::TrimDat || target == kind))
-        throw py::value_error("set_x belongs to the conversion of a TRANSMIT.TXT set to kind='trim'");
-    std::optional<Message> failure;
-    if (target == kind) {
-        failure = SaveFilteredFile(path, s.set, s.state);
-    } else if (auto refusal = CheckCanExportTransmit(s.state)) {
-        failure = refusal;
-    } else if (target == SourceKind::WinAgile) {
-        failure = ExportTransmitToWinAgile(path, s.set);
-    } else {
-        std::optional<double> fixedX;
-        if (!setX.is_none()) {
-            const auto checked = ValidateSetX(FieldText(setX));
-            if (const auto* message = std::get_if<Message>(&checked)) RaiseMessage(*message);
-            fixedX = std::get<double>(checked);
-        }
-        failure = ExportTransmitToTrimDat(path, s.set, s.state, fixedX);
-    }
-    if (failure) RaiseMessage(*failure);
+    const std::optional<std::string> setXText = setX.is_none() ? std::nullopt : std::optional(FieldText(setX));
+    bindings::SaveSession(s, path, kindWord, setXText);
 }
 
 constexpr const char* kColumns[] = {"energy", "x", "y", "z", "cos_x", "cos_y", "cos_z", "momentum", "accepted"};

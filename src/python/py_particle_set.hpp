@@ -1,7 +1,6 @@
 #pragma once
 
-#include "state/app_state.hpp"
-#include "data/particle_set.hpp"
+#include "bindings/session.hpp"
 
 #include <pybind11/pybind11.h>
 
@@ -9,14 +8,9 @@
 
 namespace zelkor::python {
 
-// One loaded file with the state a main window would hold beside it, so that
-// the statistics pages' quantities, units and committed filters carry from
-// one call to the next as they do between clicks.
-struct PyParticleSet {
-    ParticleSet set;
-    AppState state;
-    std::string warnings;  // the load's warning texts, one per line
-    std::string origin;    // "file='...'" or "transformed from file='...'", for repr
+// A loaded session as a script holds it.
+struct PyParticleSet : bindings::Session {
+    std::string origin;  // "file='...'" or "transformed from file='...'", for repr
 };
 
 // zelkor.ParticleSet and zelkor.load.

@@ -1,25 +1,11 @@
 #include "python/py_statistics.hpp"
 
-#include "python/py_errors.hpp"
+#include "bindings/quantity_choice.hpp"
+#include "bindings/statistics_calls.hpp"
 #include "python/py_text.hpp"
-#include "relativity/take_ion_masses.hpp"
-#include "stats/availability.hpp"
-#include "stats/basic_analysis.hpp"
-#include "stats/default_width.hpp"
-#include "stats/filter_spectrum.hpp"
-#include "stats/fit/fit_gaussian.hpp"
-#include "stats/histogram.hpp"
-#include "stats/page_more_statistics.hpp"
-#include "stats/page_quantity.hpp"
-#include "stats/prepare_histogram.hpp"
-#include "stats/quantity.hpp"
-#include "stats/ion_span.hpp"
-#include "stats/quantity_value.hpp"
-#include "stats/value_column.hpp"
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 
 namespace zelkor::python {
 namespace {
@@ -27,35 +13,13 @@ namespace {
 namespace py = pybind11;
 using Set = PyParticleSet;
 
-// What the batch tool's statistics options do, on this set's state: the
-// quantity and its unit become the page's, A and amu (when given) are taken
-// as the relativistic window takes them. A page switching to another
-// quantity drops its committed filter, as a click on the quantity does; the
-// flags stay as the script left them.
-StatPage SelectQuantityOf(Set& s, const QuantityArgs& args) {
-    const auto quantity = QuantityFromName(args.name);
-    if (!quantity) throw py::value_error("unknown quantity " + args.name + " (KinEnerg ... dZdX)");
-    int unitCode = 0;
-    if (args.unit) {
-        const auto code = UnitFromSymbol(*quantity, *args.unit);
-        if (!code) throw py::value_error("unit " + *args.unit + " does not belong to " + args.name);
-        unitCode = *code;
-    }
-    if (!args.A.is_none() || !args.amu.is_none()) {
-        if (const auto refusal = TakeSpecies(FieldText(args.A), FieldText(args.amu), s.state, s.set))
-            RaiseMessage(*refusal);
-    }
-    const StatPage page = QuantityPage(*quantity);
-    if (PageQuantity(s.state, page) != *quantity) s.state.filterOf(page) = SigmaFilterState{};
-    SetPageQuantity(s.state, *quantity);
-    s.state.unitOf(*quantity) = unitCode;
-    return page;
+std::optional<std::string> GivenText(const py::object& value) {
+    if (value.is_none()) return std::nullopt;
+    return FieldText(value);
 }
 
-StatPage AvailablePage(Set& s, const QuantityArgs& args) {
-    const StatPage page = SelectQuantityOf(s, args);
-    if (const auto refusal = CheckAvailability(page, s.state, s.set)) RaiseMessage(*refusal);
-    return page;
+bindings::QuantityChoice ChoiceOf(const QuantityArgs& args) {
+    return {args.name, args.unit, GivenText(args.A), GivenText(args.amu)};
 }
 
 py::dict SummaryDict(const StatSummary& summary) {
@@ -81,7 +45,6 @@ void AddMoreStatistics(py::dict& d, const MoreStatistics& more) {
 }
 
 py::dict FitDict(const GaussianFit& fit) {
-    if (const auto refusal = FitRefusal(fit)) RaiseMessage(*refusal);
     py::dict d;
     d["amplitude"] = fit.amplitude.value;
     d["amplitude_error"] = fit.amplitude.error;
@@ -97,63 +60,37 @@ py::dict FitDict(const GaussianFit& fit) {
 }  // namespace
 
 py::array_t<double> QuantityValues(Set& s, const QuantityArgs& args) {
-    const StatPage page = AvailablePage(s, args);
-    const QuantitySelection selection = SelectionFor(s.state, page);
+    const StatPage page = bindings::AvailablePage(s, ChoiceOf(args));
     py::array_t<double> values(s.set.count);
-    WithQuantityValue(selection, [&](auto value) { FillColumn(Ions(s.set), value, values.mutable_data()); });
+    bindings::FillQuantityValues(s, page, values.mutable_data());
     return values;
 }
 
 py::dict Stats(Set& s, const QuantityArgs& args, py::handle width) {
-    const StatPage page = SelectQuantityOf(s, args);
-    // The report and its further figures read one evaluation of the quantity.
-    const ReuseColumns reuse;
-    const auto report = BasicAnalysis(s.state, s.set, page);
-    if (!report.ok()) RaiseMessage(*report.refusal);
-    const StatSummary& summary = report.value->summary;
-    const auto more = MoreStatisticsFor(s.state, s.set, page, StatScope::All, summary, FieldText(width));
-    if (!more.ok()) RaiseMessage(*more.refusal);
-    py::dict d = SummaryDict(summary);
-    AddMoreStatistics(d, *more.value);
+    const bindings::StatsResult result = bindings::Stats(s, ChoiceOf(args), FieldText(width));
+    py::dict d = SummaryDict(result.report.summary);
+    AddMoreStatistics(d, result.more);
     return d;
 }
 
 int SigmaFilter(Set& s, const QuantityArgs& args, py::handle n) {
-    const StatPage page = SelectQuantityOf(s, args);
-    const std::string text = FieldText(n);
-    const auto run = FilterSpectrum(s.state, s.set, page, true, text);
-    if (!run.ok()) RaiseMessage(*run.refusal);
+    const bindings::FilterResult result = bindings::SigmaFilter(s, ChoiceOf(args), FieldText(n));
     // The window still shows the count after this message; so does the script.
-    if (run.value->tooLow) PyErr_WarnEx(PyExc_RuntimeWarning, run.value->tooLow->text.c_str(), 1);
-    CommitFilter(s.state, page, text, run.value->multiplier);
-    return run.value->rejected;
+    if (result.run.tooLow) PyErr_WarnEx(PyExc_RuntimeWarning, result.run.tooLow->text.c_str(), 1);
+    return result.run.rejected;
 }
 
 py::tuple HistogramOf(Set& s, const QuantityArgs& args, py::handle width, const std::string& display, py::handle zoom,
                       bool fit) {
-    if (fit && !GaussianFitAvailable()) throw std::runtime_error(FitRefusal(GaussianFit{})->text);
-    const auto mode = DisplayModeFromWord(display);
-    if (!mode) throw py::value_error("display must be whole, filtered or zoom");
-    const StatPage page = SelectQuantityOf(s, args);
-    s.state.displayModeOf(page) = *mode;
-    // The default width, the range and the counts read one evaluation of the quantity.
-    const ReuseColumns reuse;
-    const std::string zoomText = FieldText(zoom);
-    std::string widthText = FieldText(width);
-    if (width.is_none()) {
-        const auto written = DefaultWidthText(s.state, s.set, page, zoomText);
-        if (!written.ok()) RaiseMessage(*written.refusal);
-        widthText = *written.value;
-    }
-    auto planned = PrepareHistogram(s.state, s.set, page, HistogramView::Table, widthText, zoomText);
-    if (!planned.ok()) RaiseMessage(*planned.refusal);
-    zelkor::Histogram& histogram = *planned.value;
-    CountHistogram(s.set, SelectionFor(s.state, page), histogram);
-    const std::vector<double> edges = AccumulatedEdges(histogram.start, histogram.width, histogram.intervalCount);
+    const std::optional<std::string> widthText = width.is_none() ? std::nullopt : std::optional(FieldText(width));
+    const bindings::HistogramResult result =
+        bindings::HistogramOf(s, ChoiceOf(args), widthText, display, FieldText(zoom), fit);
+    const std::vector<double>& edges = result.edges;
+    const std::vector<int>& counts = result.histogram.counts;
     py::array_t<double> edgeArray(static_cast<py::ssize_t>(edges.size()), edges.data());
-    py::array_t<std::int64_t> countArray(static_cast<py::ssize_t>(histogram.counts.size()));
-    std::copy(histogram.counts.begin(), histogram.counts.end(), countArray.mutable_data());
-    if (fit) return py::make_tuple(edgeArray, countArray, FitDict(FitGaussian(histogram)));
+    py::array_t<std::int64_t> countArray(static_cast<py::ssize_t>(counts.size()));
+    std::copy(counts.begin(), counts.end(), countArray.mutable_data());
+    if (result.fit) return py::make_tuple(edgeArray, countArray, FitDict(*result.fit));
     return py::make_tuple(edgeArray, countArray);
 }
 

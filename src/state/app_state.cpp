@@ -8,7 +8,7 @@ void ResetForLoad(AppState& state) {
     state.n = 1;
     state.amu = 1.0;
     state.transferMatrix = IdentityMatrix4();
-    state.copyTarget = 0;
+    state.copyTarget = CopyTarget::None;
     state.filter.fill(SigmaFilterState{});
     state.displayMode.fill(DisplayMode::Whole);
 }

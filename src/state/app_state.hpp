@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/source_kind.hpp"
+#include "state/copy_target.hpp"
 #include "state/display_mode.hpp"
 #include "state/matrix4.hpp"
 #include "state/quantity_id.hpp"
@@ -23,7 +24,7 @@ struct AppState {
     std::vector<std::string> firstLines;
     int atomZ = 1;
     bool angleControlsEnabled = true;
-    int copyTarget = 0;
+    CopyTarget copyTarget = CopyTarget::None;
     int lastDataColumn = 0;
 
     bool relativisticCalculated = false;

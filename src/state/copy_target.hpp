@@ -2,22 +2,31 @@
 
 namespace zelkor {
 
-// The values of AppState::copyTarget: which grid Edit > Copy reads. Stored
-// and compared as plain ints; these are the only place the numbers appear.
-namespace copy_target {
-inline constexpr int kNone = 0;
-inline constexpr int kDataProc = 1;
-inline constexpr int kPoData = 2;
-inline constexpr int kEnData = 3;
-inline constexpr int kAnData = 4;
-inline constexpr int kMoData = 5;
-inline constexpr int kPoAnalys = 6;
-inline constexpr int kEnAnalys = 7;
-inline constexpr int kMomAnalys = 8;
-inline constexpr int kAnAnalys = 9;
-inline constexpr int kTransform = 10;
+// Which grid Edit > Copy reads (AppState::copyTarget): none, or one grid named
+// as its component is.
+enum class CopyTarget {
+    None,
+    DataProc,  // the "Data Processing" page
+    PoData,    // the histogram tables of the four statistics pages
+    EnData,
+    AnData,
+    MoData,
+    PoAnalys,  // the grids of the four analysis windows
+    EnAnalys,
+    MomAnalys,
+    AnAnalys,
+    Transform,  // the "Transform" page
+};
 
-inline constexpr bool IsAnalysis(int target) { return target >= kPoAnalys && target <= kAnAnalys; }
-}  // namespace copy_target
+// The analysis windows' grids copy their one column without the busy panel.
+constexpr bool IsAnalysisGrid(CopyTarget target) {
+    switch (target) {
+        case CopyTarget::PoAnalys:
+        case CopyTarget::EnAnalys:
+        case CopyTarget::MomAnalys:
+        case CopyTarget::AnAnalys: return true;
+        default: return false;
+    }
+}
 
 }  // namespace zelkor

@@ -5,7 +5,6 @@
 #include "widgets/transient_panel.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "state/app_state.hpp"
-#include "state/copy_target.hpp"
 #include "widgets/table_view_grid.hpp"
 
 #include <QClipboard>
@@ -29,7 +28,7 @@ void PutOnClipboard(const QByteArray& text) {
 EditCommands::EditCommands(AppState& state, UserDialogs& dialogs, BusyPanel& busy, TransientPanel& copied)
     : state_(state), dialogs_(dialogs), busy_(busy), copied_(copied) {}
 
-void EditCommands::setPageGrid(int page, EditableGrid& grid) { pageGrids_[page] = &grid; }
+void EditCommands::setPageGrid(MainPage page, EditableGrid& grid) { pageGrids_[page] = &grid; }
 
 void EditCommands::addAnalysisGrid(EditableGrid& grid) { analysisGrids_.push_back(&grid); }
 
@@ -45,7 +44,7 @@ EditableGrid* EditCommands::shownPageGrid() const {
     return found != pageGrids_.end() && found->second->isShown() ? found->second : nullptr;
 }
 
-EditableGrid* EditCommands::gridNamed(int copyTarget) const {
+EditableGrid* EditCommands::gridNamed(CopyTarget copyTarget) const {
     for (const auto& [page, grid] : pageGrids_)
         if (grid->copyTarget() == copyTarget) return grid;
     for (EditableGrid* grid : analysisGrids_)
@@ -94,7 +93,7 @@ void EditCommands::DeselectAllClick() {
     } else {
         warnNoDataVisible();
     }
-    state_.copyTarget = copy_target::kNone;
+    state_.copyTarget = CopyTarget::None;
 }
 
 void EditCommands::CopyClick() {
@@ -106,7 +105,7 @@ void EditCommands::CopyClick() {
         return;
     }
     GridRect rect = grid->selection();
-    if (copy_target::IsAnalysis(state_.copyTarget)) {
+    if (IsAnalysisGrid(state_.copyTarget)) {
         rect.left = rect.right = 0;
         PutOnClipboard(ClipboardBytes(grid->cells(), rect));
         return;
@@ -119,7 +118,7 @@ void EditCommands::CopyClick() {
 
 void EditCommands::gridClicked(const EditableGrid& grid) { state_.copyTarget = grid.copyTarget(); }
 
-void EditCommands::joinPageGrid(int page, TableViewGrid& grid) {
+void EditCommands::joinPageGrid(MainPage page, TableViewGrid& grid) {
     setPageGrid(page, grid);
     grid.onClicked([this, &grid] { gridClicked(grid); });
     forgetOnFocusLoss(grid);
@@ -136,14 +135,14 @@ void EditCommands::joinAnalysisGrid(TableViewGrid& grid) {
 void EditCommands::forgetOnFocusLoss(TableViewGrid& grid) {
     grid.onFocusLost([this, &grid] {
         grid.setSelection(kNoCell);
-        state_.copyTarget = copy_target::kNone;
+        state_.copyTarget = CopyTarget::None;
     });
 }
 
 void EditCommands::clearAllSelections() {
     for (const auto& [page, grid] : pageGrids_) grid->setSelection(kNoCell);
     for (EditableGrid* grid : analysisGrids_) grid->setSelection(kNoCell);
-    state_.copyTarget = copy_target::kNone;
+    state_.copyTarget = CopyTarget::None;
 }
 
 }  // namespace zelkor

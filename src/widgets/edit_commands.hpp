@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/editable_grid.hpp"
+#include "widgets/main_page.hpp"
 
 #include <functional>
 #include <map>
@@ -21,9 +22,9 @@ class EditCommands {
 public:
     EditCommands(AppState& state, UserDialogs& dialogs, BusyPanel& busy, TransientPanel& copied);
 
-    // The page of the main window that is shown (an index of MainPage).
-    void setShownPage(std::function<int()> shownPage) { shownPage_ = std::move(shownPage); }
-    void setPageGrid(int page, EditableGrid& grid);
+    // The page of the main window that is shown.
+    void setShownPage(std::function<MainPage()> shownPage) { shownPage_ = std::move(shownPage); }
+    void setPageGrid(MainPage page, EditableGrid& grid);
     // Analysis grids in the order of their precedence: energy, momentum, position, angle.
     void addAnalysisGrid(EditableGrid& grid);
 
@@ -36,15 +37,15 @@ public:
     void gridClicked(const EditableGrid& grid);
     // A page's grid or an analysis grid with its clicks wired: a click (on a
     // cell or a header) names it for Copy; a focus loss clears its own selection.
-    void joinPageGrid(int page, TableViewGrid& grid);
+    void joinPageGrid(MainPage page, TableViewGrid& grid);
     void joinAnalysisGrid(TableViewGrid& grid);
-    // Every registered grid's selection to no cell, and copyTarget to 0 (part of Uklid).
+    // Every registered grid's selection to no cell, and no copy target (part of Uklid).
     void clearAllSelections();
 
 private:
     EditableGrid* shownAnalysisGrid() const;
     EditableGrid* shownPageGrid() const;
-    EditableGrid* gridNamed(int copyTarget) const;
+    EditableGrid* gridNamed(CopyTarget copyTarget) const;
     void selectWhole(EditableGrid& grid);
     void warnNoDataVisible();
     bool refuseWithoutData();
@@ -54,8 +55,8 @@ private:
     UserDialogs& dialogs_;
     BusyPanel& busy_;
     TransientPanel& copied_;
-    std::function<int()> shownPage_;
-    std::map<int, EditableGrid*> pageGrids_;
+    std::function<MainPage()> shownPage_;
+    std::map<MainPage, EditableGrid*> pageGrids_;
     std::vector<EditableGrid*> analysisGrids_;
 };
 

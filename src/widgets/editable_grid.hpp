@@ -2,6 +2,7 @@
 
 #include "widgets/cell_text_source.hpp"
 #include "widgets/grid_rect.hpp"
+#include "state/copy_target.hpp"
 
 namespace zelkor {
 
@@ -11,8 +12,8 @@ class EditableGrid {
 public:
     virtual ~EditableGrid() = default;
 
-    // The copyTarget value that names this grid.
-    virtual int copyTarget() const = 0;
+    // The copy target that names this grid.
+    virtual CopyTarget copyTarget() const = 0;
     // The grid (or, for an analysis grid, its window) is shown.
     virtual bool isShown() const = 0;
     // 1 under a title row, 0 in a grid without one.

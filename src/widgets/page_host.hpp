@@ -1,30 +1,30 @@
 #pragma once
 
 #include "widgets/main_page.hpp"
+#include "widgets/menu_command.hpp"
 
 class QAction;
 class QWidget;
 
 namespace zelkor {
 
-struct WindowHooks;
+struct WindowLinks;
 
 // What a subsystem's windows need of the main window, and nothing more: the
-// container of a page, a menu action by its object name, the clearing of every
-// grid selection, and the hooks through which they join its commands.
+// container of a page, the action of a menu command, the clearing of every
+// grid selection, and the links through which they reach the other windows.
 class PageHost {
 public:
     virtual ~PageHost() = default;
 
     // The container widget of a page; a subsystem fills it with its controls.
     virtual QWidget& page(MainPage page) = 0;
-    // A menu action by object name ("SaveTransformedFile", "GenTRIMDAT"...); throws if unknown.
-    virtual QAction& action(const char* objectName) = 0;
+    virtual QAction& command(MenuCommand command) = 0;
     // The parent for a subsystem's own windows.
     virtual QWidget& topWindow() = 0;
-    // Uklid: every grid selection to no cell and copyTarget to 0.
+    // Uklid: every grid selection to no cell and no copy target.
     virtual void Uklid() = 0;
-    virtual WindowHooks& hooks() = 0;
+    virtual const WindowLinks& links() const = 0;
 };
 
 }  // namespace zelkor

@@ -11,7 +11,7 @@
 
 namespace zelkor {
 
-TableViewGrid::TableViewGrid(QTableView& view, const CellTextSource& cells, int copyTarget, bool titleRow)
+TableViewGrid::TableViewGrid(QTableView& view, const CellTextSource& cells, CopyTarget copyTarget, bool titleRow)
     : QObject(&view), view_(view), cells_(cells), copyTarget_(copyTarget), rowOffset_(titleRow ? 1 : 0) {
     view_.installEventFilter(this);
     const auto named = [this] {

@@ -15,7 +15,7 @@ namespace zelkor {
 class TableViewGrid : public QObject, public EditableGrid {
     Q_OBJECT
 public:
-    TableViewGrid(QTableView& view, const CellTextSource& cells, int copyTarget, bool titleRow);
+    TableViewGrid(QTableView& view, const CellTextSource& cells, CopyTarget copyTarget, bool titleRow);
 
     // Runs when the user clicks a cell (the click names this grid for Copy).
     void onClicked(std::function<void()> action) { clicked_ = std::move(action); }
@@ -26,7 +26,7 @@ public:
     // and Select All instead of the view's own copy of one cell.
     void onEditKeys(std::function<void()> copy, std::function<void()> selectAll);
 
-    int copyTarget() const override { return copyTarget_; }
+    CopyTarget copyTarget() const override { return copyTarget_; }
     bool isShown() const override;
     int firstDataRow() const override { return rowOffset_; }
     int lastDataRow() const override;
@@ -43,7 +43,7 @@ private:
 
     QTableView& view_;
     const CellTextSource& cells_;
-    int copyTarget_;
+    CopyTarget copyTarget_;
     int rowOffset_;
     std::function<void()> clicked_;
     std::function<void()> focusLost_;

@@ -31,11 +31,11 @@ protected:
 TEST_F(MouseAndKeys, ATabChangeAfterAClickInTheGridShowsNoMessageAndForgetsTheGrid) {
     dataPage().btnPreviewClick();
     clickCell(grid(), 0, 1);
-    ASSERT_EQ(window.state().copyTarget, copy_target::kDataProc);
+    ASSERT_EQ(window.state().copyTarget, CopyTarget::DataProc);
     clickTab(MainPage::EnergStat);
     EXPECT_EQ(child<QTabWidget>("PageControl1").currentIndex(), static_cast<int>(MainPage::EnergStat));
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(window.state().copyTarget, copy_target::kNone);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::None);
     EXPECT_EQ(dataPage().editableGrid().selection(), kNoCell);
 }
 
@@ -44,7 +44,7 @@ TEST_F(MouseAndKeys, AHeaderClickNamesTheGridForCopy) {
     QHeaderView& header = *grid().horizontalHeader();
     QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
                       QPoint(header.sectionViewportPosition(1) + header.sectionSize(1) / 2, header.height() / 2));
-    EXPECT_EQ(window.state().copyTarget, copy_target::kDataProc);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::DataProc);
     trigger("Copy");
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(Clipboard().substr(0, 14), "1.000000E+03\t\r");
@@ -60,7 +60,7 @@ TEST_F(MouseAndKeys, CtrlAAndCtrlCInAnAnalysisWindowCopyEveryRow) {
     std::string expected;
     for (const std::string& row : analysisRows("TEnAnalys")) expected += row + "\t\r\n";
     EXPECT_EQ(Clipboard(), expected);
-    EXPECT_EQ(window.state().copyTarget, copy_target::kEnAnalys);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::EnAnalys);
 }
 
 TEST_F(MouseAndKeys, EditCommandsWithoutASetSayThereIsNoData) {

@@ -47,7 +47,7 @@ protected:
 TEST_F(EditMenu, SelectAllAndCopyPutEveryCellWithTabsAndCrLf) {
     trigger("SelectAll");
     EXPECT_EQ(selection(), (GridRect{0, 1, 7, 2}));
-    EXPECT_EQ(window.state().copyTarget, 1);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::DataProc);
     trigger("Copy");
     EXPECT_EQ(Clipboard(), kRow1 + kRow2);
     EXPECT_TRUE(child<QWidget>("panelCpyToCbr").isVisible());
@@ -70,7 +70,7 @@ TEST_F(EditMenu, ShortcutKeysInTheGridRunTheMenuCommands) {
 
 TEST_F(EditMenu, ClickedCellsCopyAsTheUserSelectedThem) {
     clickCell(2, 3);
-    EXPECT_EQ(window.state().copyTarget, 1);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::DataProc);
     trigger("Copy");
     EXPECT_EQ(Clipboard(), "1.105000E+02\t\r\n");
 
@@ -96,7 +96,7 @@ TEST_F(EditMenu, DeselectAllLeavesNothingToCopy) {
     trigger("SelectAll");
     trigger("DeselectAll");
     EXPECT_EQ(selection(), kNoCell);
-    EXPECT_EQ(window.state().copyTarget, 0);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::None);
     QApplication::clipboard()->setText("before");
     trigger("Copy");
     EXPECT_EQ(dialogs.messages, std::vector<Message>{WarningMessage("No data selected")});
@@ -139,7 +139,7 @@ TEST_F(EditMenu, OpeningAMenuKeepsTheSelection) {
 TEST_F(EditMenu, NewLoadClearsTheSelectionAndCopyTarget) {
     trigger("SelectAll");
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
-    EXPECT_EQ(window.state().copyTarget, 0);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::None);
     dataPage().btnPreviewClick();
     EXPECT_EQ(selection(), kNoCell);
 }
@@ -154,7 +154,7 @@ TEST_F(EditMenu, ShownAnalysisWindowTakesPrecedenceAndCopiesOnlyItsColumn) {
 
     trigger("SelectAll");
     EXPECT_EQ(position.editableGrid().selection(), (GridRect{0, 0, 0, 6}));
-    EXPECT_EQ(window.state().copyTarget, 6);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::PoAnalys);
     EXPECT_EQ(selection(), kNoCell);
     position.editableGrid().setSelection({0, 2, 0, 3});
     trigger("Copy");
@@ -165,10 +165,10 @@ TEST_F(EditMenu, ShownAnalysisWindowTakesPrecedenceAndCopiesOnlyItsColumn) {
 
     energy.show();
     trigger("SelectAll");
-    EXPECT_EQ(window.state().copyTarget, 7);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::EnAnalys);
     trigger("DeselectAll");
     EXPECT_EQ(energy.editableGrid().selection(), kNoCell);
-    EXPECT_EQ(window.state().copyTarget, 0);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::None);
 }
 
 TEST_F(EditMenu, CtrlCBelongsToAnInputFieldWhileItHasTheFocus) {

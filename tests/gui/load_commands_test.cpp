@@ -11,7 +11,33 @@
 namespace zelkor::test {
 namespace {
 
-using LoadCommands = WindowTest;
+// Hears what any window hears of a load, after the composed windows.
+struct LoadRecorder : ResetListener, LoadListener, AngleChoiceListener {
+    std::function<void()> duringReset = [] {};
+    std::function<void(SourceKind)> onLoaded = [](SourceKind) {};
+    std::vector<bool> switches;
+    bool resetRan = false;
+
+    void resetForLoad() override {
+        resetRan = true;
+        duringReset();
+    }
+    void loaded(SourceKind kind) override { onLoaded(kind); }
+    void switchAngleChoices(bool enabled) override { switches.push_back(enabled); }
+};
+
+class LoadCommands : public WindowTest {
+protected:
+    LoadCommands() {
+        Listeners heard;
+        heard.reset = {&recorder};
+        heard.load = {&recorder};
+        heard.angleChoice = {&recorder};
+        window.links().listeners.append(heard);
+    }
+
+    LoadRecorder recorder;
+};
 
 const Message kBadFile = ErrorMessage("Bad file opened!");
 const Message kCannotOpen = ErrorMessage("Cannot open a file!");
@@ -85,12 +111,11 @@ TEST_F(LoadCommands, UnopenableFileForgetsTheKindButKeepsTheWindow) {
 TEST_F(LoadCommands, RejectedFileKeepsTheSetAndItsKind) {
     const auto path = openTransmit();
     dataPage().btnPreviewClick();
-    bool resetRan = false;
-    window.hooks().reset.push_back([&resetRan] { resetRan = true; });
+    recorder.resetRan = false;
     importTrimDat(writeFile("not-trim.dat", "just some text\r\n"));
 
     EXPECT_EQ(dialogs.messages, std::vector<Message>{kBadFile});
-    EXPECT_FALSE(resetRan);
+    EXPECT_FALSE(recorder.resetRan);
     EXPECT_EQ(window.state().sourceKind, SourceKind::TransmitTxt);
     EXPECT_EQ(window.state().inputPath, path.string());
     EXPECT_EQ(window.set().count, 2);
@@ -112,38 +137,36 @@ TEST_F(LoadCommands, RejectedFirstFileLeavesAnEmptySet) {
 TEST_F(LoadCommands, ResetRunsRegisteredPiecesWithTheCountEmptyAndTheBusyPanelUp) {
     openTransmit();
     dataPage().btnPreviewClick();
-    window.state().copyTarget = 1;
+    window.state().copyTarget = CopyTarget::DataProc;
     QString countDuringReset = "not run";
     bool busyDuringReset = false;
-    window.hooks().reset.push_back([&] {
+    recorder.duringReset = [&] {
         countDuringReset = countText();
         busyDuringReset = child<QWidget>("panelPlsWait").isVisible();
-    });
+    };
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
 
     EXPECT_EQ(countDuringReset, "");
     EXPECT_TRUE(busyDuringReset);
     EXPECT_TRUE(grid().isHidden());
-    EXPECT_EQ(window.state().copyTarget, 0);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::None);
     EXPECT_EQ(countText(), "2");
 }
 
 TEST_F(LoadCommands, AngleChoicesSwitchOnlyWhenTheKindFamilyChanges) {
-    std::vector<bool> switches;
-    window.hooks().angleChoices.push_back([&switches](bool enabled) { switches.push_back(enabled); });
     const auto points = writeFile("beam.pnt", WinAgileFileText());
     openTransmit();
     importWinAgile(points);
     importWinAgile(points);
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
 
-    EXPECT_EQ(switches, (std::vector<bool>{false, true}));
+    EXPECT_EQ(recorder.switches, (std::vector<bool>{false, true}));
     EXPECT_TRUE(window.state().angleControlsEnabled);
 }
 
 TEST_F(LoadCommands, LoadedHooksHearTheKindAfterTheSetIsReplaced) {
     std::vector<std::pair<SourceKind, int>> heard;
-    window.hooks().loaded.push_back([&](SourceKind kind) { heard.emplace_back(kind, window.set().count); });
+    recorder.onLoaded = [&](SourceKind kind) { heard.emplace_back(kind, window.set().count); };
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
     open(dir / "missing.txt");
     EXPECT_EQ(heard, (std::vector<std::pair<SourceKind, int>>{{SourceKind::WinAgile, 2}}));

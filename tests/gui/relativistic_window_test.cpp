@@ -1,5 +1,6 @@
-// The "Relativistic Parameters" window and the periodic table of elements.
-#include "relativity/ui/element_table_window.hpp"
+// The "Relativistic Parameters" window among the others: its table in the
+// data grid unlocks the momentum page, its units reach the energy page, and
+// a load empties its species.
 #include "relativity/ui/relativistic_window.hpp"
 #include "stat_page_fixture.hpp"
 
@@ -13,7 +14,6 @@ namespace {
 class Relativistic : public StatPageTest {
 protected:
     RelativisticWindow& relativistic() { return child<RelativisticWindow>("TRelPar"); }
-    ElementTableWindow& elements() { return child<ElementTableWindow>("TTable"); }
     std::vector<std::string> messagesAfterCalc() {
         dialogs.messages.clear();
         click("btnCalc");
@@ -26,32 +26,6 @@ protected:
         return titles;
     }
 };
-
-TEST_F(Relativistic, ChecksComeInTheirOrder) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(messagesAfterCalc(), V{"Missing value A(number of nucleons)"});
-    type("lbeditA", "4.0");
-    EXPECT_EQ(messagesAfterCalc(), V{"Missing value amu(atomic mass unit)"});
-    type("lbeditamu", "0");
-    click("chckboxMagR");
-    EXPECT_TRUE(child<QLineEdit>("lbeditn").isEnabled());
-    EXPECT_EQ(messagesAfterCalc(), V{"Missing value n(charge state)"});
-    type("lbeditn", "2");
-    EXPECT_EQ(messagesAfterCalc(), V{"Value A(number of nucleons) must be integer > 0"});
-    type("lbeditA", "4");
-    EXPECT_EQ(messagesAfterCalc(), V{"Value amu(atomic mass unit) must be real number > 0"});
-    EXPECT_EQ(dialogs.messages[0].caption, "Error");
-    EXPECT_FALSE(relativistic().timer().isActive());
-    EXPECT_FALSE(window.state().relativisticCalculated);
-}
-
-TEST_F(Relativistic, PointFileIsRefusedBeforeTheWindowOpens) {
-    importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
-    dialogs.messages.clear();
-    click("btnRelPar");
-    EXPECT_EQ(dialogs.messages,
-              std::vector<Message>{WarningMessage("This function is available only for TRANSMIT.TXT")});
-}
 
 TEST_F(Relativistic, CalculationUnlocksTheMomentumPage) {
     showTab(MainPage::MomStat);
@@ -96,28 +70,6 @@ TEST_F(Relativistic, UnitClickStaysAfterCancelAndALoadEmptiesTheSpecies) {
     open(writeFile("again.txt", TenIonTransmitText()));
     EXPECT_EQ(text("lbeditA"), "");
     EXPECT_EQ(text("lbeditamu"), "");
-}
-
-TEST_F(Relativistic, PickInTheElementTableFillsTheRelativisticWindow) {
-    EXPECT_EQ(child<QPushButton>("btnHydrogenium").toolTip(),
-              "H (Hydrogenium)\nA = 1, Z = 1\namu = 1.00727646688\nn = 1");
-    EXPECT_EQ(child<QPushButton>("btnZincum").text(), "Zn");
-    bool tableWasShown = false;
-    WhenModalOpens(window, [&] {
-        WhenModalOpens(window, [&] {
-            tableWasShown = elements().isVisible();
-            click("btnHelium");
-        });
-        click("btnPerTab");
-        EXPECT_FALSE(elements().isVisible());
-        relativistic().reject();
-    });
-    click("btnRelPar");
-    EXPECT_TRUE(tableWasShown);
-    EXPECT_EQ(text("lbeditA"), "4");
-    EXPECT_EQ(text("lbeditamu"), "4.00150608");
-    EXPECT_EQ(text("lbeditn"), "2");
-    EXPECT_FALSE(child<QLineEdit>("lbeditn").isEnabled());
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(StatPageTest, TypicalRoadOnTheEnergyPage) {
     EXPECT_FALSE(child<QWidget>("panelPlsWait").isVisible());
 
     trigger("SelectAll");
-    EXPECT_EQ(window.state().copyTarget, 3);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::EnData);
     trigger("Copy");
     const std::string clipboard = QApplication::clipboard()->text().toStdString();
     EXPECT_EQ(clipboard.substr(0, clipboard.find('\n') + 1), "1\t<3.000E+03, 3.050E+03)\t1\t\r\n");
@@ -82,14 +82,14 @@ TEST_F(StatPageTest, AnalysisGridTakesPartInTheEditMenuWhileItsWindowIsShown) {
     showTab(MainPage::PosStat);
     click("btnBasAnalysP");
     trigger("SelectAll");
-    EXPECT_EQ(window.state().copyTarget, 6);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::PoAnalys);
     trigger("Copy");
     const std::string clipboard = QApplication::clipboard()->text().toStdString();
     EXPECT_EQ(clipboard.substr(0, clipboard.find('\n') + 1), "Y(min) = 1.000000E+01 A\t\r\n");
     EXPECT_EQ(std::count(clipboard.begin(), clipboard.end(), '\n'), 7);
     // Close forgets the copy source; with the window gone the page's table is what counts.
     click("btnClosePoA");
-    EXPECT_EQ(window.state().copyTarget, 0);
+    EXPECT_EQ(window.state().copyTarget, CopyTarget::None);
     trigger("SelectAll");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], WarningMessage("No data visible"));

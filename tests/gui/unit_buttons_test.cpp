@@ -1,6 +1,7 @@
 // Every unit radio button of the Position, Angles and Relativistic
 // Parameters windows, clicked: the statistics page of its quantity computes
-// in the unit it names, and a width already on the page follows the unit.
+// in the unit it names, and a width already on the page follows the unit;
+// also when the window is cancelled.
 #include "particles/ui/unit_rows_window.hpp"
 #include "relativity/ui/relativistic_window.hpp"
 #include "stat_page_fixture.hpp"
@@ -154,6 +155,19 @@ TEST_F(UnitButtons, AnAngleGraphInDegreesIsHiddenWhenRadiansAreChosen) {
     EXPECT_TRUE(page('A').chart().isHidden());
     EXPECT_EQ(text("lbeditRanofIntA").indexOf('E'), -1);  // the format "Default" writes on this page
     ExpectScaled(width('A'), degrees / kDegree, "deg to rad");
+}
+
+using IonTableUnits = StatPageTest;
+
+TEST_F(IonTableUnits, UnitChosenAndCancelledReachesThePositionPage) {
+    click("chboxY");
+    click("rbtnYnm");
+    child<UnitRowsWindow>("TPositions").reject();
+    EXPECT_EQ(text("lbeditRanofIntLabelP"), "Range of Interval [nm]");
+    showTab(MainPage::PosStat);
+    click("btnBasAnalysP");
+    const std::string first = analysisRows("TPosAnalys")[0];
+    EXPECT_NE(first.find("= 1.000000E+00 nm"), std::string::npos) << first;
 }
 
 }  // namespace

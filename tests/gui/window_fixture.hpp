@@ -2,9 +2,9 @@
 
 #include "app/main_window.hpp"
 #include "particles/ui/data_page.hpp"
-#include "io/ui/x_coordinate_window.hpp"
 #include "support/ui/controls.hpp"
 #include "support/ui/scripted_dialogs.hpp"
+#include "support/srim_text.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -16,11 +16,6 @@
 #include <string>
 
 namespace zelkor::test {
-
-// Small files of each kind with values whose texts the tests know.
-std::string TransmitFileText();  // two ions, Z = 2
-std::string TrimDatFileText();   // two ions
-std::string WinAgileFileText();  // two points
 
 // The real main window, shown offscreen, with its dialogs scripted.
 class WindowTest : public ::testing::Test {
@@ -43,9 +38,8 @@ protected:
     }
     QTableView& grid() { return child<QTableView>("strgDataProc"); }
     DataPage& dataPage() { return child<DataPage>("DataPage"); }
-    XCoordinateWindow& xCoordinateWindow() { return child<XCoordinateWindow>("TXCoordinate"); }
     QString countText() { return child<QLabel>("labelNbOfPart").text(); }
-    std::vector<std::string> messageTexts() const;
+    std::vector<std::string> messageTexts() const { return dialogs.texts(); }
 
     TempDir dir;
     ScriptedDialogs dialogs;

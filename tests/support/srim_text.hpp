@@ -17,4 +17,9 @@ std::string TrimDatHeader(const std::string& line8, const std::string& eol = "\r
 // Lines joined, each followed by eol.
 std::string Lines(const std::vector<std::string>& lines, const std::string& eol = "\r\n");
 
+// Small files of each kind with values whose texts the window tests know.
+std::string TransmitFileText();  // two ions, Z = 2
+std::string TrimDatFileText();   // two ions
+std::string WinAgileFileText();  // two points
+
 }  // namespace zelkor::test

@@ -2,6 +2,9 @@
 
 #include "generator/generator_fields.hpp"
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 
 namespace zelkor {
@@ -45,5 +48,22 @@ inline constexpr GeneratorEdit kVerticalEdits[] = {
     {"lbeditdDdX_Z", "dD/dX _Z", &GeneratorFields::dispersionSlopeZ},
 };
 inline constexpr int kSignRow = 5;
+
+// The three columns in reading order, which is also the order of the window's edits.
+inline constexpr std::array<std::span<const GeneratorEdit>, 3> kGeneratorColumns{kIonEdits, kHorizontalEdits,
+                                                                                 kVerticalEdits};
+inline constexpr std::size_t kGeneratorEditCount =
+    std::size(kIonEdits) + std::size(kHorizontalEdits) + std::size(kVerticalEdits);
+
+// Where the edit of a field stands in that order; a field that no edit fills does not compile.
+consteval std::size_t EditIndexOf(std::string GeneratorFields::*field) {
+    std::size_t index = 0;
+    for (const auto& column : kGeneratorColumns)
+        for (const GeneratorEdit& e : column) {
+            if (e.field == field) return index;
+            ++index;
+        }
+    throw "no edit of the generator window fills this field";
+}
 
 }  // namespace zelkor

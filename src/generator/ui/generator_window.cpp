@@ -9,13 +9,11 @@
 #include "widgets/file_dialog_setups.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/user_dialogs.hpp"
-#include "widgets/window_hooks.hpp"
+#include "widgets/window_links.hpp"
+#include "widgets/window_openers.hpp"
 
 #include <QComboBox>
 #include <QLineEdit>
-
-#include <span>
-#include <stdexcept>
 
 namespace zelkor {
 namespace {
@@ -34,14 +32,14 @@ FileDialogSetup GeneratorSaveDialog() {
     return setup;
 }
 
-const char* RmsEditOf(DistributedQuantity quantity) {
+std::size_t RmsEditOf(DistributedQuantity quantity) {
     switch (quantity) {
-        case DistributedQuantity::PositionY: return "lbeditYRMS";
-        case DistributedQuantity::PositionZ: return "lbeditZRMS";
-        case DistributedQuantity::SlopeY: return "lbeditdYdXRMS";
-        case DistributedQuantity::SlopeZ: return "lbeditdZdXRMS";
+        case DistributedQuantity::PositionY: return EditIndexOf(&GeneratorFields::yRms);
+        case DistributedQuantity::PositionZ: return EditIndexOf(&GeneratorFields::zRms);
+        case DistributedQuantity::SlopeY: return EditIndexOf(&GeneratorFields::dydxRms);
+        case DistributedQuantity::SlopeZ: break;
     }
-    return "";
+    return EditIndexOf(&GeneratorFields::dzdxRms);
 }
 
 }  // namespace
@@ -57,22 +55,14 @@ GeneratorWindow::GeneratorWindow(const WindowServices& services, QWidget* parent
     setModal(true);
     buildLayout();
     connect(distributions_, &DistributionsWindow::distributionChosen, this, &GeneratorWindow::distributionChosen);
-    services.host.hooks().elementPicked.push_back([this](const ElementEntry& entry) { elementPicked(entry.Z); });
-}
-
-QLineEdit& GeneratorWindow::edit(const char* name) const {
-    auto* found = findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
-    if (!found) throw std::logic_error(std::string("the generator has no edit ") + name);
-    return *found;
 }
 
 GeneratorFields GeneratorWindow::fields() const {
     GeneratorFields f;
     f.description = description_->currentText().toStdString();
-    for (const auto& edits :
-         {std::span<const GeneratorEdit>(kIonEdits), std::span<const GeneratorEdit>(kHorizontalEdits),
-          std::span<const GeneratorEdit>(kVerticalEdits)})
-        for (const GeneratorEdit& e : edits) f.*e.field = TextOf(edit(e.name));
+    std::size_t index = 0;
+    for (const auto& column : kGeneratorColumns)
+        for (const GeneratorEdit& e : column) f.*e.field = TextOf(edit(index++));
     f.signY = SignOf(*signY_);
     f.signZ = SignOf(*signZ_);
     return f;
@@ -84,7 +74,7 @@ TwissFields GeneratorWindow::twissFields() const {
 }
 
 void GeneratorWindow::prepare() {
-    for (QLineEdit* e : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) e->clear();
+    for (QLineEdit* e : edits_) e->clear();
     description_->setCurrentIndex(-1);
     description_->clearEditText();
     signY_->setCurrentIndex(-1);
@@ -103,8 +93,7 @@ void GeneratorWindow::btnShTwisParClick() {
 }
 
 void GeneratorWindow::btnPerTabClick() {
-    WindowHooks& hooks = services_.host.hooks();
-    if (hooks.openElementTable) hooks.openElementTable();
+    if (WindowOpeners* openers = services_.host.links().openers) openers->openElementTable();
 }
 
 void GeneratorWindow::btnDistributionsClick() { distributions_->exec(); }
@@ -120,12 +109,12 @@ void GeneratorWindow::btnGenerateClick() {
 
 void GeneratorWindow::btnCancelClick() { reject(); }
 
-void GeneratorWindow::elementPicked(int atomicNumber) {
+void GeneratorWindow::elementPicked(const ElementEntry& entry) {
     // The relativistic window may have opened the table since; its picks are not ours.
-    if (!isVisible() || atomicNumber < 1 || atomicNumber > static_cast<int>(kElements.size())) return;
-    const ElementFieldTexts texts = FieldTextsOf(kElements[atomicNumber - 1]);
-    edit("lbeditAtNo").setText(QString::fromStdString(texts.atomicNumber));
-    edit("lbeditAMU").setText(QString::fromStdString(texts.amu));
+    if (!isVisible()) return;
+    const ElementFieldTexts texts = FieldTextsOf(entry);
+    edit(EditIndexOf(&GeneratorFields::atomicNumber)).setText(QString::fromStdString(texts.atomicNumber));
+    edit(EditIndexOf(&GeneratorFields::amu)).setText(QString::fromStdString(texts.amu));
 }
 
 void GeneratorWindow::distributionChosen(DistributedQuantity quantity, Distribution distribution) {

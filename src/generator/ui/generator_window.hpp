@@ -1,10 +1,14 @@
 #pragma once
 
 #include "generator/generator_fields.hpp"
+#include "generator/ui/generator_edits.hpp"
 #include "generator/twiss_window.hpp"
+#include "widgets/listeners.hpp"
 #include "widgets/window_services.hpp"
 
 #include <QDialog>
+
+#include <array>
 
 class QComboBox;
 class QLineEdit;
@@ -18,7 +22,7 @@ enum class DistributedQuantity;
 
 // TGenerate: "Generate TRIM.DAT", the beam described by its fields. It needs
 // no loaded data and never touches the loaded set.
-class GeneratorWindow : public QDialog {
+class GeneratorWindow : public QDialog, public ElementPickListener {
     Q_OBJECT
 public:
     GeneratorWindow(const WindowServices& services, QWidget* parent);
@@ -34,6 +38,8 @@ public:
     // Every edit and the description emptied, no sign chosen; the
     // distribution choices stay.
     void prepare();
+    // A pick in the element table: Atomic Number and amu, while the window is shown.
+    void elementPicked(const ElementEntry& entry) override;
 
 public slots:
     // File > Generate > TRIM.DAT: prepared and shown modally.
@@ -45,15 +51,14 @@ public slots:
     void btnGenerateClick();
     void btnCancelClick();
 
-    // A pick in the element table: Atomic Number and amu, while the window is shown.
-    void elementPicked(int atomicNumber);
-
 private:
     void buildLayout();
-    QLineEdit& edit(const char* name) const;
+    // The edit of a field, by its place in kGeneratorColumns (EditIndexOf).
+    QLineEdit& edit(std::size_t index) const { return *edits_[index]; }
     void distributionChosen(DistributedQuantity quantity, Distribution distribution);
 
     WindowServices services_;
+    std::array<QLineEdit*, kGeneratorEditCount> edits_{};
     QComboBox* description_ = nullptr;
     QComboBox* signY_ = nullptr;
     QComboBox* signZ_ = nullptr;

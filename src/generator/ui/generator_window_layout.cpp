@@ -62,6 +62,7 @@ void GeneratorWindow::buildLayout() {
     fields->setHorizontalSpacing(18);
     fields->setVerticalSpacing(2);
     // Controls are created in reading order, column by column, which is also the tab order.
+    std::size_t next = 0;
     const auto column = [&](int c, std::span<const GeneratorEdit> edits, QComboBox** sign, const char* signName,
                             const char* signLabel) {
         int row = 0;
@@ -73,6 +74,7 @@ void GeneratorWindow::buildLayout() {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(e.name);
             edit->setFixedWidth(kEditWidth);
+            edits_[next++] = edit;
             Place(*fields, row++, c, e.name, e.label, edit);
         }
     };

@@ -7,11 +7,14 @@
 
 namespace zelkor {
 
-GeneratorWindow& InstallGenerator(const WindowServices& services) {
+Listeners InstallGenerator(const WindowServices& services) {
     PageHost& host = services.host;
     auto* window = new GeneratorWindow(services, &host.topWindow());
-    QObject::connect(&host.action("GenTRIMDAT"), &QAction::triggered, window, &GeneratorWindow::OpenGenerator);
-    return *window;
+    QObject::connect(&host.command(MenuCommand::GenerateTrimDat), &QAction::triggered, window,
+                     &GeneratorWindow::OpenGenerator);
+    Listeners listeners;
+    listeners.elementPick = {window};
+    return listeners;
 }
 
 }  // namespace zelkor

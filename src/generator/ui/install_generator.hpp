@@ -1,13 +1,14 @@
 #pragma once
 
-#include "widgets/window_services.hpp"
+#include "widgets/listeners.hpp"
 
 namespace zelkor {
 
-class GeneratorWindow;
+struct WindowServices;
 
 // Creates the generator window with its Distributions and Twiss windows and
-// the run's one random source, and connects File > Generate > TRIM.DAT.
-GeneratorWindow& InstallGenerator(const WindowServices& services);
+// the run's one random source, and connects File > Generate > TRIM.DAT. The
+// window hears picks in the element table.
+Listeners InstallGenerator(const WindowServices& services);
 
 }  // namespace zelkor

@@ -63,11 +63,11 @@ void FileExports::exportTrimDatAfterXCoordinate() {
 FileExports& InstallFileExports(const WindowServices& services) {
     PageHost& host = services.host;
     auto* exports = new FileExports(services, &host.topWindow());
-    QObject::connect(&host.action("SaveFilteredFile"), &QAction::triggered, exports,
+    QObject::connect(&host.command(MenuCommand::SaveFilteredFile), &QAction::triggered, exports,
                      &FileExports::SaveFilteredFileClick);
-    QObject::connect(&host.action("WinAGILEPointFileEx"), &QAction::triggered, exports,
+    QObject::connect(&host.command(MenuCommand::ExportWinAgile), &QAction::triggered, exports,
                      &FileExports::WinAGILEPointFileExClick);
-    QObject::connect(&host.action("TRANSMITTXTtoTRIMDAT"), &QAction::triggered, exports,
+    QObject::connect(&host.command(MenuCommand::ExportTrimDat), &QAction::triggered, exports,
                      &FileExports::TRANSMITTXTtoTRIMDATClick);
     return *exports;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/emittance_axes.hpp"
+#include "widgets/listeners.hpp"
 #include "widgets/window_services.hpp"
 
 #include <QWidget>
@@ -19,7 +20,7 @@ class SigmaMatrixBox;
 
 // The "Emittance" page: phase-space and real-space scatter plots of every ion,
 // the sigma matrix with the beam parameters beside it.
-class EmittancePage : public QWidget {
+class EmittancePage : public QWidget, public ResetListener {
     Q_OBJECT
 public:
     EmittancePage(const WindowServices& services, QWidget* parent);
@@ -32,7 +33,7 @@ public:
     std::vector<QWidget*> inputFields();
 
     // The reset before a load: output hidden; mode and scale texts kept.
-    void resetForLoad();
+    void resetForLoad() override;
 
 public slots:
     void SelectEmittanceMode(zelkor::EmittanceMode mode);

@@ -6,7 +6,6 @@
 #include "widgets/edit_commands.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/table_view_grid.hpp"
-#include "widgets/window_hooks.hpp"
 #include "widgets/window_services.hpp"
 
 #include <QAction>
@@ -26,24 +25,22 @@ Page* Fill(QWidget& tab, Page* page) {
 
 }  // namespace
 
-OpticsPages InstallOpticsPages(const WindowServices& services) {
+Listeners InstallOpticsPages(const WindowServices& services) {
     PageHost& host = services.host;
     QWidget& emittanceTab = host.page(MainPage::Emitt);
     auto* emittance = Fill(emittanceTab, new EmittancePage(services, &emittanceTab));
     QWidget& transformTab = host.page(MainPage::Trans);
     auto* transform = Fill(transformTab, new TransformPage(services, &transformTab));
 
-    services.edit.joinPageGrid(static_cast<int>(MainPage::Trans), transform->editableGrid());
+    services.edit.joinPageGrid(MainPage::Trans, transform->editableGrid());
     for (QWidget* field : emittance->inputFields()) services.copyHandOver.join(*field);
     for (QLineEdit* field : transform->matrixEdits()) services.copyHandOver.join(*field);
-
-    host.hooks().reset.push_back([emittance, transform] {
-        emittance->resetForLoad();
-        transform->resetForLoad();
-    });
-    QObject::connect(&host.action("SaveTransformedFile"), &QAction::triggered, transform,
+    QObject::connect(&host.command(MenuCommand::SaveTransformedFile), &QAction::triggered, transform,
                      &TransformPage::SaveTransformedFileClick);
-    return {emittance, transform};
+
+    Listeners listeners;
+    listeners.reset = {emittance, transform};
+    return listeners;
 }
 
 }  // namespace zelkor

@@ -6,7 +6,6 @@
 #include "optics/transformed_file.hpp"
 #include "optics/ui/transform_model.hpp"
 #include "state/app_state.hpp"
-#include "state/copy_target.hpp"
 #include "widgets/ion_grid_view.hpp"
 #include "widgets/busy_panel.hpp"
 #include "widgets/file_dialog_setups.hpp"
@@ -60,7 +59,7 @@ TransformPage::TransformPage(const WindowServices& services, QWidget* parent)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     grid_->setFont(font);
     SetUpIonGridView(*grid_);
-    editableGrid_ = new TableViewGrid(*grid_, *model_, copy_target::kTransform, true);
+    editableGrid_ = new TableViewGrid(*grid_, *model_, CopyTarget::Transform, true);
     buildLayout();
     resetForLoad();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/listeners.hpp"
 #include "widgets/window_services.hpp"
 
 #include <QWidget>
@@ -17,7 +18,7 @@ class TransformModel;
 
 // The "Transform" page: the sixteen transfer-matrix fields, the listing of
 // every ion's old and new co-ordinates, and File > Save > Transformed File.
-class TransformPage : public QWidget {
+class TransformPage : public QWidget, public ResetListener {
     Q_OBJECT
 public:
     TransformPage(const WindowServices& services, QWidget* parent);
@@ -31,7 +32,7 @@ public:
     const std::array<QLineEdit*, 16>& matrixEdits() const { return edits_; }
 
     // The reset before a load: identity texts, box and grid hidden, the set forgotten.
-    void resetForLoad();
+    void resetForLoad() override;
 
 public slots:
     void btnTransMatrixClick();

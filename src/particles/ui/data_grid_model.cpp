@@ -1,6 +1,6 @@
 #include "particles/ui/data_grid_model.hpp"
 
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "io/printf_format.hpp"
 #include "widgets/clipboard_text.hpp"
 

@@ -2,16 +2,17 @@
 
 #include "widgets/busy_panel.hpp"
 #include "data/srim_format.hpp"
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
+#include "particles/ui/unit_rows_window.hpp"
 #include "widgets/ion_grid_view.hpp"
 #include "widgets/pictures.hpp"
 #include "widgets/table_view_grid.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "widgets/page_host.hpp"
-#include "widgets/window_hooks.hpp"
+#include "widgets/window_links.hpp"
+#include "widgets/window_openers.hpp"
 #include "state/app_state.hpp"
-#include "state/copy_target.hpp"
 #include "data/particle_set.hpp"
 
 #include <QFontDatabase>
@@ -62,7 +63,7 @@ DataPage::DataPage(const WindowServices& services, QWidget* parent)
     grid_->setFont(gridFont);
     grid_->setModel(model_);
     SetUpIonGridView(*grid_);
-    editableGrid_ = new TableViewGrid(*grid_, *model_, copy_target::kDataProc, true);
+    editableGrid_ = new TableViewGrid(*grid_, *model_, CopyTarget::DataProc, true);
 
     header_->setObjectName("memHeader");
     header_->setReadOnly(true);
@@ -76,6 +77,9 @@ DataPage::DataPage(const WindowServices& services, QWidget* parent)
     picture_->hide();
 
     buildLayout();
+    QWidget& top = services.host.topWindow();
+    positions_ = new UnitRowsWindow(services, *this, PositionsWindowDescription(), &top);
+    angles_ = new UnitRowsWindow(services, *this, AnglesWindowDescription(), &top);
 }
 
 DataPage::~DataPage() = default;
@@ -132,11 +136,13 @@ void DataPage::hideViews() {
     picture_->hide();
 }
 
-void DataPage::forgetSet() { model_->clear(); }
+void DataPage::resetForLoad() {
+    hideViews();
+    model_->clear();
+    count_->clear();
+}
 
-void DataPage::showParticleCount(int count) { count_->setText(QString::number(count)); }
-
-void DataPage::clearParticleCount() { count_->clear(); }
+void DataPage::loaded(SourceKind) { count_->setText(QString::number(services_.set.count)); }
 
 bool DataPage::refuseWithoutData() {
     if (services_.state.sourceKind != SourceKind::None) return false;
@@ -207,17 +213,17 @@ void DataPage::btnRelParClick() {
         services_.dialogs.message(WarningMessage(kOnlyTransmitText));
         return;
     }
-    if (services_.host.hooks().openRelativisticWindow) services_.host.hooks().openRelativisticWindow();
+    if (WindowOpeners* openers = services_.host.links().openers) openers->openRelativisticWindow();
 }
 
 void DataPage::btnPositionClick() {
     if (refuseWithoutData()) return;
-    if (services_.host.hooks().openPositionsWindow) services_.host.hooks().openPositionsWindow();
+    positions_->exec();
 }
 
 void DataPage::btnAnglesClick() {
     if (refuseWithoutData()) return;
-    if (services_.host.hooks().openAnglesWindow) services_.host.hooks().openAnglesWindow();
+    angles_->exec();
 }
 
 void DataPage::btnCoorSysClick() {

@@ -5,7 +5,7 @@
 #include "widgets/busy_panel.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/user_dialogs.hpp"
-#include "widgets/window_hooks.hpp"
+#include "widgets/window_links.hpp"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -98,7 +98,7 @@ void UnitRowsWindow::buildRow(std::size_t index, QWidget* panel) {
 
 void UnitRowsWindow::unitClick(QuantityId quantity, int code) {
     services_.state.unitOf(quantity) = code;
-    for (const auto& follow : services_.host.hooks().unitsChanged) follow();
+    services_.host.links().listeners.unitsChanged();
 }
 
 RowTicks UnitRowsWindow::ticks() const {
@@ -107,7 +107,9 @@ RowTicks UnitRowsWindow::ticks() const {
     return ticks;
 }
 
-void UnitRowsWindow::switchAngleRows(bool enabled) {
+void UnitRowsWindow::resetForLoad() { reject(); }
+
+void UnitRowsWindow::switchAngleChoices(bool enabled) {
     for (std::size_t row = 0; row < 3; ++row) boxes_[row]->setEnabled(enabled);
 }
 
@@ -132,7 +134,7 @@ void UnitRowsWindow::calculationClick() {
 void UnitRowsWindow::timerFired() {
     timer_->stop();
     // The page's interval caption names the unit the table is made in.
-    for (const auto& follow : services_.host.hooks().unitsChanged) follow();
+    services_.host.links().listeners.unitsChanged();
     auto table = std::make_shared<QuantityTable>(description_.makeTable(services_.set, services_.state, ticks()));
     // Cells are written when shown, so the table is complete at once.
     services_.busy.progress().advance(100);

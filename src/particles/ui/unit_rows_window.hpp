@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/listeners.hpp"
 #include "widgets/window_services.hpp"
 #include "state/quantity_id.hpp"
 #include "tables/quantity_table.hpp"
@@ -52,8 +53,9 @@ const UnitRowsWindowDescription& AnglesWindowDescription();
 
 // "Position" (TPositions) and "Angles" (TAngles): the user ticks the
 // quantities of a per-ion table and picks their units; a unit click sets the
-// quantity's unit code at once, also for the statistics pages.
-class UnitRowsWindow : public QDialog {
+// quantity's unit code at once, also for the statistics pages. Only the
+// Angles window is registered to hear the angle choices.
+class UnitRowsWindow : public QDialog, public ResetListener, public AngleChoiceListener {
     Q_OBJECT
 public:
     UnitRowsWindow(const WindowServices& services, DataPage& page, const UnitRowsWindowDescription& description,
@@ -61,8 +63,10 @@ public:
 
     RowTicks ticks() const;
     QTimer& timer() { return *timer_; }
+    // Closed before a load.
+    void resetForLoad() override;
     // Povol / Pozastav: the check boxes of angle X, Y and Z.
-    void switchAngleRows(bool enabled);
+    void switchAngleChoices(bool enabled) override;
 
 public slots:
     void selectAllClick();

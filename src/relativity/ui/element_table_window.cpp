@@ -1,7 +1,8 @@
 #include "relativity/ui/element_table_window.hpp"
 
 #include "relativity/element_entry.hpp"
-#include "widgets/window_hooks.hpp"
+#include "widgets/page_host.hpp"
+#include "widgets/window_links.hpp"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,9 +42,9 @@ QLabel* Label(QWidget* parent, const char* text, int x, int y, int width, const 
 
 }  // namespace
 
-ElementTableWindow::ElementTableWindow(WindowHooks& hooks, QWidget* parent)
+ElementTableWindow::ElementTableWindow(const PageHost& host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      hooks_(hooks) {
+      host_(host) {
     setObjectName("TTable");
     setWindowTitle("Periodic table of elements");
     setModal(true);
@@ -99,7 +100,7 @@ void ElementTableWindow::placeLabels() {
 }
 
 void ElementTableWindow::pickElement(const ElementEntry& entry) {
-    for (const auto& fill : hooks_.elementPicked) fill(entry);
+    host_.links().listeners.elementPicked(entry);
     accept();
 }
 

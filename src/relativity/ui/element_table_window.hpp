@@ -1,26 +1,30 @@
 #pragma once
 
+#include "widgets/listeners.hpp"
+
 #include <QDialog>
 
 namespace zelkor {
 
+class PageHost;
 struct ElementEntry;
-struct WindowHooks;
 
 // "Periodic table of elements" (TTable): 92 element buttons laid out as the
 // periodic table; a pick goes to whichever calling window is on screen.
-class ElementTableWindow : public QDialog {
+class ElementTableWindow : public QDialog, public ResetListener {
     Q_OBJECT
 public:
-    ElementTableWindow(WindowHooks& hooks, QWidget* parent);
+    ElementTableWindow(const PageHost& host, QWidget* parent);
 
     // PickElement: the calling windows fill their fields, the table closes.
     void pickElement(const ElementEntry& entry);
+    // Closed before a load.
+    void resetForLoad() override { reject(); }
 
 private:
     void placeLabels();
 
-    WindowHooks& hooks_;
+    const PageHost& host_;
 };
 
 }  // namespace zelkor

@@ -3,12 +3,14 @@
 #include "relativity/element_entry.hpp"
 #include "relativity/relativistic_grid_table.hpp"
 #include "relativity/relativistic_inputs.hpp"
+#include "relativity/ui/element_table_window.hpp"
 #include "state/app_state.hpp"
 #include "widgets/busy_panel.hpp"
 #include "widgets/copy_shortcut_hand_over.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/user_dialogs.hpp"
-#include "widgets/window_hooks.hpp"
+#include "widgets/data_table_view.hpp"
+#include "widgets/window_links.hpp"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -71,9 +73,10 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
 
 }  // namespace
 
-RelativisticWindow::RelativisticWindow(const WindowServices& services, QWidget* parent)
+RelativisticWindow::RelativisticWindow(const WindowServices& services, ElementTableWindow& elements, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services),
+      elements_(elements),
       timer_(new QTimer(this)) {
     setObjectName("TRelPar");
     setWindowTitle("Relativistic Parameters");
@@ -194,7 +197,7 @@ QWidget* RelativisticWindow::buildSpecies() {
 
 void RelativisticWindow::unitClick(QuantityId quantity, int code) {
     services_.state.unitOf(quantity) = code;
-    for (const auto& follow : services_.host.hooks().unitsChanged) follow();
+    services_.host.links().listeners.unitsChanged();
 }
 
 RelativisticSelection RelativisticWindow::selection() const {
@@ -207,6 +210,10 @@ void RelativisticWindow::fillElement(const ElementEntry& entry) {
     a_->setText(QString::fromStdString(texts.A));
     amu_->setText(QString::fromStdString(texts.amu));
     n_->setText(QString::fromStdString(texts.n));
+}
+
+void RelativisticWindow::elementPicked(const ElementEntry& entry) {
+    if (isVisible()) fillElement(entry);
 }
 
 void RelativisticWindow::resetForLoad() {
@@ -224,9 +231,9 @@ void RelativisticWindow::btnDesAllClick() {
     for (QCheckBox* check : checks_) check->setChecked(false);
 }
 
-void RelativisticWindow::btnPerTabClick() {
-    if (services_.host.hooks().openElementTable) services_.host.hooks().openElementTable();
-}
+void RelativisticWindow::openElementTable() { elements_.exec(); }
+
+void RelativisticWindow::btnPerTabClick() { openElementTable(); }
 
 void RelativisticWindow::btnCalcClick() {
     const auto checked = ValidateRelativisticInputs(a_->text().toStdString(), amu_->text().toStdString(),
@@ -234,9 +241,9 @@ void RelativisticWindow::btnCalcClick() {
     if (const auto* refusal = std::get_if<Message>(&checked)) return services_.dialogs.message(*refusal);
     StoreRelativisticInputs(std::get<RelativisticInputs>(checked), services_.state);
     accept();
-    WindowHooks& hooks = services_.host.hooks();
-    if (hooks.hideDataViews) hooks.hideDataViews();
-    for (const auto& clear : hooks.relativisticStarted) clear();
+    const WindowLinks& links = services_.host.links();
+    if (links.dataTable) links.dataTable->hideViews();
+    links.listeners.relativisticStarted();
     services_.busy.start();
     timer_->start();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -246,11 +253,11 @@ void RelativisticWindow::timerFired() {
     timer_->stop();
     RelativisticTable table =
         ComputeRelativisticTable(services_.set, services_.state, selection(), services_.busy.progress());
-    WindowHooks& hooks = services_.host.hooks();
+    const WindowLinks& links = services_.host.links();
     // The energy and momentum pages' interval captions name the units just chosen.
-    for (const auto& follow : hooks.unitsChanged) follow();
-    if (hooks.showDataTable)
-        hooks.showDataTable(std::make_shared<RelativisticGridTable>(services_.set, std::move(table)));
+    links.listeners.unitsChanged();
+    if (links.dataTable)
+        links.dataTable->showTable(std::make_shared<RelativisticGridTable>(services_.set, std::move(table)));
     services_.busy.finish();
 }
 

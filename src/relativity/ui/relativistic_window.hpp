@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/listeners.hpp"
+#include "widgets/window_openers.hpp"
 #include "widgets/window_services.hpp"
 #include "relativity/relativistic_table.hpp"
 
@@ -14,21 +16,27 @@ class QTimer;
 
 namespace zelkor {
 
+class ElementTableWindow;
 struct ElementEntry;
 
 // "Relativistic Parameters" (TRelPar): the ion species, the quantities of the
-// relativistic table and the units of the energy and momentum pages.
-class RelativisticWindow : public QDialog {
+// relativistic table and the units of the energy and momentum pages. It and
+// the element table beside it are the windows other libraries open.
+class RelativisticWindow : public QDialog, public ResetListener, public ElementPickListener, public WindowOpeners {
     Q_OBJECT
 public:
-    RelativisticWindow(const WindowServices& services, QWidget* parent);
+    RelativisticWindow(const WindowServices& services, ElementTableWindow& elements, QWidget* parent);
 
     RelativisticSelection selection() const;
     QTimer& timer() { return *timer_; }
     // A pick in the element table: A, amu and n (also while n is disabled).
     void fillElement(const ElementEntry& entry);
+    // The same, while this window is shown.
+    void elementPicked(const ElementEntry& entry) override;
     // Before a load: the three species edits empty, the window closed.
-    void resetForLoad();
+    void resetForLoad() override;
+    void openRelativisticWindow() override { exec(); }
+    void openElementTable() override;
 
 public slots:
     void btnSelAllClick();
@@ -46,6 +54,7 @@ private:
     void unitClick(QuantityId quantity, int code);
 
     WindowServices services_;
+    ElementTableWindow& elements_;
     std::array<QCheckBox*, 7> checks_{};
     std::array<QRadioButton*, 4> momentumUnits_{};
     QLineEdit* a_;

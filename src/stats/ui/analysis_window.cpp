@@ -29,7 +29,7 @@ QString ColourStyle(const Rgb& colour) {
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(const PageLook& page, int copyTarget, QWidget* parent)
+AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(Name(page.analysisClass));

@@ -24,7 +24,7 @@ class StringGridModel;
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    AnalysisWindow(const PageLook& page, int copyTarget, QWidget* parent);
+    AnalysisWindow(const PageLook& page, CopyTarget copyTarget, QWidget* parent);
     ~AnalysisWindow() override;
 
     // The report after "Basic Analysis" or a "No Filter" run: status "No
@@ -74,7 +74,7 @@ private:
 // The grid of an analysis window counts as shown while its window is.
 class AnalysisGrid : public TableViewGrid {
 public:
-    AnalysisGrid(QTableView& view, const CellTextSource& cells, int copyTarget, const QWidget& window)
+    AnalysisGrid(QTableView& view, const CellTextSource& cells, CopyTarget copyTarget, const QWidget& window)
         : TableViewGrid(view, cells, copyTarget, false), window_(window) {}
     bool isShown() const override { return window_.isVisible(); }
 

@@ -57,6 +57,15 @@ void StatPageWidget::refreshRangeLabel() {
     followUnitChange();
 }
 
+void StatPageWidget::loaded(SourceKind) { refreshRangeLabel(); }
+
+void StatPageWidget::unitsChanged() { refreshRangeLabel(); }
+
+void StatPageWidget::relativisticStarted() {
+    hideHistogram();
+    width_->clear();
+}
+
 void StatPageWidget::followUnitChange() {
     const QuantityId quantity = PageQuantity(services_.state, page());
     const int unit = services_.state.unitOf(quantity);

@@ -46,7 +46,7 @@ void OnChecked(QRadioButton* button, std::function<void()> action) {
 
 }  // namespace
 
-StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, int tableCopyTarget,
+StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, CopyTarget tableCopyTarget,
                                AnalysisWindow& analysis, QWidget* parent)
     : QWidget(parent),
       services_(services),
@@ -60,7 +60,7 @@ StatPageWidget::StatPageWidget(const WindowServices& services, StatPage page, in
     buildLayout();
     analysis_.onOk([this] { filterOk(); });
     analysis_.onCancel([this] { filterCancel(); });
-    analysis_.onDismissed([this] { services_.state.copyTarget = 0; });
+    analysis_.onDismissed([this] { services_.state.copyTarget = CopyTarget::None; });
 }
 
 StatPageWidget::~StatPageWidget() = default;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "widgets/listeners.hpp"
 #include "widgets/window_services.hpp"
 #include "data/message.hpp"
+#include "state/copy_target.hpp"
 #include "state/display_mode.hpp"
 #include "stats/histogram_view.hpp"
 #include "stats/ui/page_look.hpp"
@@ -39,10 +41,15 @@ enum class QuantityId;
 // with "Default", "Data", "Graph" and "Graph Scale", and the histogram shown
 // as a table or a chart in the same place. The work is the core's; the page
 // reads its controls, calls it, and shows what comes back.
-class StatPageWidget : public QWidget {
+class StatPageWidget : public QWidget,
+                       public ResetListener,
+                       public LoadListener,
+                       public UnitListener,
+                       public RelativisticStartListener,
+                       public AngleChoiceListener {
     Q_OBJECT
 public:
-    StatPageWidget(const WindowServices& services, StatPage page, int tableCopyTarget, AnalysisWindow& analysis,
+    StatPageWidget(const WindowServices& services, StatPage page, CopyTarget tableCopyTarget, AnalysisWindow& analysis,
                    QWidget* parent);
     ~StatPageWidget() override;
 
@@ -53,9 +60,15 @@ public:
     StringGridModel& tableModel() { return *tableModel_; }
 
     // The page's part of the reset before a load.
-    void resetForLoad();
+    void resetForLoad() override;
+    // Every load may bring other units (a point file's are metres and radians).
+    void loaded(SourceKind kind) override;
+    void unitsChanged() override;
+    // Energy and momentum pages: the histogram hidden and the width emptied,
+    // as the calculation replaces what they show.
+    void relativisticStarted() override;
     // Angle page: ang X, ang Y and ang Z enabled (ang X selected) or disabled (dY/dX selected).
-    void switchAngleChoices(bool enabled);
+    void switchAngleChoices(bool enabled) override;
     // The caption of the interval-width edit.
     void setRangeLabel(const std::string& caption);
     // The caption naming the unit the page computes in now. When the unit of
@@ -97,7 +110,7 @@ private:
     const StatPage page_;
     const PageLook& look_;
     AnalysisWindow& analysis_;
-    int tableCopyTarget_;
+    CopyTarget tableCopyTarget_;
     double runMultiplier_ = 0.0;
     // The quantity and unit the page's numbers (interval width, histogram) are in.
     QuantityId shownQuantity_;

@@ -6,10 +6,8 @@
 #include "widgets/edit_commands.hpp"
 #include "widgets/page_host.hpp"
 #include "widgets/table_view_grid.hpp"
-#include "widgets/window_hooks.hpp"
 #include "widgets/window_services.hpp"
 
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <array>
@@ -20,50 +18,47 @@ namespace {
 struct PagePlace {
     StatPage page;
     MainPage tab;
-    int tableCopyTarget;
-    int analysisCopyTarget;
+    CopyTarget tableCopyTarget;
+    CopyTarget analysisCopyTarget;
 };
 
 // In the Edit menu's order of precedence for the analysis windows.
 constexpr std::array<PagePlace, kStatPageCount> kPlaces{{
-    {StatPage::Energy, MainPage::EnergStat, copy_target::kEnData, copy_target::kEnAnalys},
-    {StatPage::Momentum, MainPage::MomStat, copy_target::kMoData, copy_target::kMomAnalys},
-    {StatPage::Position, MainPage::PosStat, copy_target::kPoData, copy_target::kPoAnalys},
-    {StatPage::Angle, MainPage::AngStat, copy_target::kAnData, copy_target::kAnAnalys},
+    {StatPage::Energy, MainPage::EnergStat, CopyTarget::EnData, CopyTarget::EnAnalys},
+    {StatPage::Momentum, MainPage::MomStat, CopyTarget::MoData, CopyTarget::MomAnalys},
+    {StatPage::Position, MainPage::PosStat, CopyTarget::PoData, CopyTarget::PoAnalys},
+    {StatPage::Angle, MainPage::AngStat, CopyTarget::AnData, CopyTarget::AnAnalys},
 }};
+
+StatPageWidget* InstallPage(const WindowServices& services, const PagePlace& place) {
+    PageHost& host = services.host;
+    auto* analysis = new AnalysisWindow(LookOfPage(place.page), place.analysisCopyTarget, &host.topWindow());
+    services.edit.joinAnalysisGrid(analysis->editableGrid());
+
+    QWidget& tab = host.page(place.tab);
+    auto* page = new StatPageWidget(services, place.page, place.tableCopyTarget, *analysis, &tab);
+    auto* layout = new QVBoxLayout(&tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    services.edit.joinPageGrid(place.tab, page->editableGrid());
+    return page;
+}
 
 }  // namespace
 
-StatisticsPages InstallStatisticsPages(const WindowServices& services) {
-    PageHost& host = services.host;
-    StatisticsPages pages{};
+Listeners InstallStatisticsPages(const WindowServices& services) {
+    Listeners listeners;
     for (const PagePlace& place : kPlaces) {
-        auto* analysis = new AnalysisWindow(LookOfPage(place.page), place.analysisCopyTarget, &host.topWindow());
-        services.edit.joinAnalysisGrid(analysis->editableGrid());
-
-        QWidget& tab = host.page(place.tab);
-        auto* page = new StatPageWidget(services, place.page, place.tableCopyTarget, *analysis, &tab);
-        auto* layout = new QVBoxLayout(&tab);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(page);
-        services.edit.joinPageGrid(static_cast<int>(place.tab), page->editableGrid());
-        host.hooks().reset.push_back([page] { page->resetForLoad(); });
-        // Every load may bring other units (a point file's are metres and radians).
-        host.hooks().loaded.push_back([page](SourceKind) { page->refreshRangeLabel(); });
-        host.hooks().unitsChanged.push_back([page] { page->refreshRangeLabel(); });
+        StatPageWidget* page = InstallPage(services, place);
+        listeners.reset.push_back(page);
+        listeners.load.push_back(page);
+        listeners.unitChange.push_back(page);
         // The relativistic calculation replaces the energies and momenta these pages show.
         if (place.page == StatPage::Energy || place.page == StatPage::Momentum)
-            host.hooks().relativisticStarted.push_back(
-                [page, width = page->findChild<QLineEdit*>(place.page == StatPage::Energy ? "lbeditRanofIntE"
-                                                                                          : "lbeditRanofIntM")] {
-                    page->hideHistogram();
-                    if (width) width->clear();
-                });
-        pages[static_cast<std::size_t>(place.page)] = page;
+            listeners.relativisticStart.push_back(page);
+        if (place.page == StatPage::Angle) listeners.angleChoice.push_back(page);
     }
-    StatPageWidget* angle = pages[static_cast<std::size_t>(StatPage::Angle)];
-    host.hooks().angleChoices.push_back([angle](bool enabled) { angle->switchAngleChoices(enabled); });
-    return pages;
+    return listeners;
 }
 
 }  // namespace zelkor

@@ -9,6 +9,12 @@ void ScriptedDialogs::message(const Message& message) {
     messages.push_back(message);
 }
 
+std::vector<std::string> ScriptedDialogs::texts() const {
+    std::vector<std::string> texts;
+    for (const Message& message : messages) texts.push_back(message.text);
+    return texts;
+}
+
 bool ScriptedDialogs::confirm(const std::string& caption, const std::string& text) {
     messages.push_back({text, caption, MessageIcon::Information});
     if (confirmAnswers.empty()) {

@@ -20,6 +20,8 @@ public:
     std::function<void(const Message&)> onMessage;
 
     void answer(const std::filesystem::path& path) { fileAnswers.emplace_back(path); }
+    // The texts of the messages, in order.
+    std::vector<std::string> texts() const;
     void cancel() { fileAnswers.emplace_back(std::nullopt); }
 
     void message(const Message& message) override;

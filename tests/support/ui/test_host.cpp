@@ -11,9 +11,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-#include <stdexcept>
-#include <string>
-
 namespace zelkor::test {
 
 TestHost::TestHost(UserDialogs& dialogs) : dialogs_(dialogs), pages_(new QTabWidget(this)) {
@@ -22,12 +19,14 @@ TestHost::TestHost(UserDialogs& dialogs) : dialogs_(dialogs), pages_(new QTabWid
     busy_ = new BusyPanel(pages_);
     copied_ = new TransientPanel(pages_, "panelCpyToCbr", "Copy to clipboard finished", "timerCpyToCbr");
     edit_ = std::make_unique<EditCommands>(state, dialogs_, *busy_, *copied_);
-    edit_->setShownPage([this] { return pages_->currentIndex(); });
+    edit_->setShownPage([this] { return static_cast<MainPage>(pages_->currentIndex()); });
     QMenu* menu = menuBar()->addMenu("Commands");
-    for (const char* name : {"GenTRIMDAT", "SaveFilteredFile", "SaveTransformedFile", "WinAGILEPointFileEx",
-                             "TRANSMITTXTtoTRIMDAT", "Copy"})
-        menu->addAction(name)->setObjectName(name);
-    handOver_ = new CopyShortcutHandOver(action("Copy"));
+    for (QAction*& action : commands_) action = menu->addAction("command");
+    QAction* copy = menu->addAction("Copy");
+    copy->setObjectName("Copy");
+    copy->setShortcut(QKeySequence("Ctrl+C"));
+    connect(copy, &QAction::triggered, this, [this] { edit_->CopyClick(); });
+    handOver_ = new CopyShortcutHandOver(*copy);
     resize(790, 570);
 }
 
@@ -36,25 +35,27 @@ TestHost::~TestHost() = default;
 WindowServices TestHost::services() { return {state, set, dialogs_, *busy_, *edit_, *handOver_, *this}; }
 
 void TestHost::load(SourceKind kind, const std::filesystem::path& path) {
+    const bool anglesWereEnabled = state.angleControlsEnabled;
     bool passed = false;
     const LoadReport report = LoadParticleFile(kind, path, state, set, busy_->progress(), [this, &passed] {
         passed = true;
-        for (const auto& reset : hooks_.reset) reset();
+        links_.listeners.resetForLoad();
         Uklid();
     });
     busy_->finish();
-    if (passed)
-        for (const auto& loaded : hooks_.loaded) loaded(kind);
+    if (passed) {
+        if (state.angleControlsEnabled != anglesWereEnabled)
+            links_.listeners.switchAngleChoices(state.angleControlsEnabled);
+        links_.listeners.loaded(kind);
+    }
     for (const Message& message : report.messages) dialogs_.message(message);
 }
 
+void TestHost::showPage(MainPage page) { pages_->setCurrentIndex(static_cast<int>(page)); }
+
 QWidget& TestHost::page(MainPage page) { return *pages_->widget(static_cast<int>(page)); }
 
-QAction& TestHost::action(const char* objectName) {
-    auto* found = menuBar()->findChild<QAction*>(objectName);
-    if (!found) throw std::logic_error(std::string("no menu action ") + objectName);
-    return *found;
-}
+QAction& TestHost::command(MenuCommand command) { return *commands_[static_cast<std::size_t>(command)]; }
 
 void TestHost::Uklid() { edit_->clearAllSelections(); }
 

@@ -4,7 +4,7 @@
 #include "data/parse_threads.hpp"
 #include "data/run_on_threads.hpp"
 #include "io/write_transmit_txt.hpp"
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "state/app_state.hpp"
 #include "state/load_file.hpp"

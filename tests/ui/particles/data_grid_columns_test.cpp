@@ -1,5 +1,5 @@
 // Preview's column widths come from the widest text the loaded set gives.
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 
 #include <gtest/gtest.h>
 

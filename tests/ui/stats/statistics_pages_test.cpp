@@ -16,7 +16,7 @@ namespace {
 
 class StatisticsPagesInHost : public ::testing::Test {
 protected:
-    StatisticsPagesInHost() { InstallStatisticsPages(host.services()); }
+    StatisticsPagesInHost() { host.listen(InstallStatisticsPages(host.services())); }
     QString caption(const char* name) { return Control<QLabel>(host, name).text(); }
 
     ScriptedDialogs dialogs;
@@ -27,7 +27,7 @@ TEST_F(StatisticsPagesInHost, CaptionsNameTheUnitAWindowChose) {
     EXPECT_EQ(caption("lbeditRanofIntLabelP"), "Range of Interval [A]");
     host.state.unitOf(QuantityId::PosY) = 2;
     host.state.unitOf(QuantityId::AngX) = 2;
-    for (const auto& changed : host.hooks().unitsChanged) changed();
+    host.links().listeners.unitsChanged();
     EXPECT_EQ(caption("lbeditRanofIntLabelP"), "Range of Interval [um]");
     EXPECT_EQ(caption("lbeditRanofIntLabelA"), "Range of Interval [mrad]");
 }

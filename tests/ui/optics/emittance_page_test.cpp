@@ -4,6 +4,7 @@
 #include "widgets/copy_shortcut_hand_over.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QTest>

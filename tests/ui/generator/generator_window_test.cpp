@@ -1,34 +1,39 @@
-// File > Generate > TRIM.DAT: the generator window's checks and dialogs, the
-// Distributions and Twiss windows beside it, and that a generation from the
-// window writes the batch tool's bytes with the run's one random source.
+// File > Generate > TRIM.DAT, installed into a stand-in host: the generator
+// window's checks and dialogs, the Distributions and Twiss windows beside it,
+// and that a generation from the window writes the batch tool's bytes with
+// the run's one random source.
 #include "relativity/element_entry.hpp"
 #include "generator/ui/distributions_window.hpp"
 #include "generator/ui/generator_edits.hpp"
 #include "generator/ui/generator_window.hpp"
+#include "generator/ui/install_generator.hpp"
 #include "generator/ui/timed_generation.hpp"
 #include "generator/ui/twiss_parameters_window.hpp"
 #include "generator/generator_inputs.hpp"
 #include "generator/random_positioning.hpp"
 #include "support/run_batch.hpp"
-#include "widgets/window_hooks.hpp"
-#include "window_fixture.hpp"
+#include "support/ui/host_fixture.hpp"
+#include "support/ui/recording_links.hpp"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
-#include <span>
-
 namespace zelkor::test {
 namespace {
 
 using generator_test::ProtonBeamFields;
 
-class GeneratorTest : public WindowTest {
+class GeneratorTest : public HostTest {
 protected:
+    GeneratorTest() {
+        host.listen(InstallGenerator(host.services()));
+        host.links().openers = &openers;
+    }
     GeneratorWindow& generator() { return child<GeneratorWindow>("TGenerate"); }
     QLineEdit& edit(const char* name) { return Control<QLineEdit>(generator(), name); }
     void click(QWidget& window, const char* button) { Control<QAbstractButton>(window, button).click(); }
@@ -36,23 +41,22 @@ protected:
     // File > Generate > TRIM.DAT with `use` run while the modal window is
     // open; the window is cancelled afterwards if `use` left it open.
     void withGenerator(const std::function<void(GeneratorWindow&)>& use) {
-        WhenModalOpens(window, [this, use] {
+        WhenModalOpens(host, [this, use] {
             use(generator());
             if (generator().isVisible()) click(generator(), "btnCancel");
         });
-        trigger("GenTRIMDAT");
+        trigger(MenuCommand::GenerateTrimDat);
     }
     void fill(const GeneratorFields& f) {
         Control<QComboBox>(generator(), "cmboxDesOfEx").setEditText(QString::fromStdString(f.description));
-        for (auto edits : {std::span<const GeneratorEdit>(kIonEdits), std::span<const GeneratorEdit>(kHorizontalEdits),
-                           std::span<const GeneratorEdit>(kVerticalEdits)})
-            for (const GeneratorEdit& e : edits) edit(e.name).setText(QString::fromStdString(f.*e.field));
+        for (const auto& column : kGeneratorColumns)
+            for (const GeneratorEdit& e : column) edit(e.name).setText(QString::fromStdString(f.*e.field));
         const auto sign = [](std::optional<AlphaSign> s) { return s ? static_cast<int>(*s) : -1; };
         Control<QComboBox>(generator(), "cmboxSignAY").setCurrentIndex(sign(f.signY));
         Control<QComboBox>(generator(), "cmboxSignAZ").setCurrentIndex(sign(f.signZ));
     }
     void choose(const char* radioButton) {
-        WhenModalOpens(window, [this, radioButton] {
+        WhenModalOpens(host, [this, radioButton] {
             DistributionsWindow& d = generator().distributionsWindow();
             click(d, radioButton);
             click(d, "btnOK");
@@ -71,6 +75,8 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([this] { return !generator().generation().timer().isActive(); }));
         EXPECT_FALSE(child<QWidget>("panelPlsWait").isVisible());
     }
+
+    RecordingOpeners openers;
 };
 
 TEST_F(GeneratorTest, OpensEmptyEveryTimeWithItsLabelsAndLists) {
@@ -254,7 +260,7 @@ std::vector<std::string> BatchWords(const std::filesystem::path& out, int repeat
 
 TEST_F(GeneratorTest, GenerationsContinueTheRunsSequenceAsTheBatchToolDoes) {
     openTransmit();
-    const ParticleSet before = window.set();
+    const ParticleSet before = host.set;
     withGenerator([this](GeneratorWindow&) {
         choose("rdbtnPosYU");
         choose("rdbtnPosZU");
@@ -272,8 +278,8 @@ TEST_F(GeneratorTest, GenerationsContinueTheRunsSequenceAsTheBatchToolDoes) {
         EXPECT_EQ(ReadBytes(out), ReadBytes(expected)) << "generation " << generation;
     }
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(window.set().count, before.count);
-    EXPECT_EQ(window.set().records[1].y, before.records[1].y);
+    EXPECT_EQ(host.set.count, before.count);
+    EXPECT_EQ(host.set.records[1].y, before.records[1].y);
 }
 
 TEST_F(GeneratorTest, GenerationStoppedByTheCoreKeepsItsCompleteIons) {
@@ -298,13 +304,13 @@ TEST_F(GeneratorTest, GenerationStoppedByTheCoreKeepsItsCompleteIons) {
 }
 
 TEST_F(GeneratorTest, ElementTablePickFillsAtomicNumberAndAmu) {
-    WindowHooks& hooks = window.hooks();
-    hooks.openElementTable = nullptr;
+    host.links().openers = nullptr;
     withGenerator([this](GeneratorWindow& g) { click(g, "btnPerTab"); });  // no table: nothing happens
-    const auto pick = [&hooks](int z) {
-        for (const auto& fill : hooks.elementPicked) fill(kElements[static_cast<std::size_t>(z - 1)]);
+    const auto pick = [this](int z) {
+        host.links().listeners.elementPicked(kElements[static_cast<std::size_t>(z - 1)]);
     };
-    hooks.openElementTable = [&pick] { pick(2); };  // the user picks He
+    host.links().openers = &openers;
+    openers.pickInElementTable = [&pick] { pick(2); };  // the user picks He
     withGenerator([this](GeneratorWindow& g) {
         edit("lbeditNbOfPart").setText("10000");
         click(g, "btnPerTab");

@@ -1,14 +1,20 @@
-// The "Data Processing" page: Preview's columns and cell texts, Header, the
-// picture and the source-kind checks of its buttons.
-#include "particles/ui/data_grid_columns.hpp"
+// The "Data Processing" page installed into a stand-in host: Preview's
+// columns and cell texts, Header, the picture and the source-kind checks of
+// its buttons.
+#include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
 #include "particles/ui/data_page.hpp"
-#include "window_fixture.hpp"
+#include "particles/ui/install_data_page.hpp"
+#include "support/ui/host_fixture.hpp"
+#include "support/ui/recording_links.hpp"
+#include "widgets/edit_commands.hpp"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QTableView>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,7 +29,36 @@
 namespace zelkor::test {
 namespace {
 
-using DataGrid = WindowTest;
+class DataGrid : public HostTest {
+protected:
+    DataGrid() {
+        host.listen(InstallDataPage(host.services()).listeners);
+        host.links().openers = &openers;
+    }
+    QTableView& grid() { return child<QTableView>("strgDataProc"); }
+    DataPage& dataPage() { return child<DataPage>("DataPage"); }
+    QString countText() { return child<QLabel>("labelNbOfPart").text(); }
+    // Edit > Select All and Copy.
+    void copyAll() {
+        host.services().edit.SelectAllClick();
+        host.services().edit.CopyClick();
+    }
+    // The object name of the modal window that `click` opens, closed again; empty when none opens.
+    QString openedBy(const std::function<void()>& click) {
+        QString opened;
+        WhenModalOpens(host, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                modal->close();
+            }
+        });
+        click();
+        QCoreApplication::processEvents();  // without a window the check runs here
+        return opened;
+    }
+
+    RecordingOpeners openers;
+};
 
 QStringList Titles(const QTableView& view) {
     QStringList titles;
@@ -51,7 +86,7 @@ TEST_F(DataGrid, PreviewOfTransmitShowsEightColumnsInTheirFormats) {
                                            "0.9999324", "0.0013460", "-0.0115474"}));
     EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "3.658839E+06", "1.000000E+05", "1.105000E+02", "-8.610000E+02",
                                            "0.9998046", "0.0167895", "-0.0104302"}));
-    EXPECT_EQ(window.state().lastDataColumn, 7);
+    EXPECT_EQ(host.state.lastDataColumn, 7);
 }
 
 TEST_F(DataGrid, ANegativeZeroKeepsItsMinusInTheGridAndOnTheClipboard) {
@@ -61,8 +96,7 @@ TEST_F(DataGrid, ANegativeZeroKeepsItsMinusInTheGridAndOnTheClipboard) {
     open(writeFile("ZERO.TXT", text));
     dataPage().btnPreviewClick();
     EXPECT_EQ(Row(grid(), 1).mid(3, 4), (QStringList{"-0.000000E+00", "-1.016000E+02", "0.9999324", "-0.0000000"}));
-    trigger("SelectAll");
-    trigger("Copy");
+    copyAll();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith("1\t3.650895E+06\t1.000000E+05\t-0.000000E+00\t")) << copied.toStdString();
 }
@@ -84,20 +118,20 @@ TEST_F(DataGrid, PreviewOfWinAgileShowsMetresSlopesAndPercent) {
                                            "-3.0000000000E-04", "1.0000000000E-01"}));
     EXPECT_EQ(Row(grid(), 2), (QStringList{"2", "2.5000000000E-06", "-1.5000000000E-03", "-4.0000000000E-06",
                                            "6.0000000000E-04", "-2.0000000000E-01"}));
-    EXPECT_EQ(window.state().lastDataColumn, 5);
+    EXPECT_EQ(host.state.lastDataColumn, 5);
 }
 
 // The grid's texts are printf's, whatever the value: compare with the C library.
 TEST_F(DataGrid, CellsMatchPrintfForAwkwardValues) {
     const double values[] = {0.0, -0.0, 1e-300, -2.5e-310, 1e300, 9.9999995e5, 0.99999995, -1.23456789e-7, 123456.0};
-    ParticleSet& set = window.set();
+    ParticleSet& set = host.set;
     set = ParticleSet();
     for (double value : values) {
         ParticleRecord& record = set.records.emplace_back();
         record.energy = record.cos_x = record.y = record.momentum = value;
         ++set.count;
     }
-    window.state().sourceKind = SourceKind::TransmitTxt;
+    host.state.sourceKind = SourceKind::TransmitTxt;
     dataPage().btnPreviewClick();
     char expected[512];
     for (int i = 1; i <= set.count; ++i) {
@@ -107,7 +141,7 @@ TEST_F(DataGrid, CellsMatchPrintfForAwkwardValues) {
         std::snprintf(expected, sizeof expected, "%.7lf", value);
         EXPECT_EQ(Row(grid(), i)[5].toStdString(), expected);
     }
-    window.state().sourceKind = SourceKind::WinAgile;
+    host.state.sourceKind = SourceKind::WinAgile;
     dataPage().btnPreviewClick();
     for (int i = 1; i <= set.count; ++i) {
         std::snprintf(expected, sizeof expected, "%.10lE", values[i - 1] * 1e-10);
@@ -179,7 +213,7 @@ TEST_F(DataGrid, HeaderRefusesPointFilesAndShowsTheLoadedBytesWhateverBecameOfTh
     ASSERT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[2].toStdString(), "=================  TRANSMIT.txt : File of Transmitted Ions  ==================");
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(window.state().sourceKind, SourceKind::TransmitTxt);
+    EXPECT_EQ(host.state.sourceKind, SourceKind::TransmitTxt);
 }
 
 TEST_F(DataGrid, HeaderAfterALoadFromAPipeNeverWaitsForAnotherWriter) {
@@ -192,7 +226,7 @@ TEST_F(DataGrid, HeaderAfterALoadFromAPipeNeverWaitsForAnotherWriter) {
     std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << TransmitFileText(); });
     open(fifo);
     writer.join();
-    ASSERT_EQ(window.set().count, 2);
+    ASSERT_EQ(host.set.count, 2);
     // Should Header open the pipe again, this lets it go after a while, so
     // that the test fails instead of waiting for ever.
     std::atomic<bool> done{false};
@@ -222,27 +256,34 @@ TEST_F(DataGrid, CoordinateSystemPictureTakesThePlaceOfTheViews) {
 }
 
 TEST_F(DataGrid, ButtonsCheckTheSourceKindBeforeOpeningTheirWindows) {
-    std::vector<std::string> opened;
-    window.hooks().openRelativisticWindow = [&] { opened.push_back("relativistic"); };
-    window.hooks().openPositionsWindow = [&] { opened.push_back("positions"); };
-    window.hooks().openAnglesWindow = [&] { opened.push_back("angles"); };
+    std::vector<QString> opened;
     DataPage& page = dataPage();
     for (auto click : {&DataPage::btnPreviewClick, &DataPage::btnHeaderClick, &DataPage::btnRelParClick,
                        &DataPage::btnPositionClick, &DataPage::btnAnglesClick})
-        (page.*click)();
+        opened.push_back(openedBy([&page, click] { (page.*click)(); }));
     EXPECT_EQ(dialogs.messages, std::vector<Message>(5, ErrorMessage(kNoDataText)));
-    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(opened, std::vector<QString>(5));
+    EXPECT_TRUE(openers.opened.empty());
 
     importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
     page.btnRelParClick();
-    page.btnPositionClick();
-    page.btnAnglesClick();
+    EXPECT_EQ(openedBy([&page] { page.btnPositionClick(); }), "TPositions");
+    EXPECT_EQ(openedBy([&page] { page.btnAnglesClick(); }), "TAngles");
     EXPECT_EQ(dialogs.messages.back(), WarningMessage(kOnlyTransmitText));
-    EXPECT_EQ(opened, (std::vector<std::string>{"positions", "angles"}));
+    EXPECT_TRUE(openers.opened.empty());
 
     openTransmit();
     page.btnRelParClick();
-    EXPECT_EQ(opened.back(), "relativistic");
+    EXPECT_EQ(openers.opened, std::vector<std::string>{"relativistic"});
+}
+
+TEST_F(DataGrid, PointFileIsRefusedBeforeTheRelativisticWindowOpens) {
+    importWinAgile(writeFile("beam.pnt", WinAgileFileText()));
+    dialogs.messages.clear();
+    click("btnRelPar");
+    EXPECT_EQ(dialogs.messages,
+              std::vector<Message>{WarningMessage("This function is available only for TRANSMIT.TXT")});
+    EXPECT_TRUE(openers.opened.empty());
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
-// The "Position" and "Angles" windows: their checks, the units they hand to
-// the statistics pages, and the tables they put into the data grid.
+// The "Position" and "Angles" windows installed with the data page into a
+// stand-in host: their checks, the unit codes they set, and the tables they
+// put into the data grid.
 #include "particles/ui/data_grid_model.hpp"
+#include "particles/ui/data_page.hpp"
+#include "particles/ui/install_data_page.hpp"
 #include "particles/ui/unit_rows_window.hpp"
-#include "stat_page_fixture.hpp"
+#include "support/ui/host_fixture.hpp"
+#include "widgets/edit_commands.hpp"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QCheckBox>
+#include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -21,11 +27,13 @@ QStringList Titles(const QTableView& view) {
     return titles;
 }
 
-class IonTables : public WindowTest {
+class IonTables : public HostTest {
 protected:
+    IonTables() { host.listen(InstallDataPage(host.services()).listeners); }
     UnitRowsWindow& positions() { return child<UnitRowsWindow>("TPositions"); }
     UnitRowsWindow& angles() { return child<UnitRowsWindow>("TAngles"); }
-    void click(const char* name) { child<QAbstractButton>(name).click(); }
+    QTableView& grid() { return child<QTableView>("strgDataProc"); }
+    DataPage& dataPage() { return child<DataPage>("DataPage"); }
     // "Calculation", then the one-shot timer as if its 100 ms had passed.
     void calculate(UnitRowsWindow& window, const char* button) {
         click(button);
@@ -74,7 +82,7 @@ TEST_F(IonTables, AbsZInMillimetresFillsTheGrid) {
     EXPECT_FALSE(grid().isHidden());
     EXPECT_EQ(Titles(grid()), (QStringList{" Ion", " | Z | [mm]"}));
     EXPECT_EQ(grid().model()->index(0, 1).data().toString(), "1.016000E-05");
-    EXPECT_EQ(window.state().lastDataColumn, 1);
+    EXPECT_EQ(host.state.lastDataColumn, 1);
     QAbstractItemModelTester tester(grid().model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
 }
 
@@ -85,8 +93,8 @@ TEST_F(IonTables, MicrometreTitleSurvivesSelectAllAndCopy) {
     calculate(positions(), "btnPosOK");
     EXPECT_EQ(Titles(grid()).size(), 6);
     EXPECT_EQ(Titles(grid())[1], QString::fromUtf8(" Y [\xC2\xB5m]"));
-    trigger("SelectAll");
-    trigger("Copy");
+    host.services().edit.SelectAllClick();
+    host.services().edit.CopyClick();
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith("1\t-8.619000E-03\t-1.016000E+02\t")) << copied.toStdString();
 }
@@ -110,19 +118,6 @@ TEST_F(IonTables, PointFileTabulatesSlopesOnlyAndIgnoresALeftOverAngleTick) {
 
     openTransmit();
     EXPECT_TRUE(child<QCheckBox>("chboxAngX").isEnabled());
-}
-
-using IonTableUnits = StatPageTest;
-
-TEST_F(IonTableUnits, UnitChosenAndCancelledReachesThePositionPage) {
-    click("chboxY");
-    click("rbtnYnm");
-    child<UnitRowsWindow>("TPositions").reject();
-    EXPECT_EQ(text("lbeditRanofIntLabelP"), "Range of Interval [nm]");
-    showTab(MainPage::PosStat);
-    click("btnBasAnalysP");
-    const std::string first = analysisRows("TPosAnalys")[0];
-    EXPECT_NE(first.find("= 1.000000E+00 nm"), std::string::npos) << first;
 }
 
 }  // namespace

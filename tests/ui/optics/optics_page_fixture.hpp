@@ -2,14 +2,15 @@
 
 #include "optics/ui/emittance_chart.hpp"
 #include "optics/ui/emittance_page.hpp"
+#include "optics/ui/optics_pages.hpp"
 #include "optics/ui/point_cloud.hpp"
 #include "optics/ui/transform_page.hpp"
 #include "support/srim_text.hpp"
-#include "window_fixture.hpp"
+#include "support/ui/host_fixture.hpp"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTabWidget>
 
 namespace zelkor::test {
 
@@ -21,12 +22,11 @@ inline std::string LineBeamText() {
                                                       "0.0000000000E+00  1.0000000000 -0.0020000000  0.0000000000"});
 }
 
-class OpticsPageTest : public WindowTest {
+// The "Emittance" and "Transform" pages installed into a stand-in host.
+class OpticsPageTest : public HostTest {
 protected:
-    void click(const char* name) { child<QAbstractButton>(name).click(); }
-    void type(const char* edit, const char* text) { child<QLineEdit>(edit).setText(text); }
-    QString text(const char* edit) { return child<QLineEdit>(edit).text(); }
-    void showTab(MainPage tab) { child<QTabWidget>("PageControl1").setCurrentIndex(static_cast<int>(tab)); }
+    OpticsPageTest() { host.listen(InstallOpticsPages(host.services())); }
+    void showTab(MainPage tab) { host.showPage(tab); }
     EmittancePage& emittance() { return child<EmittancePage>("EmittancePage"); }
     TransformPage& transform() { return child<TransformPage>("TransformPage"); }
     EmittanceChart& chart() { return child<EmittanceChart>("graphI"); }

@@ -4,6 +4,7 @@
 
 #include "optics/ui/transform_model.hpp"
 #include "state/copy_target.hpp"
+#include "widgets/edit_commands.hpp"
 #include "widgets/file_dialog_setups.hpp"
 
 #include <QAbstractItemModelTester>
@@ -47,7 +48,7 @@ protected:
 TEST_F(OpticsPageTest, TransformCommandsWithoutDataSaySo) {
     click("btnTransMatrix");
     click("btnCalcTrans");
-    trigger("SaveTransformedFile");
+    trigger(MenuCommand::SaveTransformedFile);
     EXPECT_EQ(dialogs.messages, std::vector<Message>(3, ErrorMessage(kNoDataText)));
     EXPECT_TRUE(dialogs.fileDialogs.empty());
 }
@@ -79,7 +80,7 @@ TEST_F(TransformPageTest, CalculateStopsAtTheFirstBadFieldAndKeepsTheMatrix) {
     click("btnCalcTrans");
     EXPECT_EQ(messageTexts(),
               (std::vector<std::string>{"Missing value hh12", "Value vh12 must be real number", "Missing value hv21"}));
-    EXPECT_EQ(window.state().transferMatrix, IdentityMatrix4());
+    EXPECT_EQ(host.state.transferMatrix, IdentityMatrix4());
     EXPECT_TRUE(box().isVisible());
     EXPECT_FALSE(grid().isVisible());
 }
@@ -101,9 +102,9 @@ TEST_F(TransformPageTest, DriftListsEveryIonFormattedAndCopiesWithSelectAll) {
     EXPECT_EQ(grid().columnWidth(0), 68);
     EXPECT_EQ(grid().columnWidth(8), 110);
 
-    trigger("SelectAll");
-    EXPECT_EQ(window.state().copyTarget, copy_target::kTransform);
-    trigger("Copy");
+    host.services().edit.SelectAllClick();
+    EXPECT_EQ(host.state.copyTarget, CopyTarget::Transform);
+    host.services().edit.CopyClick();
     const std::string copied = QApplication::clipboard()->text().toStdString();
     EXPECT_EQ(copied.substr(0, copied.find("\r\n")),
               "1\t0.0000000000E+00\t7.5000000000E-01\t7.5000000000E-01\t7.5000000000E-01\t0.0000000000E+00\t"
@@ -114,32 +115,30 @@ TEST_F(TransformPageTest, TransformedFileFollowsTheLoadedKind) {
     setMatrix({"1", "1", "0", "0", "0", "1", "0", "0", "0", "0", "1", "1", "0", "0", "0", "1"});
     click("btnCalcTrans");
     dialogs.cancel();
-    trigger("SaveTransformedFile");
+    trigger(MenuCommand::SaveTransformedFile);
     const auto txt = dir.path() / "moved.txt";
     dialogs.answer(txt);
-    trigger("SaveTransformedFile");
+    trigger(MenuCommand::SaveTransformedFile);
     EXPECT_NE(ReadBytes(txt).find("T    1  1 1.000000E+06 1.000000E+04  7.5000000000E+09"), std::string::npos);
 
     importTrimDat(writeFile("TRIM.DAT", TrimDatFileText()));
     const auto dat = dir.path() / "moved.dat";
     dialogs.answer(dat);
-    trigger("SaveTransformedFile");
+    trigger(MenuCommand::SaveTransformedFile);
     importWinAgile(writeFile("P.PNT", WinAgileFileText()));
     const auto pnt = dir.path() / "moved.pnt";
     dialogs.answer(pnt);
-    trigger("SaveTransformedFile");
+    trigger(MenuCommand::SaveTransformedFile);
     EXPECT_EQ(ReadBytes(pnt).substr(0, 18), "-1.0000000000E-03\t");
 
     EXPECT_TRUE(dialogs.messages.empty()) << messageTexts().front();
     EXPECT_TRUE(std::filesystem::exists(dat));
     EXPECT_EQ(dialogs.fileDialogs,
-              (std::vector<FileDialogSetup>{SaveDialog(), SaveDialog(), ImportDialog(kTrimDatExtension, kTrimDatFilter),
-                                            SaveDialog(".dat", "TRIM.DAT|*.dat"),
-                                            ImportDialog(kWinAgileExtension, kWinAgileFilter),
+              (std::vector<FileDialogSetup>{SaveDialog(), SaveDialog(), SaveDialog(".dat", "TRIM.DAT|*.dat"),
                                             SaveDialog(".pnt", "WinAGILE Point File|*.pnt")}));
     // A folder that does not exist cannot hold the file.
     dialogs.answer(dir.path() / "no" / "such.pnt");
-    trigger("SaveTransformedFile");
+    trigger(MenuCommand::SaveTransformedFile);
     EXPECT_EQ(dialogs.messages, std::vector<Message>{ErrorMessage(kCannotSaveText)});
 }
 
@@ -154,7 +153,7 @@ TEST_F(TransformPageTest, ResetBeforeALoadRestoresTheIdentityAndHidesBoxAndGrid)
     EXPECT_FALSE(box().isVisible());
     EXPECT_EQ(transform().matrixEdits()[0]->text(), "1");
     EXPECT_EQ(transform().matrixEdits()[5]->text(), "1");
-    EXPECT_EQ(window.state().transferMatrix, IdentityMatrix4());
+    EXPECT_EQ(host.state.transferMatrix, IdentityMatrix4());
     EXPECT_EQ(grid().model()->rowCount(), 0);
 }
 

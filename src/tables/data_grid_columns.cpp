@@ -1,4 +1,4 @@
-#include "particles/ui/data_grid_columns.hpp"
+#include "tables/data_grid_columns.hpp"
 
 #include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
