@@ -6,12 +6,14 @@
 #include "io/write_transmit_txt.hpp"
 #include "tables/data_grid_columns.hpp"
 #include "particles/ui/data_grid_model.hpp"
+#include "relativity/relativistic_grid_table.hpp"
 #include "state/app_state.hpp"
 #include "state/load_file.hpp"
 #include "support/c_printf.hpp"
 #include "support/counting_progress.hpp"
 #include "support/particle_sets.hpp"
 #include "support/temp_dir.hpp"
+#include "tables/quantity_table.hpp"
 #include "widgets/clipboard_text.hpp"
 
 #include <gtest/gtest.h>
@@ -68,6 +70,28 @@ TEST(CopyText, ARealFileGivesTheTextOfEveryCell) {
                      set);
     ASSERT_GT(set.count, 10);
     ExpectTodaysText(set, SourceKind::TransmitTxt, {0, 1, 7, set.count});
+}
+
+TEST(CopyText, EveryTableOfTheGridGivesTheTextOfEveryCell) {
+    ParticleSet set = AwkwardSet(700, 13);
+    AppState state;
+    state.sourceKind = SourceKind::TransmitTxt;
+    state.amu = 4.0015;
+    state.A = 4;
+    const RowTicks all{true, true, true, true, true};
+    const RelativisticTable relativistic = ComputeRelativisticTable(set, state, RelativisticSelection::All());
+    const std::vector<std::shared_ptr<const IonGridTable>> tables{
+        std::make_shared<QuantityTable>(MakePositionTable(set, state, all)),
+        std::make_shared<QuantityTable>(MakeAngleTable(set, state, all)),
+        std::make_shared<RelativisticGridTable>(set, relativistic)};
+    for (const auto& table : tables) {
+        DataGridModel model;
+        model.show(table);
+        const GridRect rect{0, 1, table->columns() - 1, set.count};
+        const std::string cellByCell = BuildClipboardText(model, rect);
+        const ScopedPassThreads split(3, 7);
+        EXPECT_EQ(Bytes(ClipboardBytes(model, rect)), cellByCell);
+    }
 }
 
 TEST(CopyText, ColumnWidthsFromOnePassAreThoseOfEachColumn) {
