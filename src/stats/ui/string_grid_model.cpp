@@ -40,6 +40,11 @@ int StringGridModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     // The tooltip gives the whole text of a cell too narrow to show it.
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    if (role == Qt::ToolTipRole) {
+        // A row's own tooltip says how its figure is found, after the text.
+        const auto tip = rowTips_.find(index.row());
+        if (tip != rowTips_.end()) return ToQString(text(index.row(), index.column()) + "\n" + tip->second);
+    }
     return ToQString(text(index.row(), index.column()));
 }
 
