@@ -11,6 +11,7 @@
 #include "generator/ui/distributions_window.hpp"
 #include "generator/ui/generator_window.hpp"
 #include "generator/ui/twiss_parameters_window.hpp"
+#include "runs/ui/compare_runs_window.hpp"
 #include "widgets/qt_paths.hpp"
 
 #include <QAbstractButton>
@@ -18,6 +19,8 @@
 #include <QDialog>
 #include <QToolTip>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QScreen>
@@ -81,6 +84,8 @@ void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char
     Click(window, name("rbtnLogarithmic").c_str());
     Save(window, prefix + "graph-log.png");
     Click(window, name("rbtnLinear").c_str());
+    Click(window, name("btnFitGauss").c_str());
+    Save(window, prefix + "fit.png");
     const QString width = window.findChild<QLineEdit*>(QString::fromStdString(name("lbeditRanofInt")))->text();
     const std::string narrow = std::to_string(width.toDouble() / 9.9);
     Type(window, name("lbeditRanofInt").c_str(), narrow.c_str());
@@ -185,6 +190,20 @@ void RelativisticWindow(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "relativistic-table.png");
 }
 
+// File > Compare Runs... with every file of the example's folder, once their rows are in.
+void CompareRuns(zelkor::MainWindow& window, const QString& examples, const QString& folder) {
+    window.command(zelkor::MenuCommand::CompareRuns).trigger();
+    auto& runs = *window.findChild<zelkor::CompareRunsWindow*>();
+    std::vector<std::filesystem::path> files;
+    for (const QFileInfo& file : QDir(examples).entryInfoList(QDir::Files, QDir::Name))
+        files.push_back(zelkor::PathFromQString(file.absoluteFilePath()));
+    runs.addFiles(files);
+    if (!QTest::qWaitFor([&] { return runs.pending() == 0; }, 20000)) std::fprintf(stderr, "runs still reading\n");
+    runs.move(0, 0);
+    Save(runs, folder + "compare-runs.png");
+    runs.close();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -249,5 +268,6 @@ int main(int argc, char* argv[]) {
     x.hide();
 
     Generator(window, folder);
+    CompareRuns(window, QFileInfo(argv[1]).absolutePath(), folder);
     return 0;
 }
