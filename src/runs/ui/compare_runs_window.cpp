@@ -44,6 +44,7 @@ CompareRunsWindow::CompareRunsWindow(UserDialogs& dialogs, QWidget* parent)
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     view_->setWordWrap(false);
+    view_->resizeColumnsToContents();
     // The window copies by itself: the main window's Edit menu never names this grid.
     grid_ = new TableViewGrid(*view_, *model_, CopyTarget::None, true);
     grid_->onEditKeys([this] { copyClick(); }, [this] { selectAllClick(); });
@@ -104,12 +105,25 @@ void CompareRunsWindow::addClick() {
     const auto path = dialogs_.openFile(
         {"Add File", "SRIM Files|*.txt *.dat *.pnt|Text File|*.txt|TRIM.DAT|*.dat|WinAGILE Point File|*.pnt", "", true,
          false});
+    // The dialog belongs to the main window, which it brings to the front.
+    raise();
+    activateWindow();
     if (path) addFiles({*path});
+}
+
+void CompareRunsWindow::open() {
+    if (!placed_ && parentWidget()) {
+        move(parentWidget()->window()->geometry().center() - rect().center());
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void CompareRunsWindow::rowArrived(const RunSummary& row) {
     model_->append(row);
-    view_->resizeColumnToContents(0);
+    view_->resizeColumnsToContents();
     showStatus();
 }
 

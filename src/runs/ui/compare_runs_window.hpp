@@ -30,6 +30,8 @@ public:
     CompareRunsWindow(UserDialogs& dialogs, QWidget* parent);
     ~CompareRunsWindow() override;
 
+    // Shown and raised; centred on the main window the first time.
+    void open();
     void addFiles(const std::vector<std::filesystem::path>& paths);
     // What a drop brings: its local files are added; false when it has none.
     bool addDropped(const QMimeData& mime);
@@ -57,6 +59,7 @@ private:
     TableViewGrid* grid_;
     QLabel* status_;
     std::unique_ptr<RunReader> reader_;
+    bool placed_ = false;
 };
 
 }  // namespace zelkor

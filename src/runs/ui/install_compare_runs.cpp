@@ -9,11 +9,8 @@ namespace zelkor {
 
 CompareRunsWindow& InstallCompareRuns(const WindowServices& services) {
     auto* window = new CompareRunsWindow(services.dialogs, &services.host.topWindow());
-    QObject::connect(&services.host.command(MenuCommand::CompareRuns), &QAction::triggered, window, [window] {
-        window->show();
-        window->raise();
-        window->activateWindow();
-    });
+    QObject::connect(&services.host.command(MenuCommand::CompareRuns), &QAction::triggered, window,
+                     &CompareRunsWindow::open);
     return *window;
 }
 

@@ -2,6 +2,8 @@
 
 #include "runs/run_table.hpp"
 
+#include <QColor>
+
 namespace zelkor {
 namespace {
 
@@ -38,7 +40,13 @@ int RunTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant RunTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    if (!index.isValid()) return {};
+    // A file that could not be read says why in every cell of its row, not
+    // only in the last column.
+    const RunSummary& summary = summaries_[static_cast<std::size_t>(index.row())];
+    if (!summary.ok() && role == Qt::ForegroundRole) return QColor(128, 0, 0);
+    if (!summary.ok() && role == Qt::ToolTipRole) return ToQString(summary.failure->text);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     const auto& row = texts_[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
     return column < row.size() ? ToQString(row[column]) : QString();

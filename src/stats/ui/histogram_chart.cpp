@@ -56,7 +56,8 @@ HistogramChart::HistogramChart(const PageLook& page, UserDialogs& dialogs, QWidg
 
     fitCurve_ = addGraph(xAxis, yAxis);
     fitCurve_->setObjectName(QString("fitCurve") + QChar(page.suffix));
-    fitCurve_->setPen(QPen(QColor(200, 0, 0), 2));
+    // Dark blue shows over the bars of every page's colour.
+    fitCurve_->setPen(QPen(QColor(0, 0, 140), 2));
     fitLabel_ = new QCPItemText(this);
     fitLabel_->setObjectName(QString("fitLabel") + QChar(page.suffix));
     fitLabel_->setPositionAlignment(Qt::AlignTop | Qt::AlignRight);

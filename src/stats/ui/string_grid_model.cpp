@@ -43,7 +43,10 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole) {
         // A row's own tooltip says how its figure is found, after the text.
         const auto tip = rowTips_.find(index.row());
-        if (tip != rowTips_.end()) return ToQString(text(index.row(), index.column()) + "\n" + tip->second);
+        // As rich text the tooltip wraps its long explanation.
+        if (tip != rowTips_.end())
+            return "<p>" + ToQString(text(index.row(), index.column())).toHtmlEscaped() + "</p><p>" +
+                   ToQString(tip->second).toHtmlEscaped() + "</p>";
     }
     return ToQString(text(index.row(), index.column()));
 }
