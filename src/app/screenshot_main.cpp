@@ -84,8 +84,6 @@ void StatisticsPage(zelkor::MainWindow& window, int tab, char suffix, const char
     Click(window, name("rbtnLogarithmic").c_str());
     Save(window, prefix + "graph-log.png");
     Click(window, name("rbtnLinear").c_str());
-    Click(window, name("btnFitGauss").c_str());
-    Save(window, prefix + "fit.png");
     const QString width = window.findChild<QLineEdit*>(QString::fromStdString(name("lbeditRanofInt")))->text();
     const std::string narrow = std::to_string(width.toDouble() / 9.9);
     Type(window, name("lbeditRanofInt").c_str(), narrow.c_str());
@@ -190,13 +188,26 @@ void RelativisticWindow(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "relativistic-table.png");
 }
 
+// A Gaussian fitted to the energy histogram zoomed to half a sigma about the
+// mean, where the example's few ions make a peak.
+void EnergyFit(zelkor::MainWindow& window, const QString& folder) {
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+    Click(window, "radbtnDXsigmaE");
+    Type(window, "editSpecDispE", "0.5");
+    Click(window, "btnDefaultE");
+    Click(window, "btnFitGaussE");
+    Save(window, folder + "statE-fit.png");
+}
+
 // File > Compare Runs... with every file of the example's folder, once their rows are in.
 void CompareRuns(zelkor::MainWindow& window, const QString& examples, const QString& folder) {
     window.command(zelkor::MenuCommand::CompareRuns).trigger();
     auto& runs = *window.findChild<zelkor::CompareRunsWindow*>();
     std::vector<std::filesystem::path> files;
+    // The rows name the files as given: short names, read from their folder.
+    QDir::setCurrent(examples);
     for (const QFileInfo& file : QDir(examples).entryInfoList(QDir::Files, QDir::Name))
-        files.push_back(zelkor::PathFromQString(file.absoluteFilePath()));
+        files.push_back(zelkor::PathFromQString(file.fileName()));
     runs.addFiles(files);
     if (!QTest::qWaitFor([&] { return runs.pending() == 0; }, 20000)) std::fprintf(stderr, "runs still reading\n");
     runs.move(0, 0);
@@ -245,6 +256,7 @@ int main(int argc, char* argv[]) {
     StatisticsPage(window, 2, 'M', "TMomAnalys", folder);
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
+    EnergyFit(window, folder);
     OpticsPages(window, folder);
     // The window grown: the grids and charts take the room, the controls keep their places.
     auto* pages = window.findChild<QTabWidget*>("PageControl1");

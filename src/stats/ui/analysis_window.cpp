@@ -35,7 +35,7 @@ AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, Copy
                           Qt::WindowCloseButtonHint) {
     setObjectName(Name(page.analysisClass));
     setWindowTitle(Name(page.analysisTitle));
-    setFixedSize(370, 450);
+    setFixedSize(370, 425);
 
     auto* fixedStatus = new QLabel("Filter Status:", this);
     status_ = new QLabel(kNoFilterText, this);
