@@ -2,6 +2,10 @@
 
 #include "generator/generator_fields.hpp"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace zelkor::generator_test {
 
 // A 100 keV proton beam whose fields pass every check of "Generate".
@@ -32,6 +36,43 @@ inline GeneratorFields ProtonBeamFields() {
     f.dispersionSlopeY = "0";
     f.dispersionSlopeZ = "0";
     return f;
+}
+
+// The batch tool's command line that asks for the same beam as the fields;
+// empty fields are left out, as the window leaves them out.
+inline std::vector<std::string> GenerateWords(const GeneratorFields& f, const std::string& out) {
+    std::vector<std::string> words{"generate", "-o", out};
+    const std::pair<const char*, const std::string*> options[] = {{"--description", &f.description},
+                                                                  {"--particles", &f.particles},
+                                                                  {"--atomic-number", &f.atomicNumber},
+                                                                  {"--amu", &f.amu},
+                                                                  {"--angle", &f.angle},
+                                                                  {"--energy", &f.energy},
+                                                                  {"--delta-e", &f.deltaE},
+                                                                  {"--n-sigma", &f.nSigma},
+                                                                  {"--y-total", &f.yTotal},
+                                                                  {"--z-total", &f.zTotal},
+                                                                  {"--y-rms", &f.yRms},
+                                                                  {"--z-rms", &f.zRms},
+                                                                  {"--dydx-total", &f.dydxTotal},
+                                                                  {"--dzdx-total", &f.dzdxTotal},
+                                                                  {"--dydx-rms", &f.dydxRms},
+                                                                  {"--dzdx-rms", &f.dzdxRms},
+                                                                  {"--eps-y", &f.epsY},
+                                                                  {"--eps-z", &f.epsZ},
+                                                                  {"--d-y", &f.dispersionY},
+                                                                  {"--d-z", &f.dispersionZ},
+                                                                  {"--ddx-y", &f.dispersionSlopeY},
+                                                                  {"--ddx-z", &f.dispersionSlopeZ}};
+    for (const auto& [option, value] : options) {
+        if (value->empty()) continue;
+        words.push_back(option);
+        words.push_back(*value);
+    }
+    const auto sign = [](AlphaSign s) { return s == AlphaSign::Plus ? "PLUS" : "MINUS"; };
+    if (f.signY) words.insert(words.end(), {"--sign-y", sign(*f.signY)});
+    if (f.signZ) words.insert(words.end(), {"--sign-z", sign(*f.signZ)});
+    return words;
 }
 
 }  // namespace zelkor::generator_test

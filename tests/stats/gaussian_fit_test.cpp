@@ -12,14 +12,7 @@
 namespace zelkor {
 namespace {
 
-Histogram Counted(std::vector<int> counts, double start, double width) {
-    Histogram h;
-    h.intervalCount = static_cast<int>(counts.size());
-    h.start = start;
-    h.width = width;
-    h.counts = std::move(counts);
-    return h;
-}
+using stats_test::Counted;
 
 // Fitted independently by tests/stats/fit_reference.py (scipy's MINPACK
 // least squares, weights 1 / count, empty intervals left out).

@@ -16,6 +16,8 @@
 namespace zelkor {
 namespace {
 
+using stats_test::Counted;
+
 using stats_test::Select;
 using stats_test::SetOfEnergies;
 
@@ -144,15 +146,6 @@ TEST(MoreStatistics, MedianWhateverTheHistogram) {
         }
         EXPECT_EQ(*ComputeMoreStatistics(set, kEnergy, StatScope::All, summary, Histogram{}).median, expected);
     }
-}
-
-Histogram Counted(std::vector<int> counts, double start = 0.0, double width = 1.0) {
-    Histogram h;
-    h.intervalCount = static_cast<int>(counts.size());
-    h.start = start;
-    h.width = width;
-    h.counts = std::move(counts);
-    return h;
 }
 
 TEST(Fwhm, InterpolatesBetweenIntervalCentres) {

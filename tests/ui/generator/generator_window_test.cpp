@@ -202,60 +202,11 @@ TEST_F(GeneratorTest, CancelledSaveDialogKeepsTheWindowOpen) {
     EXPECT_FALSE(generator().generation().timer().isActive());
 }
 
-// The batch tool's command line for ProtonBeamFields() with uniform positions.
-std::vector<std::string> BatchWords(const std::filesystem::path& out, int repeat) {
-    const GeneratorFields f = ProtonBeamFields();
-    return {"generate",
-            "-o",
-            out.string(),
-            "--description",
-            f.description,
-            "--particles",
-            f.particles,
-            "--atomic-number",
-            f.atomicNumber,
-            "--amu",
-            f.amu,
-            "--angle",
-            f.angle,
-            "--energy",
-            f.energy,
-            "--delta-e",
-            f.deltaE,
-            "--n-sigma",
-            f.nSigma,
-            "--y-total",
-            f.yTotal,
-            "--z-total",
-            f.zTotal,
-            "--dydx-total",
-            f.dydxTotal,
-            "--dzdx-total",
-            f.dzdxTotal,
-            "--dydx-rms",
-            f.dydxRms,
-            "--dzdx-rms",
-            f.dzdxRms,
-            "--eps-y",
-            f.epsY,
-            "--eps-z",
-            f.epsZ,
-            "--sign-y",
-            "PLUS",
-            "--sign-z",
-            "MINUS",
-            "--d-y",
-            "2",
-            "--d-z",
-            f.dispersionZ,
-            "--ddx-y",
-            "0.5",
-            "--ddx-z",
-            f.dispersionSlopeZ,
-            "--uniform",
-            "y,z",
-            "--repeat",
-            std::to_string(repeat)};
+// The batch tool's command line for the fields with uniform positions.
+std::vector<std::string> BatchWords(const GeneratorFields& f, const std::filesystem::path& out, int repeat) {
+    auto words = generator_test::GenerateWords(f, out.string());
+    words.insert(words.end(), {"--uniform", "y,z", "--repeat", std::to_string(repeat)});
+    return words;
 }
 
 TEST_F(GeneratorTest, GenerationsContinueTheRunsSequenceAsTheBatchToolDoes) {
@@ -274,7 +225,7 @@ TEST_F(GeneratorTest, GenerationsContinueTheRunsSequenceAsTheBatchToolDoes) {
         const auto out = dir / ("window" + std::to_string(generation) + ".dat");
         generate(f, out);
         const auto expected = dir / "batch.dat";
-        ASSERT_EQ(RunBatchWords(BatchWords(expected, generation)).status, 0);
+        ASSERT_EQ(RunBatchWords(BatchWords(f, expected, generation)).status, 0);
         EXPECT_EQ(ReadBytes(out), ReadBytes(expected)) << "generation " << generation;
     }
     EXPECT_TRUE(dialogs.messages.empty());
