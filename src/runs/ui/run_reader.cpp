@@ -2,6 +2,9 @@
 
 #include <QMetaType>
 
+#include <algorithm>
+#include <iterator>
+
 namespace zelkor {
 
 RunReader::RunReader(QObject* parent) : QObject(parent) {
@@ -23,9 +26,16 @@ RunReader::~RunReader() {
 void RunReader::read(std::vector<RunRequest> requests) {
     if (requests.empty()) return;
     pending_ += static_cast<int>(requests.size());
+    // A file per core at a time: all cores read, and a reader that goes waits
+    // for no more than one such batch.
+    const std::size_t batch = std::max(1U, std::thread::hardware_concurrency());
     {
         const std::lock_guard lock(mutex_);
-        batches_.push_back(std::move(requests));
+        for (std::size_t first = 0; first < requests.size(); first += batch) {
+            const auto from = requests.begin() + static_cast<std::ptrdiff_t>(first);
+            const auto to = requests.begin() + static_cast<std::ptrdiff_t>(std::min(requests.size(), first + batch));
+            batches_.emplace_back(std::make_move_iterator(from), std::make_move_iterator(to));
+        }
     }
     wake_.notify_all();
     if (!thread_.joinable()) thread_ = std::thread([this] { work(); });

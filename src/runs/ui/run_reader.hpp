@@ -12,11 +12,11 @@
 
 namespace zelkor {
 
-// Summarises files on a thread of its own, batch after batch as they are
-// asked for, and hands each row to the window's thread through a queued
-// signal. The set the main window holds is never touched. Destroying the
-// reader drops the batches not yet started and waits for the one being read,
-// so that no row outlives the window it was meant for.
+// Summarises files on a thread of its own, a batch of one file per core
+// after another as they are asked for, and hands each row to the window's
+// thread through a queued signal. The set the main window holds is never
+// touched. Destroying the reader drops the batches not yet started and waits
+// for the one being read, so that no row outlives the window it was meant for.
 class RunReader : public QObject {
     Q_OBJECT
 public:
