@@ -205,11 +205,13 @@ void CompareRuns(zelkor::MainWindow& window, const QString& examples, const QStr
     auto& runs = *window.findChild<zelkor::CompareRunsWindow*>();
     std::vector<std::filesystem::path> files;
     // The rows name the files as given: short names, read from their folder.
+    const QString before = QDir::currentPath();
     QDir::setCurrent(examples);
     for (const QFileInfo& file : QDir(examples).entryInfoList(QDir::Files, QDir::Name))
         files.push_back(zelkor::PathFromQString(file.fileName()));
     runs.addFiles(files);
     if (!QTest::qWaitFor([&] { return runs.pending() == 0; }, 20000)) std::fprintf(stderr, "runs still reading\n");
+    QDir::setCurrent(before);
     runs.move(0, 0);
     Save(runs, folder + "compare-runs.png");
     runs.close();
@@ -256,7 +258,6 @@ int main(int argc, char* argv[]) {
     StatisticsPage(window, 2, 'M', "TMomAnalys", folder);
     StatisticsPage(window, 3, 'P', "TPosAnalys", folder);
     StatisticsPage(window, 4, 'A', "TAngAnalys", folder);
-    EnergyFit(window, folder);
     OpticsPages(window, folder);
     // The window grown: the grids and charts take the room, the controls keep their places.
     auto* pages = window.findChild<QTabWidget*>("PageControl1");
@@ -268,6 +269,7 @@ int main(int argc, char* argv[]) {
     dataPage.btnPreviewClick();
     Save(window, folder + "grown-preview.png");
     window.centreOnScreen();
+    EnergyFit(window, folder);
 
     window.HelpAboutItemClick();
     Save(window.aboutBox(), folder + "about.png");

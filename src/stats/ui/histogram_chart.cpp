@@ -56,8 +56,8 @@ HistogramChart::HistogramChart(const PageLook& page, UserDialogs& dialogs, QWidg
 
     fitCurve_ = addGraph(xAxis, yAxis);
     fitCurve_->setObjectName(QString("fitCurve") + QChar(page.suffix));
-    // Dark blue shows over the bars of every page's colour.
-    fitCurve_->setPen(QPen(QColor(0, 0, 140), 2));
+    // Black shows over the red, green and blue bars of every page.
+    fitCurve_->setPen(QPen(Qt::black, 2));
     fitLabel_ = new QCPItemText(this);
     fitLabel_->setObjectName(QString("fitLabel") + QChar(page.suffix));
     fitLabel_->setPositionAlignment(Qt::AlignTop | Qt::AlignRight);
