@@ -167,5 +167,26 @@ TEST_F(FitAndMore, MoreStatisticsShowBelowTheReportAndCopy) {
     EXPECT_FALSE(child<QLabel>("lblMoreStatNoteE").text().isEmpty());
 }
 
+// A filter run's box describes the ions it kept: the error of the mean is
+// the kept ions' sigma over the root of their number.
+TEST_F(FitAndMore, FilterRunShowsTheFiguresOfTheKeptIons) {
+    open(writeFile("TRANSMIT.TXT", GaussianBeamText()));
+    child<QAbstractButton>("radbtnFXsigmaE").click();
+    type("editSpecFiltE", "1");
+    click("btnSpecFiltE");
+    int rejected = 0, count = 0;
+    ASSERT_EQ(std::sscanf(child<QLabel>("lblParRejectEnA").text().toStdString().c_str(),
+                          "Number of particles rejected: %d of %d", &rejected, &count),
+              2);
+    ASSERT_GT(rejected, 0);
+    auto& report = child<QTableView>("strgEnAnalys");
+    double sigma = 0.0, error = 0.0;
+    for (int r = 0; r < report.model()->rowCount(); ++r)
+        std::sscanf(report.model()->index(r, 0).data().toString().toStdString().c_str(), "sigma = %lf", &sigma);
+    ASSERT_EQ(std::sscanf(moreRows()[0].c_str(), "Error of E(str) = %lf", &error), 1) << moreRows()[0];
+    EXPECT_NEAR(error, sigma / std::sqrt(count - rejected), 1e-6 * error);
+    click("btnCancelEnA");
+}
+
 }  // namespace
 }  // namespace zelkor::test
