@@ -26,6 +26,22 @@ namespace {
 
 constexpr const char* kHintText = "Add SRIM files (TRANSMIT.TXT, TRIM.DAT, .pnt) or drop them here.";
 
+// The program's dialogs belong to the main window and bring it to the front;
+// this window comes back in front of it when the dialog closes.
+class FrontAgainAfterDialogs {
+public:
+    explicit FrontAgainAfterDialogs(QWidget& window) : window_(window) {}
+    ~FrontAgainAfterDialogs() {
+        window_.raise();
+        window_.activateWindow();
+    }
+    FrontAgainAfterDialogs(const FrontAgainAfterDialogs&) = delete;
+    FrontAgainAfterDialogs& operator=(const FrontAgainAfterDialogs&) = delete;
+
+private:
+    QWidget& window_;
+};
+
 }  // namespace
 
 CompareRunsWindow::CompareRunsWindow(UserDialogs& dialogs, QWidget* parent)
@@ -102,12 +118,13 @@ void CompareRunsWindow::addFiles(const std::vector<std::filesystem::path>& paths
 }
 
 void CompareRunsWindow::addClick() {
-    const auto path = dialogs_.openFile(
-        {"Add File", "SRIM Files|*.txt *.dat *.pnt|Text File|*.txt|TRIM.DAT|*.dat|WinAGILE Point File|*.pnt", "", true,
-         false});
-    // The dialog belongs to the main window, which it brings to the front.
-    raise();
-    activateWindow();
+    std::optional<std::filesystem::path> path;
+    {
+        const FrontAgainAfterDialogs front(*this);
+        path = dialogs_.openFile(
+            {"Add File", "SRIM Files|*.txt *.dat *.pnt|Text File|*.txt|TRIM.DAT|*.dat|WinAGILE Point File|*.pnt", "",
+             true, false});
+    }
     if (path) addFiles({*path});
 }
 
@@ -133,6 +150,7 @@ void CompareRunsWindow::showStatus() {
 }
 
 void CompareRunsWindow::saveCsvClick() {
+    const FrontAgainAfterDialogs front(*this);
     if (model_->summaries().empty()) {
         dialogs_.message(WarningMessage("No data visible"));
         return;
@@ -144,6 +162,7 @@ void CompareRunsWindow::saveCsvClick() {
 
 // The column names go above the rows copied, for a spreadsheet to take them.
 void CompareRunsWindow::copyClick() {
+    const FrontAgainAfterDialogs front(*this);
     GridRect rect = grid_->selection();
     if (rect.empty()) {
         dialogs_.message(WarningMessage("No data selected"));

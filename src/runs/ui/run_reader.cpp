@@ -3,24 +3,45 @@
 #include <QMetaType>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <iterator>
+#include <mutex>
 
 namespace zelkor {
 
-RunReader::RunReader(QObject* parent) : QObject(parent) {
+// What the reader and its thread share; the thread keeps it alive when the
+// reader has gone.
+struct RunReader::Shared {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<std::vector<RunRequest>> batches;
+    bool reading = false;
+    RunReader* owner = nullptr;  // null once the reader is gone
+};
+
+RunReader::RunReader(QObject* parent) : QObject(parent), shared_(std::make_shared<Shared>()) {
+    shared_->owner = this;
     qRegisterMetaType<RunSummary>("zelkor::RunSummary");
     // Rows arrive in the window's thread; the count of pending files is kept there.
     connect(this, &RunReader::rowReady, this, [this] { --pending_; });
 }
 
 RunReader::~RunReader() {
+    bool idle = false;
     {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-        batches_.clear();
+        std::unique_lock lock(shared_->mutex);
+        shared_->owner = nullptr;
+        shared_->batches.clear();
+        shared_->wake.notify_all();
+        idle = shared_->wake.wait_for(lock, std::chrono::seconds(3), [this] { return !shared_->reading; });
     }
-    wake_.notify_all();
-    if (thread_.joinable()) thread_.join();
+    if (!thread_.joinable()) return;
+    if (idle)
+        thread_.join();
+    else
+        thread_.detach();
 }
 
 void RunReader::read(std::vector<RunRequest> requests) {
@@ -30,33 +51,37 @@ void RunReader::read(std::vector<RunRequest> requests) {
     // for no more than one such batch.
     const std::size_t batch = std::max(1U, std::thread::hardware_concurrency());
     {
-        const std::lock_guard lock(mutex_);
+        const std::lock_guard lock(shared_->mutex);
         for (std::size_t first = 0; first < requests.size(); first += batch) {
             const auto from = requests.begin() + static_cast<std::ptrdiff_t>(first);
             const auto to = requests.begin() + static_cast<std::ptrdiff_t>(std::min(requests.size(), first + batch));
-            batches_.emplace_back(std::make_move_iterator(from), std::make_move_iterator(to));
+            shared_->batches.emplace_back(std::make_move_iterator(from), std::make_move_iterator(to));
         }
     }
-    wake_.notify_all();
-    if (!thread_.joinable()) thread_ = std::thread([this] { work(); });
+    shared_->wake.notify_all();
+    if (!thread_.joinable()) thread_ = std::thread([shared = shared_] { Work(shared); });
 }
 
-void RunReader::work() {
+void RunReader::Work(const std::shared_ptr<Shared>& shared) {
     for (;;) {
         std::vector<RunRequest> batch;
         {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !batches_.empty(); });
-            if (stopping_) return;
-            batch = std::move(batches_.front());
-            batches_.pop_front();
+            std::unique_lock lock(shared->mutex);
+            shared->reading = false;
+            shared->wake.notify_all();
+            shared->wake.wait(lock, [&] { return shared->owner == nullptr || !shared->batches.empty(); });
+            if (shared->owner == nullptr) return;
+            batch = std::move(shared->batches.front());
+            shared->batches.pop_front();
+            shared->reading = true;
         }
-        SummarizeRuns(batch, {}, [this](std::size_t, const RunSummary& row) { deliver(row); });
+        // The signal crosses to the reader's thread queued, with a copy of
+        // the row; under the lock, so the reader cannot go meanwhile.
+        SummarizeRuns(batch, {}, [&shared](std::size_t, const RunSummary& row) {
+            const std::lock_guard lock(shared->mutex);
+            if (shared->owner != nullptr) emit shared->owner->rowReady(row);
+        });
     }
 }
-
-// From a reading thread: the signal crosses to the reader's thread queued,
-// with a copy of the row.
-void RunReader::deliver(const RunSummary& row) { emit rowReady(row); }
 
 }  // namespace zelkor

@@ -4,9 +4,7 @@
 
 #include <QObject>
 
-#include <condition_variable>
-#include <deque>
-#include <mutex>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -16,7 +14,9 @@ namespace zelkor {
 // after another as they are asked for, and hands each row to the window's
 // thread through a queued signal. The set the main window holds is never
 // touched. Destroying the reader drops the batches not yet started and waits
-// for the one being read, so that no row outlives the window it was meant for.
+// a while for the one being read; no row arrives after it is gone. A file
+// that never ends (a pipe nobody writes to) is left to its thread, so that
+// closing the program never hangs on it.
 class RunReader : public QObject {
     Q_OBJECT
 public:
@@ -31,13 +31,10 @@ signals:
     void rowReady(const zelkor::RunSummary& row);
 
 private:
-    void work();
-    void deliver(const RunSummary& row);
+    struct Shared;
+    static void Work(const std::shared_ptr<Shared>& shared);
 
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::vector<RunRequest>> batches_;
-    bool stopping_ = false;
+    std::shared_ptr<Shared> shared_;
     int pending_ = 0;  // the window's thread only
     std::thread thread_;
 };

@@ -16,6 +16,12 @@
 #include <QTest>
 #include <QUrl>
 
+#include <chrono>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace zelkor::test {
 namespace {
 
@@ -111,6 +117,22 @@ TEST_F(CompareRuns, WindowGoesWhileFilesAreStillBeingRead) {
     delete reading;
     // Rows of the window that went must not arrive anywhere.
     QTest::qWait(50);
+}
+
+// A pipe nobody writes to never ends: the window goes anyway, and with it
+// the program can quit.
+TEST_F(CompareRuns, WindowGoesWhileAPipeWaitsForItsWriter) {
+    const auto pipe = dir / "pipe.txt";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    auto* reading = new CompareRunsWindow(dialogs, nullptr);
+    reading->addFiles({pipe});
+    QTest::qWait(50);
+    const auto start = std::chrono::steady_clock::now();
+    delete reading;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    // A writer that comes and goes at once lets the reading thread end.
+    const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);
 }
 
 }  // namespace
