@@ -28,6 +28,7 @@ header header
 statE-analysis energy-analysis
 statE-table energy-table
 statE-graph-linear energy-graph
+statE-fit energy-fit
 statP-graph-linear position-graph
 grown-energy grown-window
 emitt-rbtnHoriz emittance
@@ -35,5 +36,6 @@ emitt-sigma sigma-matrix
 trans-grid transform
 generator-filled generator
 x-coordinate x-coordinate
+compare-runs compare-runs
 LIST
 ls -l "$images"

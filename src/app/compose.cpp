@@ -7,6 +7,7 @@
 #include "io/ui/file_exports.hpp"
 #include "optics/ui/optics_pages.hpp"
 #include "relativity/ui/install_relativity_windows.hpp"
+#include "runs/ui/install_compare_runs.hpp"
 #include "stats/ui/statistics_pages.hpp"
 
 namespace zelkor {
@@ -19,6 +20,7 @@ void Compose(MainWindow& window) {
     const Listeners optics = InstallOpticsPages(services);
     const Listeners generator = InstallGenerator(services);
     const InstalledRelativityWindows relativity = InstallRelativityWindows(services);
+    InstallCompareRuns(services);
 
     WindowLinks& links = window.links();
     // The one order in which the windows hear each other, whatever they hear.

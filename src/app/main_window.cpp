@@ -118,6 +118,7 @@ void MainWindow::buildMenus() {
     QMenu* exportMenu = file->addMenu("Export");
     addCommand(exportMenu, MenuCommand::ExportWinAgile, "WinAGILEPointFileEx", "TRANSMIT.TXT to WinAGILE Point File");
     addCommand(exportMenu, MenuCommand::ExportTrimDat, "TRANSMITTXTtoTRIMDAT", "TRANSMIT.TXT to TRIM.DAT");
+    addCommand(file, MenuCommand::CompareRuns, "CompareRuns", "Compare Runs...");
     file->addSeparator();
     addAction(file, "menubtnExit", "Exit", &MainWindow::menubtnExitClick);
 

@@ -11,6 +11,7 @@
 #include "generator/ui/distributions_window.hpp"
 #include "generator/ui/generator_window.hpp"
 #include "generator/ui/twiss_parameters_window.hpp"
+#include "runs/ui/compare_runs_window.hpp"
 #include "widgets/qt_paths.hpp"
 
 #include <QAbstractButton>
@@ -18,6 +19,8 @@
 #include <QDialog>
 #include <QToolTip>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QScreen>
@@ -185,6 +188,35 @@ void RelativisticWindow(zelkor::MainWindow& window, const QString& folder) {
     Save(window, folder + "relativistic-table.png");
 }
 
+// A Gaussian fitted to the energy histogram zoomed to half a sigma about the
+// mean, where the example's few ions make a peak.
+void EnergyFit(zelkor::MainWindow& window, const QString& folder) {
+    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+    Click(window, "radbtnDXsigmaE");
+    Type(window, "editSpecDispE", "0.5");
+    Click(window, "btnDefaultE");
+    Click(window, "btnFitGaussE");
+    Save(window, folder + "statE-fit.png");
+}
+
+// File > Compare Runs... with every file of the example's folder, once their rows are in.
+void CompareRuns(zelkor::MainWindow& window, const QString& examples, const QString& folder) {
+    window.command(zelkor::MenuCommand::CompareRuns).trigger();
+    auto& runs = *window.findChild<zelkor::CompareRunsWindow*>();
+    std::vector<std::filesystem::path> files;
+    // The rows name the files as given: short names, read from their folder.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(examples);
+    for (const QFileInfo& file : QDir(examples).entryInfoList(QDir::Files, QDir::Name))
+        files.push_back(zelkor::PathFromQString(file.fileName()));
+    runs.addFiles(files);
+    if (!QTest::qWaitFor([&] { return runs.pending() == 0; }, 20000)) std::fprintf(stderr, "runs still reading\n");
+    QDir::setCurrent(before);
+    runs.move(0, 0);
+    Save(runs, folder + "compare-runs.png");
+    runs.close();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -237,6 +269,7 @@ int main(int argc, char* argv[]) {
     dataPage.btnPreviewClick();
     Save(window, folder + "grown-preview.png");
     window.centreOnScreen();
+    EnergyFit(window, folder);
 
     window.HelpAboutItemClick();
     Save(window.aboutBox(), folder + "about.png");
@@ -249,5 +282,6 @@ int main(int argc, char* argv[]) {
     x.hide();
 
     Generator(window, folder);
+    CompareRuns(window, QFileInfo(argv[1]).absolutePath(), folder);
     return 0;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "data/message.hpp"
 #include "runs/run_summary.hpp"
+
+#include <filesystem>
 
 #include <cstdint>
 #include <optional>
@@ -30,6 +33,10 @@ using RunCell = std::variant<std::monostate, Undefined, std::string, std::int64_
 // One cell per column.
 std::vector<RunCell> RunSummaryCells(const RunSummary& row);
 
+// A cell as the Text format and the Compare Runs window show it: numbers as
+// "%lE", "undefined", "-" for nothing.
+std::string RunCellText(const RunCell& cell);
+
 enum class RunTableFormat { Text, Csv, Json };
 std::optional<RunTableFormat> RunTableFormatFromWord(std::string_view word);
 
@@ -37,5 +44,9 @@ std::optional<RunTableFormat> RunTableFormatFromWord(std::string_view word);
 // of units, numbers as "%lE"; Csv (RFC 4180 quoting) and Json (an array of
 // objects, null for no value) give every number to its last bit ("%.17g").
 std::string RunSummaryTable(const std::vector<RunSummary>& rows, RunTableFormat format);
+
+// Writes the rows as Csv to the file, whole or not at all; the message to show
+// when that failed ("Cannot save a file!" when it cannot be opened).
+std::optional<Message> SaveRunSummaryCsv(const std::filesystem::path& path, const std::vector<RunSummary>& rows);
 
 }  // namespace zelkor

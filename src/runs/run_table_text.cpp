@@ -21,7 +21,9 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-std::string TextCell(const RunCell& cell) {
+}  // namespace
+
+std::string RunCellText(const RunCell& cell) {
     struct Visitor {
         std::string operator()(std::monostate) const { return "-"; }
         std::string operator()(Undefined) const { return kUndefined; }
@@ -31,6 +33,8 @@ std::string TextCell(const RunCell& cell) {
     };
     return std::visit(Visitor{}, cell);
 }
+
+namespace {
 
 std::string CsvQuoted(const std::string& s) {
     if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
@@ -117,7 +121,7 @@ std::string TextTable(const std::vector<RunSummary>& rows) {
         const std::vector<RunCell> cells = RunSummaryCells(row);
         lines.emplace_back();
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            lines.back().push_back(TextCell(cells[c]));
+            lines.back().push_back(RunCellText(cells[c]));
             if (std::holds_alternative<double>(cells[c]) || std::holds_alternative<std::int64_t>(cells[c]))
                 rightAligned[c] = true;
         }

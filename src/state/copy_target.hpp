@@ -16,10 +16,20 @@ enum class CopyTarget {
     MomAnalys,
     AnAnalys,
     Transform,  // the "Transform" page
+    EnMore,     // the "More statistics" grids of the four analysis windows
+    MomMore,
+    PoMore,
+    AnMore,
 };
+
+constexpr bool IsMoreStatisticsGrid(CopyTarget target) {
+    return target == CopyTarget::EnMore || target == CopyTarget::MomMore || target == CopyTarget::PoMore ||
+           target == CopyTarget::AnMore;
+}
 
 // The analysis windows' grids copy their one column without the busy panel.
 constexpr bool IsAnalysisGrid(CopyTarget target) {
+    if (IsMoreStatisticsGrid(target)) return true;
     switch (target) {
         case CopyTarget::PoAnalys:
         case CopyTarget::EnAnalys:

@@ -37,6 +37,10 @@ public:
     emscripten::val defaultWidth(emscripten::val choice, const std::string& display, const std::string& zoom);
     emscripten::val histogram(emscripten::val choice, const std::string& width, const std::string& display,
                               const std::string& zoom, emscripten::val progress);
+    // The interval width's text after the quantity's unit changed from one
+    // symbol to another: the same width in the new unit, or null to keep it.
+    emscripten::val convertWidth(const std::string& name, const std::string& from, const std::string& to,
+                                 const std::string& text) const;
 
     // mode: "horizontal", "vertical" or "real": axes, titles and every ion's point.
     emscripten::val emittance(const std::string& mode, const std::string& scaleH, const std::string& scaleV) const;

@@ -15,6 +15,7 @@ EMSCRIPTEN_BINDINGS(zelkor) {
         .function("clearFilter", &WebCore::clearFilter)
         .function("defaultWidth", &WebCore::defaultWidth)
         .function("histogram", &WebCore::histogram)
+        .function("convertWidth", &WebCore::convertWidth)
         .function("emittance", &WebCore::emittance)
         .function("sigmaMatrix", &WebCore::sigmaMatrix)
         .function("setMatrix", &WebCore::setMatrix)

@@ -1,3 +1,4 @@
+#include "bindings/binding_error.hpp"
 #include "bindings/quantity_choice.hpp"
 #include "bindings/statistics_calls.hpp"
 #include "stats/filter_spectrum.hpp"
@@ -5,6 +6,8 @@
 #include "stats/interval_width.hpp"
 #include "stats/more_statistics_text.hpp"
 #include "stats/page_quantity.hpp"
+#include "stats/quantity.hpp"
+#include "stats/unit_change.hpp"
 #include "web/web_core.hpp"
 #include "web/web_progress.hpp"
 #include "web/web_values.hpp"
@@ -46,6 +49,12 @@ val HistogramAnswer(const bindings::Session& session, const bindings::HistogramR
     answer.set("labels", TextArray(labels));
     answer.set("axisCaption", bars.axisCaption);
     return answer;
+}
+
+int UnitCodeOf(QuantityId quantity, const std::string& name, const std::string& symbol) {
+    const auto code = UnitFromSymbol(quantity, symbol);
+    if (!code) throw bindings::BadArgument("unit " + symbol + " does not belong to " + name);
+    return *code;
 }
 
 }  // namespace
@@ -95,6 +104,17 @@ val WebCore::histogram(val choice, const std::string& width, const std::string& 
         WebProgress reported(progress);
         const auto result = bindings::HistogramOf(session_, ChoiceOf(choice), width, display, zoom, false, reported);
         return HistogramAnswer(session_, result);
+    });
+}
+
+val WebCore::convertWidth(const std::string& name, const std::string& from, const std::string& to,
+                          const std::string& text) const {
+    return Answer([&] {
+        const auto quantity = QuantityFromName(name);
+        if (!quantity) throw bindings::BadArgument("unknown quantity " + name);
+        const auto converted =
+            ConvertedWidthText(*quantity, UnitCodeOf(*quantity, name, from), UnitCodeOf(*quantity, name, to), text);
+        return converted ? val(*converted) : val::null();
     });
 }
 

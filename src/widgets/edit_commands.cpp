@@ -69,6 +69,11 @@ bool EditCommands::refuseWithoutData() {
 
 void EditCommands::SelectAllClick() {
     if (refuseWithoutData()) return;
+    // A "More statistics" box the user last clicked in is what Select All means
+    // there; otherwise the report grids keep their precedence.
+    if (EditableGrid* more = gridNamed(state_.copyTarget);
+        more && IsMoreStatisticsGrid(state_.copyTarget) && more->isShown())
+        return selectWhole(*more);
     if (EditableGrid* analysis = shownAnalysisGrid()) return selectWhole(*analysis);
     EditableGrid* grid = shownPageGrid();
     if (!grid) return warnNoDataVisible();
@@ -127,7 +132,12 @@ void EditCommands::joinPageGrid(MainPage page, TableViewGrid& grid) {
 void EditCommands::joinAnalysisGrid(TableViewGrid& grid) {
     addAnalysisGrid(grid);
     grid.onClicked([this, &grid] { gridClicked(grid); });
-    grid.onEditKeys([this] { CopyClick(); }, [this] { SelectAllClick(); });
+    // Ctrl+A names the grid it was pressed in, as a click would.
+    grid.onEditKeys([this] { CopyClick(); },
+                    [this, &grid] {
+                        gridClicked(grid);
+                        SelectAllClick();
+                    });
 }
 
 // A focus loss is no command of the user's: it clears only the grid that lost

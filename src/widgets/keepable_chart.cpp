@@ -30,6 +30,8 @@ void KeepableChart::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void KeepableChart::showMenu(const QPoint& position) {
     QMenu menu(this);
+    addOwnActions(menu);
+    if (!menu.isEmpty()) menu.addSeparator();
     menu.addAction("Save as PNG...", this, [this] { saveAs(false); });
     menu.addAction("Save as PDF...", this, [this] { saveAs(true); });
     menu.addSeparator();

@@ -26,6 +26,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     UserDialogs& dialogs() { return dialogs_; }
+    // A chart's own commands, at the top of its context menu.
+    virtual void addOwnActions(QMenu& /*menu*/) {}
 
 private:
     void showMenu(const QPoint& position);

@@ -10,8 +10,9 @@ enum class MenuCommand {
     SaveTransformedFile,  // File > Save > Transformed File ("SaveTransformedFile")
     ExportWinAgile,       // File > Export > TRANSMIT.TXT to WinAGILE Point File ("WinAGILEPointFileEx")
     ExportTrimDat,        // File > Export > TRANSMIT.TXT to TRIM.DAT ("TRANSMITTXTtoTRIMDAT")
+    CompareRuns,          // File > Compare Runs... ("CompareRuns")
 };
 
-inline constexpr int kMenuCommandCount = 5;
+inline constexpr int kMenuCommandCount = 6;
 
 }  // namespace zelkor

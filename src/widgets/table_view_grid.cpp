@@ -66,8 +66,11 @@ void TableViewGrid::setSelection(const GridRect& rect) {
 void TableViewGrid::onEditKeys(std::function<void()> copy, std::function<void()> selectAll) {
     copyKey_ = std::move(copy);
     selectAllKey_ = std::move(selectAll);
-    // The same keys anywhere else in the grid's window.
+    // The same keys anywhere else in the grid's window, for its first grid:
+    // two shortcuts of one key in a window would both stay silent.
     QWidget* window = view_.window();
+    if (window->property("zelkorEditKeys").toBool()) return;
+    window->setProperty("zelkorEditKeys", true);
     auto* copyShortcut = new QShortcut(QKeySequence::Copy, window);
     connect(copyShortcut, &QShortcut::activated, this, [this] { copyKey_(); });
     auto* selectAllShortcut = new QShortcut(QKeySequence::SelectAll, window);

@@ -59,7 +59,7 @@ TEST_F(WindowFrame, MenusCarryTheirEntriesShortcutsAndHints) {
     EXPECT_EQ(child<QAction>("HelpAboutItem").text(), "&About...");
     EXPECT_EQ(child<QAction>("HelpAboutItem").statusTip(), "Show program information");
     for (const char* name : {"GenTRIMDAT", "SaveFilteredFile", "SaveTransformedFile", "WinAGILEPointFileIm",
-                             "ImpTRIMDAT", "WinAGILEPointFileEx", "TRANSMITTXTtoTRIMDAT", "menubtnExit"})
+                             "ImpTRIMDAT", "WinAGILEPointFileEx", "TRANSMITTXTtoTRIMDAT", "CompareRuns", "menubtnExit"})
         EXPECT_NO_THROW(child<QAction>(name)) << name;
 }
 

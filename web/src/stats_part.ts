@@ -100,9 +100,17 @@ export function installStatsPart(facts: Catalogue): void {
     const status = await ask<string>('clearFilter', [choice()]);
     if (status !== undefined) byId('filterStatus').textContent = status;
   });
-  unitSelect().addEventListener('change', () => {
-    unitOf.set(currentQuantity().name, Number(unitSelect().value));
+  // A width shown in the old unit is never read in the new one, and a
+  // histogram counted in the old unit goes.
+  unitSelect().addEventListener('change', async () => {
+    const quantity = currentQuantity();
+    const from = quantity.units[unitOf.get(quantity.name) ?? 0];
+    const to = quantity.units[Number(unitSelect().value)];
+    unitOf.set(quantity.name, Number(unitSelect().value));
     relabel();
+    hideHistogram();
+    const width = await ask<string | null>('convertWidth', [quantity.name, from, to, inputValue('width')]);
+    if (typeof width === 'string') byId<HTMLInputElement>('width').value = width;
   });
   byId('speciesApply').addEventListener('click', async () => {
     const taken = await ask<boolean>('species', [inputValue('speciesA'), inputValue('speciesAmu'), inputValue('speciesN')]);
@@ -130,12 +138,16 @@ export function installStatsPart(facts: Catalogue): void {
   fillQuantities();
 }
 
-export function resetStatsPart(): void {
+function hideHistogram(): void {
   shown = null;
-  byId('report').textContent = '';
   byId('intervals').textContent = '';
-  byId('filterStatus').textContent = catalogue.noFilter;
   byId('histogramTable').replaceChildren();
   const canvas = byId<HTMLCanvasElement>('histogramChart');
   canvas.getContext('2d')!.clearRect(0, 0, canvas.width, canvas.height);
+}
+
+export function resetStatsPart(): void {
+  byId('report').textContent = '';
+  byId('filterStatus').textContent = catalogue.noFilter;
+  hideHistogram();
 }

@@ -3,6 +3,7 @@
 #include "stats/ui/string_grid_model.hpp"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,12 +30,12 @@ QString ColourStyle(const Rgb& colour) {
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, QWidget* parent)
+AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, CopyTarget moreCopyTarget, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(Name(page.analysisClass));
     setWindowTitle(Name(page.analysisTitle));
-    setFixedSize(370, 310);
+    setFixedSize(370, 425);
 
     auto* fixedStatus = new QLabel("Filter Status:", this);
     status_ = new QLabel(kNoFilterText, this);
@@ -91,11 +92,57 @@ AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, QWid
     layout->addLayout(top);
     layout->addWidget(grid_, 0, Qt::AlignHCenter);
     layout->addWidget(rejection_);
+    layout->addWidget(buildMoreBox(page, moreCopyTarget));
     layout->addStretch();
     layout->addLayout(buttons);
 }
 
 AnalysisWindow::~AnalysisWindow() = default;
+
+QWidget* AnalysisWindow::buildMoreBox(const PageLook& page, CopyTarget copyTarget) {
+    const QString suffix(QChar(page.suffix));
+    auto* box = new QGroupBox("More statistics", this);
+    box->setObjectName("grboxMoreStat" + suffix);
+    moreModel_ = new StringGridModel(1, false, this);
+    moreModel_->setRows(std::vector<std::vector<std::string>>(6, std::vector<std::string>{""}));
+    moreModel_->setRowToolTip(3, kFwhmMethodText);
+    moreGrid_ = new QTableView(box);
+    moreGrid_->setObjectName("gridMoreStat" + suffix);
+    moreGrid_->setModel(moreModel_);
+    moreGrid_->setFixedSize(
+        320, 6 * 20 + 2 * moreGrid_->frameWidth() + moreGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    moreGrid_->horizontalHeader()->hide();
+    moreGrid_->verticalHeader()->hide();
+    moreGrid_->verticalHeader()->setDefaultSectionSize(20);
+    moreGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    moreGrid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    moreGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    moreGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    moreGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    moreGrid_->setStyleSheet(ColourStyle(page.analysisGridColour));
+    moreEditableGrid_ = new AnalysisGrid(*moreGrid_, *moreModel_, copyTarget, *this);
+    moreNote_ = new QLabel(box);
+    moreNote_->setObjectName("lblMoreStatNote" + suffix);
+    moreNote_->setWordWrap(true);
+    moreNote_->setStyleSheet("color: maroon;");
+    moreNote_->hide();
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->addWidget(moreGrid_, 0, Qt::AlignHCenter);
+    layout->addWidget(moreNote_);
+    return box;
+}
+
+void AnalysisWindow::showMoreStatistics(const std::optional<MoreStatisticsRows>& rows, const std::string& note) {
+    std::vector<std::vector<std::string>> cells(6, std::vector<std::string>{""});
+    if (rows)
+        for (std::size_t i = 0; i < rows->size(); ++i) cells[i][0] = (*rows)[i];
+    moreModel_->setRows(std::move(cells));
+    moreGrid_->resizeColumnToContents(0);
+    moreGrid_->setColumnWidth(0, std::max(moreGrid_->columnWidth(0), moreGrid_->viewport()->width()));
+    moreNote_->setText(QString::fromStdString(note));
+    moreNote_->setVisible(!note.empty());
+}
 
 void AnalysisWindow::writeRows(const std::optional<ReportRows>& rows) {
     std::vector<std::vector<std::string>> cells(7, std::vector<std::string>{""});

@@ -2,6 +2,7 @@
 
 #include "widgets/table_view_grid.hpp"
 #include "stats/ui/page_look.hpp"
+#include "stats/more_statistics_text.hpp"
 #include "stats/report_text.hpp"
 
 #include <QWidget>
@@ -20,11 +21,12 @@ class StringGridModel;
 
 // TEnAnalys, TMomAnalys, TPosAnalys, TAngAnalys: the modeless window in which
 // a page shows its seven report rows, and the outcome of a filter run with OK
-// and Cancel. Created once, hidden, and reused.
+// and Cancel; below them the "More statistics" box of the same ions. Created
+// once, hidden, and reused.
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    AnalysisWindow(const PageLook& page, CopyTarget copyTarget, QWidget* parent);
+    AnalysisWindow(const PageLook& page, CopyTarget copyTarget, CopyTarget moreCopyTarget, QWidget* parent);
     ~AnalysisWindow() override;
 
     // The report after "Basic Analysis" or a "No Filter" run: status "No
@@ -35,6 +37,10 @@ public:
     void showFilterOutcome(const std::optional<ReportRows>& rows, const std::string& rejectionLine,
                            const std::string& status);
 
+    // The box's six rows, or none with a note saying why (empty: no note).
+    // Called before showReport or showFilterOutcome.
+    void showMoreStatistics(const std::optional<MoreStatisticsRows>& rows, const std::string& note);
+
     // What OK and Cancel do belongs to the page.
     void onOk(std::function<void()> action) { ok_ = std::move(action); }
     void onCancel(std::function<void()> action) { cancel_ = std::move(action); }
@@ -43,6 +49,7 @@ public:
 
     TableViewGrid& editableGrid() { return *editableGrid_; }
     QTableView& grid() { return *grid_; }
+    TableViewGrid& moreEditableGrid() { return *moreEditableGrid_; }
     bool outcomePending() const;
 
 public slots:
@@ -56,10 +63,15 @@ protected:
 private:
     void writeRows(const std::optional<ReportRows>& rows);
     void showCentred();
+    QWidget* buildMoreBox(const PageLook& page, CopyTarget copyTarget);
 
     QTableView* grid_;
     StringGridModel* model_;
     TableViewGrid* editableGrid_;
+    QTableView* moreGrid_;
+    StringGridModel* moreModel_;
+    TableViewGrid* moreEditableGrid_;
+    QLabel* moreNote_;
     QLabel* status_;
     QLabel* rejection_;
     QPushButton* close_;

@@ -1,5 +1,8 @@
 #include "stats/ui/histogram_chart.hpp"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -51,6 +54,31 @@ HistogramChart::HistogramChart(const PageLook& page, UserDialogs& dialogs, QWidg
     SetValueFormat(*yAxis, page.countAxisFormat);
     yAxis->setLabel("Number of Ions");
 
+    fitCurve_ = addGraph(xAxis, yAxis);
+    fitCurve_->setObjectName(QString("fitCurve") + QChar(page.suffix));
+    // Black shows over the red, green and blue bars of every page.
+    fitCurve_->setPen(QPen(Qt::black, 2));
+    fitLabel_ = new QCPItemText(this);
+    fitLabel_->setObjectName(QString("fitLabel") + QChar(page.suffix));
+    fitLabel_->setPositionAlignment(Qt::AlignTop | Qt::AlignRight);
+    fitLabel_->setTextAlignment(Qt::AlignLeft);
+    fitLabel_->position->setType(QCPItemPosition::ptAxisRectRatio);
+    fitLabel_->position->setCoords(0.98, 0.03);
+    fitLabel_->setPadding(QMargins(6, 4, 6, 4));
+    fitLabel_->setBrush(QBrush(QColor(255, 255, 255, 220)));
+    fitLabel_->setPen(QPen(Qt::gray));
+    fitLabel_->setClipToAxisRect(true);
+    fitLabel_->setVisible(false);
+
+    fitAction_ = new QAction("Fit Gaussian", this);
+    fitAction_->setObjectName(QString("actFitGauss") + QChar(page.suffix));
+    connect(fitAction_, &QAction::triggered, this, [this] {
+        if (fitRequested_) fitRequested_();
+    });
+    copyFitAction_ = new QAction("Copy Fit Parameters", this);
+    copyFitAction_->setObjectName(QString("actCopyFit") + QChar(page.suffix));
+    connect(copyFitAction_, &QAction::triggered, this, &HistogramChart::copyFit);
+
     // The wheel zooms too.
     setInteractions(QCP::iRangeZoom);
     connect(xAxis, QOverload<const QCPRange&>::of(&QCPAxis::rangeChanged), this, [this] { updateTicks(); });
@@ -71,6 +99,7 @@ void HistogramChart::setBars(const HistogramBars& histogram) {
         key += 1.0;
     }
     bars_->setData(keys, values, true);
+    clearFit();
     xAxis->setLabel(Text(histogram.axisCaption));
     showAll();
 }
@@ -118,6 +147,36 @@ void HistogramChart::updateTicks() {
     for (int i = 0; i < count; ++i)
         if ((i - middle) % stride == 0)
             labelTicker_->addTick(i + 1.0, QString::fromStdString(labels_[static_cast<std::size_t>(i)]));
+}
+
+void HistogramChart::setFit(const QVector<double>& keys, const QVector<double>& values,
+                            const std::array<std::string, 4>& lines) {
+    fitCurve_->setData(keys, values, true);
+    QStringList text;
+    for (const std::string& line : lines) text << QString::fromStdString(line);
+    fitLabel_->setText(text.join('\n'));
+    fitLabel_->setVisible(true);
+    replot();
+}
+
+void HistogramChart::clearFit() {
+    fitCurve_->data()->clear();
+    fitLabel_->setText(QString());
+    fitLabel_->setVisible(false);
+}
+
+bool HistogramChart::hasFit() const { return fitLabel_->visible(); }
+
+QString HistogramChart::fitText() const { return hasFit() ? fitLabel_->text() : QString(); }
+
+void HistogramChart::copyFit() {
+    if (hasFit()) QGuiApplication::clipboard()->setText(fitText().replace('\n', "\r\n") + "\r\n");
+}
+
+void HistogramChart::addOwnActions(QMenu& menu) {
+    menu.addAction(fitAction_);
+    copyFitAction_->setEnabled(hasFit());
+    menu.addAction(copyFitAction_);
 }
 
 void HistogramChart::resizeEvent(QResizeEvent* event) {

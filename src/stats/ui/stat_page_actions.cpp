@@ -11,8 +11,12 @@
 #include "stats/basic_analysis.hpp"
 #include "stats/default_width.hpp"
 #include "stats/filter_spectrum.hpp"
+#include "stats/fit/fit_gaussian.hpp"
+#include "stats/gaussian_fit.hpp"
 #include "stats/histogram_text.hpp"
 #include "stats/interval_width.hpp"
+#include "stats/more_statistics_text.hpp"
+#include "stats/page_more_statistics.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/prepare_histogram.hpp"
 #include "stats/quantity.hpp"
@@ -20,6 +24,7 @@
 #include "stats/sigma_multiplier.hpp"
 #include "stats/unit_change.hpp"
 #include "stats/ui/analysis_window.hpp"
+#include "stats/ui/fit_curve.hpp"
 #include "stats/ui/histogram_chart.hpp"
 #include "stats/ui/string_grid_model.hpp"
 
@@ -45,6 +50,7 @@ bool StatPageWidget::refuse(const std::optional<Message>& refusal) {
 void StatPageWidget::hideHistogram() {
     table_->hide();
     chart_->hide();
+    graphed_.reset();
 }
 
 void StatPageWidget::setRangeLabel(const std::string& caption) {
@@ -91,9 +97,24 @@ void StatPageWidget::btnBasAnalysClick() {
     analysis_.hide();
     services_.busy.start();
     const auto report = BasicAnalysis(services_.state, services_.set, page(), services_.busy.progress());
+    if (report.ok()) showMoreStatistics(StatScope::All, report.value->summary);
     services_.busy.finish();
     if (refuse(report.refusal)) return;
     analysis_.showReport(report.value->rows, std::nullopt);
+}
+
+// Inside the busy panel of the report's own pass. A typed width the histogram
+// would refuse leaves the box without figures and says why.
+void StatPageWidget::showMoreStatistics(StatScope scope, const StatSummary& summary) {
+    const auto more = MoreStatisticsFor(services_.state, services_.set, page(), scope, summary, TextOf(*width_),
+                                        services_.busy.progress());
+    if (!more.ok()) {
+        analysis_.showMoreStatistics(std::nullopt, more.refusal->text);
+        return;
+    }
+    const QuantitySelection selection = SelectionFor(services_.state, page());
+    analysis_.showMoreStatistics(BuildMoreStatisticsRows(page(), *more.value, selection.quantity, selection.unitCode),
+                                 "");
 }
 
 void StatPageWidget::btnSpecFiltClick() {
@@ -107,6 +128,10 @@ void StatPageWidget::btnSpecFiltClick() {
     services_.busy.start();
     const auto run = FilterSpectrum(services_.state, services_.set, page(), filtering, text, services_.busy.progress());
     if (run.ok() && run.value->tooLow) services_.dialogs.message(*run.value->tooLow);
+    if (run.ok() && run.value->rows)
+        showMoreStatistics(run.value->filtered ? StatScope::Accepted : StatScope::All, run.value->summary);
+    else
+        analysis_.showMoreStatistics(std::nullopt, "");
     services_.busy.finish();
     if (refuse(run.refusal)) return;
     const FilterRun& outcome = *run.value;
@@ -201,6 +226,21 @@ void StatPageWidget::runHistogram(HistogramView view) {
     services_.busy.finish();
     chart_->show();
     chart_->setBars(bars);
+    graphed_ = ShownHistogram{std::move(histogram), selection.quantity, selection.unitCode};
+}
+
+void StatPageWidget::btnFitGaussClick() {
+    // Without the fit library there is nothing to draw the graph for.
+    if (!GaussianFitAvailable()) {
+        refuse(FitRefusal(GaussianFit{}));
+        return;
+    }
+    if (!graphed_ || chart_->isHidden()) runHistogram(HistogramView::Graph);
+    if (!graphed_) return;
+    const GaussianFit fit = FitGaussian(graphed_->histogram);
+    if (refuse(FitRefusal(fit))) return;
+    const FitCurve curve = SampleFitCurve(graphed_->histogram, fit);
+    chart_->setFit(curve.keys, curve.values, GaussianFitLines(page(), graphed_->quantity, graphed_->unitCode, fit));
 }
 
 void StatPageWidget::rbtnLinearClick() { chart_->setLogarithmic(false); }

@@ -182,11 +182,15 @@ QWidget* StatPageWidget::buildDisplayGroup() {
     data->setObjectName(name("btnData"));
     auto* graph = new QPushButton("Graph", options);
     graph->setObjectName(name("btnGraph"));
+    auto* fit = new QPushButton("Fit Gaussian", options);
+    fit->setObjectName(name("btnFitGauss"));
     connect(data, &QPushButton::clicked, this, &StatPageWidget::btnDataClick);
     connect(graph, &QPushButton::clicked, this, &StatPageWidget::btnGraphClick);
-    auto* optionsLayout = new QHBoxLayout(options);
-    optionsLayout->addWidget(data);
-    optionsLayout->addWidget(graph);
+    connect(fit, &QPushButton::clicked, this, &StatPageWidget::btnFitGaussClick);
+    auto* optionsLayout = new QGridLayout(options);
+    optionsLayout->addWidget(data, 0, 0);
+    optionsLayout->addWidget(graph, 0, 1);
+    optionsLayout->addWidget(fit, 1, 0, 1, 2);
     Compact(optionsLayout);
 
     auto* scale = new QGroupBox("Graph Scale", group);
@@ -246,6 +250,7 @@ QWidget* StatPageWidget::buildHistogramArea() {
     editableGrid_ = new TableViewGrid(*table_, *tableModel_, tableCopyTarget_, true);
 
     chart_ = new HistogramChart(look_, services_.dialogs, area);
+    chart_->onFitRequested([this] { btnFitGaussClick(); });
     chart_->hide();
     layout->addWidget(table_, 0, 0);
     layout->addWidget(chart_, 0, 0);

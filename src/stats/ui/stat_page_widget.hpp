@@ -5,7 +5,10 @@
 #include "data/message.hpp"
 #include "state/copy_target.hpp"
 #include "state/display_mode.hpp"
+#include "stats/histogram.hpp"
 #include "stats/histogram_view.hpp"
+#include "stats/more_statistics.hpp"
+#include "stats/stat_summary.hpp"
 #include "stats/ui/page_look.hpp"
 
 #include <QWidget>
@@ -84,6 +87,9 @@ public slots:
     void btnDefaultClick();
     void btnDataClick();
     void btnGraphClick();
+    // "Fit Gaussian" (also the chart's context menu): the graph's intervals
+    // fitted, drawing the graph first when none is shown.
+    void btnFitGaussClick();
     void radbtnNoFilterClick();
     void radbtnFXsigmaClick();
     void quantityClick(QuantityId quantity);
@@ -104,6 +110,8 @@ private:
     void showNoFilter();
     bool refuse(const std::optional<Message>& refusal);
     void runHistogram(HistogramView view);
+    // The "More statistics" of a report's ions, shown below its rows.
+    void showMoreStatistics(StatScope scope, const StatSummary& summary);
     void followUnitChange();
 
     WindowServices services_;
@@ -133,6 +141,13 @@ private:
     StringGridModel* tableModel_ = nullptr;
     TableViewGrid* editableGrid_ = nullptr;
     HistogramChart* chart_ = nullptr;
+    // The counted histogram the chart shows, in its quantity and unit.
+    struct ShownHistogram {
+        Histogram histogram;
+        QuantityId quantity;
+        int unitCode = 0;
+    };
+    std::optional<ShownHistogram> graphed_;
 };
 
 }  // namespace zelkor

@@ -20,20 +20,24 @@ struct PagePlace {
     MainPage tab;
     CopyTarget tableCopyTarget;
     CopyTarget analysisCopyTarget;
+    CopyTarget moreCopyTarget;
 };
 
 // In the Edit menu's order of precedence for the analysis windows.
 constexpr std::array<PagePlace, kStatPageCount> kPlaces{{
-    {StatPage::Energy, MainPage::EnergStat, CopyTarget::EnData, CopyTarget::EnAnalys},
-    {StatPage::Momentum, MainPage::MomStat, CopyTarget::MoData, CopyTarget::MomAnalys},
-    {StatPage::Position, MainPage::PosStat, CopyTarget::PoData, CopyTarget::PoAnalys},
-    {StatPage::Angle, MainPage::AngStat, CopyTarget::AnData, CopyTarget::AnAnalys},
+    {StatPage::Energy, MainPage::EnergStat, CopyTarget::EnData, CopyTarget::EnAnalys, CopyTarget::EnMore},
+    {StatPage::Momentum, MainPage::MomStat, CopyTarget::MoData, CopyTarget::MomAnalys, CopyTarget::MomMore},
+    {StatPage::Position, MainPage::PosStat, CopyTarget::PoData, CopyTarget::PoAnalys, CopyTarget::PoMore},
+    {StatPage::Angle, MainPage::AngStat, CopyTarget::AnData, CopyTarget::AnAnalys, CopyTarget::AnMore},
 }};
 
 StatPageWidget* InstallPage(const WindowServices& services, const PagePlace& place) {
     PageHost& host = services.host;
-    auto* analysis = new AnalysisWindow(LookOfPage(place.page), place.analysisCopyTarget, &host.topWindow());
+    auto* analysis =
+        new AnalysisWindow(LookOfPage(place.page), place.analysisCopyTarget, place.moreCopyTarget, &host.topWindow());
     services.edit.joinAnalysisGrid(analysis->editableGrid());
+    // After the report's grid: the Edit menu's precedence among the reports stays.
+    services.edit.joinAnalysisGrid(analysis->moreEditableGrid());
 
     QWidget& tab = host.page(place.tab);
     auto* page = new StatPageWidget(services, place.page, place.tableCopyTarget, *analysis, &tab);

@@ -40,6 +40,14 @@ int StringGridModel::columnCount(const QModelIndex& parent) const { return paren
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     // The tooltip gives the whole text of a cell too narrow to show it.
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    if (role == Qt::ToolTipRole) {
+        // A row's own tooltip says how its figure is found, after the text.
+        const auto tip = rowTips_.find(index.row());
+        // As rich text the tooltip wraps its long explanation.
+        if (tip != rowTips_.end())
+            return "<p>" + ToQString(text(index.row(), index.column())).toHtmlEscaped() + "</p><p>" +
+                   ToQString(tip->second).toHtmlEscaped() + "</p>";
+    }
     return ToQString(text(index.row(), index.column()));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
     void setTitles(std::vector<std::string> titles);
     void setRows(std::vector<std::vector<std::string>> rows);
     const std::vector<std::vector<std::string>>& rows() const { return rows_; }
+    // The tooltip of every cell of a model row.
+    void setRowToolTip(int row, std::string tip) { rowTips_[row] = std::move(tip); }
     // The text of a model cell, empty outside the rows written.
     const std::string& text(int row, int column) const;
 
@@ -35,6 +38,7 @@ private:
     bool titleRow_;
     std::vector<std::string> titles_;
     std::vector<std::vector<std::string>> rows_;
+    std::map<int, std::string> rowTips_;
 };
 
 }  // namespace zelkor

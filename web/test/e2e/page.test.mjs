@@ -102,6 +102,19 @@ describe('the page from disk', () => {
     assert.deepEqual([...(await downloaded('made_KinEnerg.png')).subarray(1, 4)], [0x50, 0x4e, 0x47]);
   });
 
+  test('a unit changed converts the width and hides the histogram of the old unit', async () => {
+    const before = await page.$eval('#width', (input) => input.value);
+    const intervals = await text(page, '#intervals');
+    await page.select('#unit', '2');
+    await idle(page);
+    const after = await page.$eval('#width', (input) => input.value);
+    assert.ok(Math.abs(Number(after) * 1000 / Number(before) - 1) < 1e-6, `${before} keV -> ${after} MeV`);
+    assert.equal(await page.$$eval('#histogramTable tr', (rows) => rows.length), 0);
+    assert.equal(await text(page, '#intervals'), '');
+    await click('#data');
+    assert.equal(await text(page, '#intervals'), intervals);
+  });
+
   test('emittance plots every ion; the sigma matrix is the batch tool\'s', async () => {
     await page.click('#tab-emittance');
     await click('#display');
