@@ -30,14 +30,27 @@ ParticleSet MakeBenchSet(int count) {
     return set;
 }
 
-std::filesystem::path TransmitFile(int ions, const char* name) {
-    const auto file = std::filesystem::temp_directory_path() / name;
+namespace {
+
+std::filesystem::path WriteOnce(int ions, const std::filesystem::path& file) {
     if (std::filesystem::exists(file)) return file;
     const ParticleSet set = MakeBenchSet(ions);
     const std::string line10 = "====== TRIM Calc.=  C(20 MeV) ==> Layer 1( 11.2 um) ==========================\n";
     if (WriteTransmitTxt(file, set, line10, 6, 1, 2, "Cannot open a file!"))
         throw std::runtime_error("cannot write the benchmark file");
     return file;
+}
+
+}  // namespace
+
+std::filesystem::path TransmitFile(int ions, const char* name) {
+    return WriteOnce(ions, std::filesystem::temp_directory_path() / name);
+}
+
+std::filesystem::path TransmitFileOf(int ions) {
+    const std::filesystem::path folder = ZELKOR_BENCH_DATA_DIR;
+    std::filesystem::create_directories(folder);
+    return WriteOnce(ions, folder / ("transmit-" + std::to_string(ions) + ".txt"));
 }
 
 GeneratorFields MillionIonBeamFields() {

@@ -14,6 +14,9 @@ ParticleSet MakeBenchSet(int count);
 // That set of ions written once as a TRANSMIT.TXT file of this name in the
 // temporary folder, and kept there for later runs.
 std::filesystem::path TransmitFile(int ions, const char* name);
+// The same, named for the number of ions, in the build folder's bench-data
+// (a 10,000,000-ion file is 1.2 GB: made once, never in the sources).
+std::filesystem::path TransmitFileOf(int ions);
 
 // The generator's fields for a 1,000,000-ion 20 MeV carbon beam: Gaussian
 // positions and slopes in tilted ellipses, energy spread, dispersion, an

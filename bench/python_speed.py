@@ -4,13 +4,16 @@ usage: PYTHONPATH=build/src/python /usr/bin/python3 bench/python_speed.py FILE Z
 
 zelkor.load against `zelkor-batch info` (the whole process) and against
 pandas.read_csv(sep=r"\\s+", skiprows=12, header=None), then quantity() and
-stats() on the loaded set. Each figure is the best of several runs, as wall
+stats() on the loaded set, histogram() of an angle in 1001 intervals, and
+`zelkor-batch convert` to TRIM.DAT (the whole process) beside `cat` of the
+same file. Each figure is the best of several runs, as wall
 time and as CPU time (this process and its children), since on a shared
 machine the wall time also counts the waits for a core.
 """
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import zelkor
@@ -49,6 +52,18 @@ def main(path, batch):
     for name, unit in (("KinEnerg", "keV"), ("PosY", "um"), ("AngX", "deg")):
         rows.append((f"quantity({name!r})", best(lambda: s.quantity(name, unit), 10)))
         rows.append((f"stats({name!r})", best(lambda: s.stats(name, unit), 10)))
+    # 1001 intervals: the default width is a 101st of the range (and a millionth more).
+    edges, _ = s.histogram("AngX", "deg")
+    width = (edges[-1] - edges[0]) / (1 + 1e-6) / 1000.9
+    edges, _ = s.histogram("AngX", "deg", width=width)
+    assert len(edges) == 1002, len(edges)
+    rows.append(("histogram('AngX') 1001", best(lambda: s.histogram("AngX", "deg", width=width), 10)))
+    with tempfile.TemporaryDirectory(dir=os.path.dirname(os.path.abspath(path))) as folder:
+        out = os.path.join(folder, "converted.dat")
+        with open(os.devnull, "wb") as null:
+            rows.append(("cat FILE", best(lambda: subprocess.run(["cat", path], check=True, stdout=null), 5)))
+        convert = [batch, "convert", path, "--to", "trim", "-o", out]
+        rows.append(("zelkor-batch convert", best(lambda: subprocess.run(convert, check=True, capture_output=True), 5)))
     print(f"{s.count} ions in {path}")
     print(f"{'':24s} {'wall ms':>9s} {'CPU ms':>9s}")
     for name, (wall, cpu) in rows:

@@ -5,6 +5,7 @@
 #include "stats/more_statistics_text.hpp"
 #include "stats/page_more_statistics.hpp"
 #include "stats/page_quantity.hpp"
+#include "stats/value_column.hpp"
 
 #include <ostream>
 
@@ -36,6 +37,8 @@ int RunStats(const BatchArgs& args, const BatchIo& io, const std::string& usage)
     auto setup = SetUpStats(args, io, usage, exitCode);
     if (!setup) return exitCode;
     auto& [data, page] = *setup;
+    // The reports and the further figures read one evaluation of the quantity.
+    const ReuseColumns reuse;
     const auto filter = args.option("filter");
     if (!filter) {
         const auto report = BasicAnalysis(data.state, data.set, page);

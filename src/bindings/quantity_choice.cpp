@@ -3,9 +3,11 @@
 #include "bindings/binding_error.hpp"
 #include "relativity/take_ion_masses.hpp"
 #include "stats/availability.hpp"
+#include "stats/ion_span.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/quantity.hpp"
 #include "stats/quantity_value.hpp"
+#include "stats/value_column.hpp"
 
 namespace zelkor::bindings {
 
@@ -38,11 +40,7 @@ StatPage AvailablePage(Session& session, const QuantityChoice& choice) {
 
 void FillQuantityValues(const Session& session, StatPage page, double* out) {
     const QuantitySelection selection = SelectionFor(session.state, page);
-    const ParticleRecord* records = session.set.records.data();
-    const int count = session.set.count;
-    WithQuantityValue(selection, [&](auto value) {
-        for (int i = 1; i <= count; ++i) out[i - 1] = value(records[i]);
-    });
+    WithQuantityValue(selection, [&](auto value) { FillColumn(Ions(session.set), value, out); });
 }
 
 }  // namespace zelkor::bindings

@@ -7,6 +7,7 @@
 #include "stats/page_more_statistics.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/prepare_histogram.hpp"
+#include "stats/value_column.hpp"
 
 #include <stdexcept>
 
@@ -32,6 +33,8 @@ StatPage PageInMode(Session& session, const QuantityChoice& choice, const std::s
 StatsResult Stats(Session& session, const QuantityChoice& choice, const std::string& widthText, Progress& progress) {
     StatsResult result;
     result.page = SelectQuantityOf(session, choice);
+    // The report and its further figures read one evaluation of the quantity.
+    const ReuseColumns reuse;
     result.report = Take(BasicAnalysis(session.state, session.set, result.page, progress));
     result.more = Take(MoreStatisticsFor(session.state, session.set, result.page, StatScope::All, result.report.summary,
                                          widthText, progress));
@@ -58,6 +61,8 @@ HistogramResult HistogramOf(Session& session, const QuantityChoice& choice, cons
     if (fit && !GaussianFitAvailable()) throw std::runtime_error(FitRefusal(GaussianFit{})->text);
     HistogramResult result;
     result.page = PageInMode(session, choice, displayWord);
+    // The default width, the range and the counts read one evaluation of the quantity.
+    const ReuseColumns reuse;
     result.widthText = width ? *width : Take(DefaultWidthText(session.state, session.set, result.page, zoomText));
     result.histogram = Take(PrepareHistogram(session.state, session.set, result.page, HistogramView::Table,
                                              result.widthText, zoomText, progress));

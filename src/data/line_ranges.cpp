@@ -1,13 +1,9 @@
 #include "data/line_ranges.hpp"
 
 #include "data/line_reader.hpp"
-#include "platform/worker_threads.hpp"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
 #include <cstring>
-#include <mutex>
 
 namespace zelkor {
 
@@ -63,47 +59,6 @@ std::vector<LineRange> SharedSource::splitAtLineStarts(unsigned parts) const {
     }
     runs.back().end = LineReader::kToEndOfFile;
     return runs;
-}
-
-void RunOnThreads(std::size_t count, const std::function<void(std::size_t)>& work,
-                  const std::function<void()>& waiting) {
-    std::vector<std::exception_ptr> failures(count);
-    std::mutex mutex;
-    std::condition_variable ended;
-    std::size_t running = count > 0 ? count - 1 : 0;
-    auto guarded = [&](std::size_t k) {
-        try {
-            work(k);
-        } catch (...) {
-            failures[k] = std::current_exception();
-        }
-    };
-    {
-        platform::WorkerThreads threads;
-        for (std::size_t k = 1; k < count; ++k) {
-            const bool started = threads.start([&, k] {
-                guarded(k);
-                const std::lock_guard lock(mutex);
-                --running;
-                ended.notify_one();
-            });
-            if (!started) {
-                // No thread to be had: this part runs here.
-                guarded(k);
-                const std::lock_guard lock(mutex);
-                --running;
-            }
-        }
-        if (count > 0) guarded(0);
-        std::unique_lock lock(mutex);
-        while (!ended.wait_for(lock, std::chrono::milliseconds(10), [&] { return running == 0; })) {
-            lock.unlock();
-            waiting();
-            lock.lock();
-        }
-    }
-    for (const std::exception_ptr& failure : failures)
-        if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace zelkor

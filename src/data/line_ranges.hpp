@@ -2,6 +2,7 @@
 
 #include "data/progress.hpp"
 #include "data/read_source.hpp"
+#include "data/run_on_threads.hpp"
 #include "platform/read_file.hpp"
 
 #include <cstdint>
@@ -55,12 +56,5 @@ private:
     platform::ReadFile file_;
     std::uint64_t size_ = 0;
 };
-
-// Runs work(k) for k in 0..count-1: 0 on the calling thread, the others on
-// threads of their own; once its own part is done the calling thread waits,
-// calling waiting() about every 10 ms so that the window stays alive. The
-// first exception thrown by any part is thrown again after all have ended.
-void RunOnThreads(std::size_t count, const std::function<void(std::size_t)>& work,
-                  const std::function<void()>& waiting);
 
 }  // namespace zelkor

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "data/field_extents.hpp"
 #include "data/large_block_allocator.hpp"
 #include "data/particle_record.hpp"
 
 #include <cassert>
+#include <optional>
 #include <vector>
 
 namespace zelkor {
@@ -14,6 +16,10 @@ struct ParticleSet {
     std::vector<ParticleRecord, LargeBlockAllocator<ParticleRecord>> records{1};
     int count = 0;
     int lineCount = 0;
+    // The extents of records 1..count as a reader stored them, which size
+    // Preview's columns without a pass over the set. None for a set made
+    // otherwise; a pass that changes a field of the records drops them.
+    std::optional<FieldExtents> readExtents;
 
     ParticleSet() = default;
     // Storage for a load whose counting pass gave lineCount; a count below one

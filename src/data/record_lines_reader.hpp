@@ -3,6 +3,7 @@
 // The parse pass the three readers share: the header, then every record line
 // into the set's storage, on several threads when the count pass split the file.
 
+#include "data/field_extents.hpp"
 #include "data/first_lines.hpp"
 #include "data/reader_passes.hpp"
 
@@ -33,6 +34,7 @@ struct RunTally {
     TextLine openLine;
     std::int64_t openLineNumber = 0;
     std::atomic<std::size_t> recordsSoFar{0};  // for the progress bar
+    FieldExtents extents;                      // of the records read
 };
 
 // Parses the lines of a run into out[0..]: at most expectedLines of them, all
@@ -72,6 +74,10 @@ void ParseRun(LineReader& reader, std::int64_t firstLineNumber, std::int64_t exp
     }
     tally.lines = reader.lineNumber();
     tally.readFailed = reader.readFailed();
+    // Measured after the parse, in a loop that keeps the extents in registers.
+    FieldExtents extents;
+    for (std::size_t i = 0; i < tally.records; ++i) extents.take(FieldValuesOf(out[i]));
+    tally.extents = extents;
 }
 
 // One parse of a counted file. The storage is allocated once and not cleared:
@@ -151,6 +157,7 @@ private:
         int decimals = 0;
         if (!parseLine_(text.text, record, atomZ, decimals) || !IsFiniteRecord(record)) return skipLine(lineNumber);
         result_.set.records[filled_++] = record;
+        extents_.take(FieldValuesOf(record));
         ++result_.set.count;
         previousDecimals_ = decimals;
         if (layout_.keptHeaderLine > 0) result_.atomZ = atomZ;
@@ -225,6 +232,7 @@ private:
                 if (layout_.keptHeaderLine > 0) result_.atomZ = tally.lastAtomZ;
             }
             readFailed_ = readFailed_ || tally.readFailed;
+            extents_.take(tally.extents);
         }
         result_.set.count = static_cast<int>(filled_ - 1);
         stepTo(result_.set.count);
@@ -240,6 +248,7 @@ private:
         filled_ = 1;
         previousDecimals_ = -1;
         readFailed_ = false;
+        extents_ = FieldExtents();
     }
 
     ReadResult finish() {
@@ -249,6 +258,8 @@ private:
             result_.set.count = 0;
             result_.atomZ.reset();
             result_.failure = ErrorMessage(readFailed_ ? layout_.openFailureText : kCannotCloseText);
+        } else {
+            result_.set.readExtents = extents_;
         }
         return std::move(result_);
     }
@@ -266,6 +277,7 @@ private:
     std::int64_t steps_ = 0;     // progress steps given
     int previousDecimals_ = -1;  // of the last record read
     bool readFailed_ = false;
+    FieldExtents extents_;  // of the records stored
 };
 
 // A record line parser: fills the record, the atomic number (if the format

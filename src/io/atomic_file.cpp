@@ -16,6 +16,12 @@ char* AtomicFile::reserve(std::size_t bytes) {
 }
 
 void AtomicFile::append(std::string_view text) {
+    // A large block goes to the file as it is, after what is buffered.
+    if (text.size() >= kBlockSize) {
+        flush();
+        file_.write(text.data(), text.size());
+        return;
+    }
     while (!text.empty()) {
         const std::size_t part = std::min(text.size(), kMaxReserve);
         char* out = reserve(part);

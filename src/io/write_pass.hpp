@@ -5,11 +5,14 @@
 #include "data/progress.hpp"
 #include "io/atomic_file.hpp"
 #include "io/printf_format.hpp"
+#include "io/ordered_blocks.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelkor {
 
@@ -53,11 +56,31 @@ inline std::optional<Message> WriteFailureMessage(std::optional<FileFailure> fai
     return ErrorMessage(kCannotCloseText);
 }
 
+// The records of a set in blocks of CurrentPassThreads().minimumItems, with
+// the number of each block's first accepted record, which comes from the
+// accepted records before it: the lines of a block can then be formatted on
+// their own and still be numbered as one pass in index order numbers them.
+class RecordBlocks {
+public:
+    explicit RecordBlocks(const ParticleSet& set);
+
+    std::size_t blocks() const { return firstIndex_.size() - 1; }
+    // Records firstIndex(b) .. firstIndex(b + 1) - 1.
+    int firstIndex(std::size_t block) const { return firstIndex_[block]; }
+    int firstNumber(std::size_t block) const { return firstNumber_[block]; }
+
+private:
+    std::vector<int> firstIndex_;
+    std::vector<int> firstNumber_;
+};
+
 // writeHeader(AtomicFile&) writes the header lines; writeRecord(char* out,
 // const ParticleRecord&, int number) formats one record line at out (at most
-// kMaxRecordChars) and returns its end. Progress advances by one whenever the
-// visited index, written or not, is a whole multiple of count / 100, and
-// yields after every record.
+// kMaxRecordChars) and returns its end; it runs on several threads at once.
+// The lines are formatted in blocks on every core and written in file order.
+// Progress advances by one whenever the visited index, written or not, is a
+// whole multiple of count / 100, and yields after every record formatted on
+// the calling thread.
 template <typename WriteHeader, typename WriteRecord>
 std::optional<Message> RunWritePass(const std::filesystem::path& path, const ParticleSet& set,
                                     std::string_view openFailureText, Progress& progress, WriteHeader&& writeHeader,
@@ -65,17 +88,26 @@ std::optional<Message> RunWritePass(const std::filesystem::path& path, const Par
     AtomicFile file(path);
     if (file.failed()) return WriteFailureMessage(file.failed(), openFailureText);
     writeHeader(file);
+    const RecordBlocks blocks(set);
     const int period = ProgressPeriod(set.count, 100);
-    int number = 0;
-    for (int i = 1; i <= set.count; ++i) {
-        const ParticleRecord& record = set.record(i);
-        if (record.accepted == 1) {
-            char* out = file.reserve(kMaxRecordChars);
-            file.commitTo(writeRecord(out, record, ++number));
-        }
-        if (i % period == 0) progress.advance(1);
-        progress.yield();
-    }
+    int visited = 0;
+    FormatBlocksInOrder(
+        blocks.blocks(),
+        [&](std::size_t block, BlockBuffer& buffer, bool here) {
+            int number = blocks.firstNumber(block);
+            for (int i = blocks.firstIndex(block); i < blocks.firstIndex(block + 1); ++i) {
+                const ParticleRecord& record = set.record(i);
+                if (record.accepted == 1) buffer.commitTo(writeRecord(buffer.room(kMaxRecordChars), record, number++));
+                if (here) progress.yield();
+            }
+        },
+        [&file](std::string_view text) { file.append(text); },
+        [&](std::size_t end) {
+            const int last = blocks.firstIndex(end) - 1;
+            progress.advance(StepsBetween(visited, last, period));
+            visited = last;
+        },
+        progress);
     return WriteFailureMessage(file.commit(), openFailureText);
 }
 

@@ -1,19 +1,45 @@
 #include "optics/axis_range.hpp"
 
+#include "data/run_on_threads.hpp"
+#include "optics/coordinate_of.hpp"
+
 #include <cmath>
+#include <limits>
 #include <utility>
+#include <vector>
 
 namespace zelkor {
 
+// The first run starts from its first value, as one pass does; the others
+// from infinities, which no value replaces wrongly (a nan is never taken).
+// Joined in order with the same strict comparisons, the runs give the bits
+// of one pass: the first of equal values (0 and -0) is kept.
 Extent CoordinateExtent(const ParticleSet& set, SourceKind kind, PhaseCoordinate coordinate) {
     if (set.count == 0) return {};
-    const bool holdsSlopes = HoldsSlopes(kind);
-    const double first = PhasePointOf(set.record(1), holdsSlopes)[coordinate];
-    Extent extent{first, first};
-    for (int i = 2; i <= set.count; ++i) {
-        const double v = PhasePointOf(set.record(i), holdsSlopes)[coordinate];
-        if (v < extent.lo) extent.lo = v;
-        if (v > extent.hi) extent.hi = v;
+    const std::vector<IndexRun> runs = SplitIntoRuns(static_cast<std::size_t>(set.count));
+    std::vector<Extent> parts(runs.size());
+    WithCoordinate<false>(coordinate, HoldsSlopes(kind), [&](auto value) {
+        ForEachRun(runs, [&](IndexRun run, std::size_t k) {
+            constexpr double kInfinity = std::numeric_limits<double>::infinity();
+            Extent extent{kInfinity, -kInfinity};
+            std::size_t i = run.begin + 1;
+            if (k == 0) {
+                const double first = value(set.records[1]);
+                extent = {first, first};
+                ++i;
+            }
+            for (; i <= run.end; ++i) {
+                const double v = value(set.records[i]);
+                if (v < extent.lo) extent.lo = v;
+                if (v > extent.hi) extent.hi = v;
+            }
+            parts[k] = extent;
+        });
+    });
+    Extent extent = parts.front();
+    for (std::size_t k = 1; k < parts.size(); ++k) {
+        if (parts[k].lo < extent.lo) extent.lo = parts[k].lo;
+        if (parts[k].hi > extent.hi) extent.hi = parts[k].hi;
     }
     return extent;
 }

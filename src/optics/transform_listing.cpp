@@ -1,5 +1,6 @@
 #include "optics/transform_listing.hpp"
 
+#include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
 #include "optics/phase_space.hpp"
 
@@ -29,6 +30,14 @@ double TransformColumnValue(const TransformRow& row, int column) {
 std::string TransformCell(int ion, const TransformRow& row, int column) {
     if (column == 0) return FormatInt("%d", ion);
     return FormatDouble("%.10lE", TransformColumnValue(row, column));
+}
+
+char* AppendTransformCells(char* out, int ion, const TransformRow& row, int left, int right) {
+    for (int column = left; column <= right; ++column) {
+        out = column == 0 ? AppendInt(out, ion) : AppendExponentFast(out, TransformColumnValue(row, column), 10);
+        *out++ = '\t';
+    }
+    return out;
 }
 
 void WriteTransformListing(std::ostream& out, const ParticleSet& set, SourceKind kind, const TransferMatrix& matrix,

@@ -23,6 +23,10 @@ double TransformColumnValue(const TransformRow& row, int column);
 // One cell of the listing: column 0 the ion number "%d", the others "%.10lE".
 std::string TransformCell(int ion, const TransformRow& row, int column);
 
+// Cells left..right (0..8) of an ion's listing row, as TransformCell writes
+// them, each followed by a tab; at most 9 * (kMaxNumberChars + 1) characters.
+char* AppendTransformCells(char* out, int ion, const TransformRow& row, int left, int right);
+
 // The listing as tab-separated text: the header line, then one line per ion
 // (every ion, accepted or not), each ended by "\n". Progress advances by one
 // at every ion whose index is a multiple of count / 100 and yields after each.

@@ -5,6 +5,7 @@
 namespace zelkor {
 
 void ComputeMomenta(ParticleSet& set, double amu, Progress& progress) {
+    set.readExtents.reset();
     const int stored = static_cast<int>(set.records.size()) - 1;
     const int count = set.count < stored ? set.count : stored;
     for (int i = 1; i <= count; ++i) {

@@ -4,11 +4,14 @@
 #include "stats/display_range.hpp"
 #include "stats/page_description.hpp"
 #include "stats/sigma_multiplier.hpp"
+#include "stats/value_column.hpp"
 
 namespace zelkor {
 
 Checked<std::string> DefaultWidthText(const AppState& state, ParticleSet& set, StatPage page, std::string_view zoomText,
                                       Progress& progress) {
+    // The flags and the range read one evaluation of the quantity.
+    const ReuseColumns reuse;
     using Result = Checked<std::string>;
     if (auto refusal = CheckAvailability(page, state, set)) return Result::Refused(*refusal);
     double n = 0.0;

@@ -4,7 +4,7 @@
 #include "stats/kernel_passes.hpp"
 #include "stats/page_quantity.hpp"
 #include "stats/progress_dispatch.hpp"
-#include "stats/quantity_value.hpp"
+#include "stats/value_column.hpp"
 #include "stats/sigma_filter.hpp"
 
 #include <cmath>
@@ -77,8 +77,8 @@ DisplayRange ComputeDisplayRange(const AppState& state, const ParticleSet& set, 
     const auto ions = Ions(set);
     const QuantitySelection selection = SelectionFor(state, page);
     return WithProgress(progress, [&](auto& p) {
-        return WithQuantityValue(selection,
-                                 [&](const auto& value) { return RangeOf(mode, active, ions, value, n, p); });
+        return WithColumnValue(ions, selection,
+                               [&](const auto& value) { return RangeOf(mode, active, ions, value, n, p); });
     });
 }
 

@@ -5,11 +5,14 @@
 #include "stats/page_quantity.hpp"
 #include "stats/sigma_filter.hpp"
 #include "stats/sigma_multiplier.hpp"
+#include "stats/value_column.hpp"
 
 namespace zelkor {
 
 Checked<FilterRun> FilterSpectrum(const AppState& state, ParticleSet& set, StatPage page, bool xSigmaChecked,
                                   std::string_view multiplierText, Progress& progress) {
+    // The filter and both reports read one evaluation of the quantity.
+    const ReuseColumns reuse;
     using Result = Checked<FilterRun>;
     if (auto refusal = CheckAvailability(page, state, set)) return Result::Refused(*refusal);
     const QuantitySelection selection = SelectionFor(state, page);

@@ -3,7 +3,7 @@
 #include "stats/histogram_count_pass.hpp"
 #include "stats/ion_span.hpp"
 #include "stats/progress_dispatch.hpp"
-#include "stats/quantity_value.hpp"
+#include "stats/value_column.hpp"
 
 #include <cmath>
 #include <limits>
@@ -63,11 +63,30 @@ std::vector<int> CountIntervals(const ParticleSet& set, const QuantitySelection&
     const IntervalLocator locate(edges, width);
     const auto ions = Ions(set);
     const int period = ProgressPeriod(static_cast<int>(ions.size()), 100);
-    WithProgress(progress, [&](auto& p) {
-        WithQuantityValue(selection, [&](const auto& value) {
-            kernel_pass::CountIntoIntervals(ions, value, locate, counts, period, p);
+    const std::vector<IndexRun> runs = SplitIntoRuns(ions.size());
+    if (runs.size() <= 1) {
+        WithProgress(progress, [&](auto& p) {
+            WithColumnValue(ions, selection, [&](const auto& value) {
+                kernel_pass::CountIntoIntervals(ions, value, locate, counts, period, p);
+            });
         });
+        return counts;
+    }
+    // Counts are whole numbers: each run counts its ions on its own and the sums are exact.
+    std::vector<std::vector<int>> partial(runs.size(), counts);
+    WithColumnValue(ions, selection, [&](const auto& value) {
+        ForEachRun(
+            runs,
+            [&](IndexRun run, std::size_t k) {
+                SilentProgress silent;
+                kernel_pass::CountIntoIntervals(ions.subspan(run.begin, run.size()), value, locate, partial[k], period,
+                                                silent);
+            },
+            [&progress] { progress.yield(); });
     });
+    for (const std::vector<int>& part : partial)
+        for (std::size_t k = 0; k < counts.size(); ++k) counts[k] += part[k];
+    progress.advance(static_cast<int>(ions.size()) / period);
     return counts;
 }
 

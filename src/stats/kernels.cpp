@@ -3,7 +3,7 @@
 #include "stats/ion_span.hpp"
 #include "stats/kernel_passes.hpp"
 #include "stats/progress_dispatch.hpp"
-#include "stats/quantity_value.hpp"
+#include "stats/value_column.hpp"
 
 #include <cmath>
 
@@ -14,8 +14,9 @@ namespace {
 // the quantity and the progress decided once, outside the loops.
 template <typename Pass>
 auto Run(const ParticleSet& set, const QuantitySelection& selection, Progress& progress, Pass&& pass) {
+    const auto ions = Ions(set);
     return WithProgress(progress, [&](auto& p) {
-        return WithQuantityValue(selection, [&](const auto& value) { return pass(Ions(set), value, p); });
+        return WithColumnValue(ions, selection, [&](const auto& value) { return pass(ions, value, p); });
     });
 }
 
@@ -46,9 +47,10 @@ double MeanAll(const ParticleSet& set, const QuantitySelection& s, Progress& pro
     });
 }
 
+// MeanAll and the deviations from it over one evaluation of the quantity.
 double DispersionAll(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    const double mean = MeanAll(set, s, progress);
-    return Run(set, s, progress, [mean](auto ions, auto value, auto& p) {
+    return Run(set, s, progress, [](auto ions, auto value, auto& p) {
+        const double mean = kernel_pass::MeanOf(kernel_pass::SumAll(ions, value, p), ions.size());
         return kernel_pass::MeanOf(kernel_pass::SquaredDeviationSum(ions, value, mean, p), ions.size());
     });
 }
@@ -72,9 +74,9 @@ double MeanAccepted(const ParticleSet& set, const QuantitySelection& s, Progress
 }
 
 double DispersionAccepted(const ParticleSet& set, const QuantitySelection& s, Progress& progress) {
-    const kernel_pass::AcceptedScan scan = ScanAccepted(set, s, progress);
-    const double mean = scan.meanAccepted();
-    return Run(set, s, progress, [&](auto ions, auto value, auto& p) {
+    return Run(set, s, progress, [](auto ions, auto value, auto& p) {
+        const kernel_pass::AcceptedScan scan = kernel_pass::ScanAccepted(ions, value, p);
+        const double mean = scan.meanAccepted();
         return kernel_pass::MeanOf(kernel_pass::AcceptedSquaredDeviationSum(ions, value, mean, p), scan.accepted);
     });
 }

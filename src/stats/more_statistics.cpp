@@ -4,7 +4,7 @@
 #include "stats/interval_locator.hpp"
 #include "stats/ion_span.hpp"
 #include "stats/progress_dispatch.hpp"
-#include "stats/quantity_value.hpp"
+#include "stats/value_column.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -136,8 +136,9 @@ MoreStatistics ComputeMoreStatistics(const ParticleSet& set, const QuantitySelec
                                      const StatSummary& summary, Histogram plan, Progress& progress) {
     const bool acceptedOnly = scope == StatScope::Accepted;
     ScopeValues s = WithProgress(progress, [&](auto& p) {
-        return WithQuantityValue(
-            selection, [&](const auto& value) { return Gather(Ions(set), value, acceptedOnly, summary.mean, p); });
+        const auto ions = Ions(set);
+        return WithColumnValue(ions, selection,
+                               [&](const auto& value) { return Gather(ions, value, acceptedOnly, summary.mean, p); });
     });
     MoreStatistics more;
     const double n = static_cast<double>(s.values.size());

@@ -5,11 +5,14 @@
 #include "stats/interval_width.hpp"
 #include "stats/page_description.hpp"
 #include "stats/sigma_multiplier.hpp"
+#include "stats/value_column.hpp"
 
 namespace zelkor {
 
 Checked<Histogram> PrepareHistogram(const AppState& state, ParticleSet& set, StatPage page, HistogramView view,
                                     std::string_view widthText, std::string_view zoomText, Progress& progress) {
+    // The flags and the range read one evaluation of the quantity.
+    const ReuseColumns reuse;
     using Result = Checked<Histogram>;
     if (auto refusal = CheckAvailability(page, state, set)) return Result::Refused(*refusal);
     const Checked<double> width = ValidateIntervalWidth(widthText);

@@ -26,6 +26,8 @@ std::span<const DataColumn> DataColumnsFor(SourceKind kind);
 // a sign only where a value is negative, a third exponent digit only where
 // one needs it. Sizes the column without formatting every cell.
 std::string WidestDataCell(const DataColumn& column, const ParticleSet& set);
+// The same for every column, from one pass over the set on every core.
+std::vector<std::string> WidestDataCells(std::span<const DataColumn> columns, const ParticleSet& set);
 
 // Writes the cell of ion index (1..count) at out; at most kMaxNumberChars characters.
 char* AppendDataCell(char* out, const DataColumn& column, const ParticleSet& set, int index);
@@ -40,14 +42,14 @@ public:
     const std::string& title(int column) const override { return titles_[static_cast<std::size_t>(column)]; }
     CellFormat format(int column) const override { return columns_[static_cast<std::size_t>(column)].format; }
     char* appendCell(char* out, int ion, int column) const override;
-    std::string widestCell(int column) const override {
-        return WidestDataCell(columns_[static_cast<std::size_t>(column)], *set_);
-    }
+    // All columns are measured at the first call, in one pass.
+    std::string widestCell(int column) const override;
 
 private:
     const ParticleSet* set_;
     std::span<const DataColumn> columns_;
     std::vector<std::string> titles_;
+    mutable std::vector<std::string> widest_;
 };
 
 }  // namespace zelkor

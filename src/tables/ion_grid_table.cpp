@@ -1,5 +1,6 @@
 #include "tables/ion_grid_table.hpp"
 
+#include "io/decimal_fast_path.hpp"
 #include "io/printf_format.hpp"
 
 namespace zelkor {
@@ -7,10 +8,10 @@ namespace zelkor {
 char* AppendFormatted(char* out, CellFormat format, double value) {
     switch (format) {
         case CellFormat::Index: return AppendInt(out, static_cast<int>(value));
-        case CellFormat::Exponent6: return AppendExponent(out, value, 6);
-        case CellFormat::Fixed7: return AppendFixed(out, value, 7);
-        case CellFormat::Fixed10: return AppendFixed(out, value, 10);
-        case CellFormat::Exponent10: return AppendExponent(out, value, 10);
+        case CellFormat::Exponent6: return AppendExponentFast(out, value, 6);
+        case CellFormat::Fixed7: return AppendFixedFast(out, value, 7);
+        case CellFormat::Fixed10: return AppendFixedFast(out, value, 10);
+        case CellFormat::Exponent10: return AppendExponentFast(out, value, 10);
     }
     return out;
 }

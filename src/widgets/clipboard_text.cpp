@@ -20,4 +20,15 @@ std::string BuildClipboardText(const CellTextSource& cells, const GridRect& rect
     return text;
 }
 
+void CellTextSource::appendRows(QByteArray& out, const GridRect& rect, Progress& progress) const {
+    const std::string text = BuildClipboardText(*this, rect, progress);
+    out.append(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray ClipboardBytes(const CellTextSource& cells, const GridRect& rect, Progress& progress) {
+    QByteArray bytes;
+    cells.appendRows(bytes, rect, progress);
+    return bytes;
+}
+
 }  // namespace zelkor

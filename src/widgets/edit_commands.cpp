@@ -9,12 +9,18 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace zelkor {
 namespace {
 
-void PutOnClipboard(const std::string& text) {
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+// The UTF-8 bytes as they are: the clipboard converts them only when another
+// program asks for another form, and no second copy of a large text is made.
+void PutOnClipboard(const QByteArray& text) {
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/plain;charset=utf-8"), text);
+    data->setData(QStringLiteral("text/plain"), text);
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 }  // namespace
@@ -106,12 +112,11 @@ void EditCommands::CopyClick() {
     GridRect rect = grid->selection();
     if (IsAnalysisGrid(state_.copyTarget)) {
         rect.left = rect.right = 0;
-        PutOnClipboard(BuildClipboardText(grid->cells(), rect));
+        PutOnClipboard(ClipboardBytes(grid->cells(), rect));
         return;
     }
     busy_.start();
-    const std::string text = BuildClipboardText(grid->cells(), rect, busy_.progress());
-    PutOnClipboard(text);
+    PutOnClipboard(ClipboardBytes(grid->cells(), rect, busy_.progress()));
     busy_.finish();
     copied_.showForAWhile();
 }

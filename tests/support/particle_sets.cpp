@@ -1,6 +1,11 @@
 #include "support/particle_sets.hpp"
 
+#include "data/run_on_threads.hpp"
+
+#include <array>
+#include <cmath>
 #include <limits>
+#include <random>
 
 namespace zelkor::test {
 
@@ -37,5 +42,42 @@ ParticleSet MakeSet(int count) {
     }
     return set;
 }
+
+namespace {
+
+// One in eight fields gets one of these instead of its usual value.
+double Awkward(std::mt19937_64& random, double usual) {
+    static constexpr std::array<double, 10> kOdd{-0.0, 0.0, 5e-324, -2.2e-308, 1e-300, -1e300, 1e300, 1.0, -1.0, 0.5};
+    if (random() % 8 != 0) return usual;
+    return kOdd[random() % kOdd.size()];
+}
+
+}  // namespace
+
+ParticleSet AwkwardSet(int count, unsigned seed) {
+    std::mt19937_64 random(seed);
+    std::normal_distribution<double> normal(0.0, 1.0);
+    std::vector<ParticleRecord> records(static_cast<std::size_t>(count));
+    for (ParticleRecord& r : records) {
+        r.energy = Awkward(random, 5.0e6 * (1.0 + 0.02 * normal(random)));
+        r.x = Awkward(random, 1.128014e4);
+        r.y = Awkward(random, 1.0e3 * normal(random));
+        r.z = Awkward(random, 1.0e3 * normal(random));
+        const double cy = 0.02 * normal(random);
+        const double cz = 0.02 * normal(random);
+        r.cos_y = Awkward(random, cy);
+        r.cos_z = Awkward(random, cz);
+        r.cos_x = Awkward(random, std::sqrt(1.0 - cy * cy - cz * cz));
+        r.momentum = Awkward(random, 1.0e8 * (1.0 + 0.01 * normal(random)));
+        r.accepted = random() % 5 == 0 ? 0 : 1;
+    }
+    return SetOfRecords(records);
+}
+
+ScopedPassThreads::ScopedPassThreads(unsigned threads, std::size_t minimumItems) {
+    SetPassThreads({threads, minimumItems});
+}
+
+ScopedPassThreads::~ScopedPassThreads() { ResetPassThreads(); }
 
 }  // namespace zelkor::test

@@ -17,4 +17,18 @@ ParticleSet SetOfEnergies(const std::vector<double>& energies);
 // A set of count accepted records with simple distinct values in every field.
 ParticleSet MakeSet(int count);
 
+// count random ions of a real beam's spread, salted with what formatting and
+// summing find awkward: negative zeros, tiny (subnormal) and huge values,
+// equal values, cosines of exactly 0 and 1; about one in five rejected.
+ParticleSet AwkwardSet(int count, unsigned seed);
+
+// Passes shared out as given (e.g. three runs of two ions) while it lives.
+class ScopedPassThreads {
+public:
+    ScopedPassThreads(unsigned threads, std::size_t minimumItems);
+    ~ScopedPassThreads();
+    ScopedPassThreads(const ScopedPassThreads&) = delete;
+    ScopedPassThreads& operator=(const ScopedPassThreads&) = delete;
+};
+
 }  // namespace zelkor::test

@@ -3,6 +3,7 @@
 #include "data/particle_set.hpp"
 #include "optics/beam_parameters.hpp"
 #include "optics/phase_space.hpp"
+#include "optics/plot_points.hpp"
 #include "optics/sigma_matrix.hpp"
 #include "optics/ui/emittance_chart.hpp"
 #include "optics/ui/point_cloud.hpp"
@@ -188,21 +189,8 @@ void EmittancePage::displayPlot() {
     chart_->clearPoints();
     BusyPanel& busy = services_.busy;
     busy.start();
-    Progress& progress = busy.progress();
-    const ParticleSet& set = services_.set;
-    const bool holdsSlopes = HoldsSlopes(state.sourceKind);
-    std::vector<double> keys, values;
-    keys.reserve(static_cast<std::size_t>(set.count));
-    values.reserve(static_cast<std::size_t>(set.count));
-    const int period = ProgressPeriod(set.count, 100);
-    for (int i = 1; i <= set.count; ++i) {
-        const PhasePoint p = PlotPointOf(set.record(i), holdsSlopes);
-        keys.push_back(p[plot.bottom]);
-        values.push_back(p[plot.left]);
-        if ((i - 1) % period == 0) progress.advance(1);
-        progress.yield();
-    }
-    chart_->setPoints(std::move(keys), std::move(values));
+    PlotPoints points = ComputePlotPoints(services_.set, state.sourceKind, plot.bottom, plot.left, busy.progress());
+    chart_->setPoints(std::move(points.keys), std::move(points.values));
     chart_->setRanges(axes.bottom, axes.left);
     chart_->setTitles(plot.bottomTitle, plot.leftTitle);
     chart_->show();

@@ -1,7 +1,11 @@
 #include "optics/ui/point_cloud.hpp"
 
+#include "data/run_on_threads.hpp"
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace zelkor {
 namespace {
@@ -28,22 +32,45 @@ PointCloud::PointCloud(QCPAxis* keyAxis, QCPAxis* valueAxis) : QCPAbstractPlotta
     setSelectable(QCP::stNone);
 }
 
+// The extents of the finite points, measured in runs on every core; ranges
+// only widen on a strict comparison, so the runs joined in order give what
+// one pass gives.
 void PointCloud::setPoints(std::vector<double> keys, std::vector<double> values) {
     keys_ = std::move(keys);
     values_ = std::move(values);
     values_.resize(keys_.size());
-    hasExtent_ = false;
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        const double k = keys_[i], v = values_[i];
-        if (!std::isfinite(k) || !std::isfinite(v)) continue;
-        if (!hasExtent_) {
-            keyExtent_ = QCPRange(k, k);
-            valueExtent_ = QCPRange(v, v);
-            hasExtent_ = true;
-        } else {
-            keyExtent_.expand(k);
-            valueExtent_.expand(v);
+    // Bounds of finite values widen only on a strict comparison, as QCPRange::expand does.
+    struct Extents {
+        double keyLo = 0.0, keyHi = 0.0, valueLo = 0.0, valueHi = 0.0;
+        bool found = false;
+        void take(double kLo, double kHi, double vLo, double vHi) {
+            if (!found) {
+                *this = {kLo, kHi, vLo, vHi, true};
+                return;
+            }
+            if (kLo < keyLo) keyLo = kLo;
+            if (kHi > keyHi) keyHi = kHi;
+            if (vLo < valueLo) valueLo = vLo;
+            if (vHi > valueHi) valueHi = vHi;
         }
+    };
+    const std::vector<IndexRun> runs = SplitIntoRuns(keys_.size());
+    std::vector<Extents> parts(runs.size());
+    ForEachRun(runs, [&](IndexRun run, std::size_t part) {
+        Extents e;
+        for (std::size_t i = run.begin; i < run.end; ++i) {
+            const double k = keys_[i], v = values_[i];
+            if (std::isfinite(k) && std::isfinite(v)) e.take(k, k, v, v);
+        }
+        parts[part] = e;
+    });
+    Extents all;
+    for (const Extents& part : parts)
+        if (part.found) all.take(part.keyLo, part.keyHi, part.valueLo, part.valueHi);
+    hasExtent_ = all.found;
+    if (all.found) {
+        keyExtent_ = QCPRange(all.keyLo, all.keyHi);
+        valueExtent_ = QCPRange(all.valueLo, all.valueHi);
     }
 }
 
@@ -78,31 +105,48 @@ void PointCloud::draw(QCPPainter* painter) {
     const LinearMap mapValue = MapOf(*valueAxis());
     const bool keyHorizontal = keyAxis()->orientation() == Qt::Horizontal;
     const double left = area.left(), top = area.top();
+    const double areaWidth = area.width(), areaHeight = area.height();
+    const int size = std::max(2, static_cast<int>(std::lround(2.0 * scale)));
+    // Calls mark(row, column) for every pixel of the dots of points [begin, end).
+    const auto dots = [&](std::size_t begin, std::size_t end, auto&& mark) {
+        for (std::size_t i = begin; i < end; ++i) {
+            const double kp = mapKey(keys_[i]);
+            const double vp = mapValue(values_[i]);
+            const double xp = (keyHorizontal ? kp : vp) - left;
+            const double yp = (keyHorizontal ? vp : kp) - top;
+            // NaN fails both comparisons and is skipped with the points outside.
+            if (!(xp >= -1.0 && xp <= areaWidth && yp >= -1.0 && yp <= areaHeight)) continue;
+            // The dot's centre on the point: its pixels are the two on each side of it.
+            const int x = static_cast<int>(std::floor(xp * scale - 0.5 * scale));
+            const int y = static_cast<int>(std::floor(yp * scale - 0.5 * scale));
+            for (int row = std::max(y, 0); row < std::min(y + size, height); ++row)
+                for (int column = std::max(x, 0); column < std::min(x + size, width); ++column) mark(row, column);
+        }
+    };
+    // The first run paints into the image, the others into masks of their
+    // own, which are then laid over it: a pixel is coloured, or it is not.
     auto* bits = reinterpret_cast<QRgb*>(image.bits());
     const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     const QRgb colour = colour_;
-    const std::size_t n = keys_.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const double kp = mapKey(keys_[i]);
-        const double vp = mapValue(values_[i]);
-        const double xp = (keyHorizontal ? kp : vp) - left;
-        const double yp = (keyHorizontal ? vp : kp) - top;
-        // NaN fails both comparisons and is skipped with the points outside.
-        if (!(xp >= -1.0 && xp <= area.width() && yp >= -1.0 && yp <= area.height())) continue;
-        // The dot's centre on the point: its pixels are the two on each side of it.
-        const int x = static_cast<int>(std::floor(xp * scale - 0.5 * scale));
-        const int y = static_cast<int>(std::floor(yp * scale - 0.5 * scale));
-        const int size = std::max(2, static_cast<int>(std::lround(2.0 * scale)));
-        for (int dy = 0; dy < size; ++dy) {
-            const int row = y + dy;
-            if (row < 0 || row >= height) continue;
+    const std::vector<IndexRun> runs = SplitIntoRuns(keys_.size());
+    const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    std::vector<std::vector<std::uint8_t>> masks(runs.size() - 1);
+    ForEachRun(runs, [&](IndexRun run, std::size_t k) {
+        if (k == 0) return dots(run.begin, run.end, [&](int row, int column) { bits[row * stride + column] = colour; });
+        std::vector<std::uint8_t>& mask = masks[k - 1];
+        mask.assign(pixels, 0);
+        dots(run.begin, run.end, [&](int row, int column) {
+            mask[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) + static_cast<std::size_t>(column)] =
+                1;
+        });
+    });
+    for (const std::vector<std::uint8_t>& mask : masks)
+        for (int row = 0; row < height; ++row) {
+            const std::uint8_t* marks = mask.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
             QRgb* line = bits + row * stride;
-            for (int dx = 0; dx < size; ++dx) {
-                const int column = x + dx;
-                if (column >= 0 && column < width) line[column] = colour;
-            }
+            for (int column = 0; column < width; ++column)
+                if (marks[column] != 0) line[column] = colour;
         }
-    }
     image.setDevicePixelRatio(scale);
     painter->drawImage(QRectF(area), image);
 }

@@ -2,6 +2,8 @@
 
 #include "optics/phase_space.hpp"
 #include "optics/transform_listing.hpp"
+#include "io/printf_format.hpp"
+#include "widgets/clipboard_text.hpp"
 
 namespace zelkor {
 
@@ -56,6 +58,24 @@ void TransformModel::appendCell(std::string& out, int row, int column) const {
         return;
     }
     out += cell(row, column);
+}
+
+}  // namespace zelkor
+
+namespace zelkor {
+
+// Each row's transform computed once for all its cells.
+void TransformModel::appendRows(QByteArray& out, const GridRect& rect, Progress& progress) const {
+    if (!set_ || rect.top < 1 || rect.bottom > rows_ || rect.left < 0 || rect.right >= columnCount())
+        return CellTextSource::appendRows(out, rect, progress);
+    const auto formatRow = [this, &rect](char* end, int row) {
+        end = AppendTransformCells(end, row, TransformOf(set_->record(row), holdsSlopes_, matrix_), rect.left,
+                                   rect.right);
+        *end++ = '\r';
+        *end++ = '\n';
+        return end;
+    };
+    AppendRowsInBlocks(out, rect, kTransformHeaders.size() * (kMaxNumberChars + 1) + 2, formatRow, progress);
 }
 
 }  // namespace zelkor

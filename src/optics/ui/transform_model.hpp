@@ -30,6 +30,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void appendCell(std::string& out, int row, int column) const override;
+    void appendRows(QByteArray& out, const GridRect& rect, Progress& progress) const override;
 
 private:
     std::string cell(int row, int column) const;

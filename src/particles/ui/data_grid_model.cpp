@@ -2,6 +2,7 @@
 
 #include "tables/data_grid_columns.hpp"
 #include "io/printf_format.hpp"
+#include "widgets/clipboard_text.hpp"
 
 #include <utility>
 
@@ -48,6 +49,23 @@ void DataGridModel::appendCell(std::string& out, int row, int column) const {
     char buffer[kMaxNumberChars];
     const char* end = table_->appendCell(buffer, row, column);
     out.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+void DataGridModel::appendRows(QByteArray& out, const GridRect& rect, Progress& progress) const {
+    if (!table_ || rect.top < 1 || rect.bottom > rows_ || rect.left < 0 || rect.right >= columns_)
+        return CellTextSource::appendRows(out, rect, progress);
+    const IonGridTable& table = *table_;
+    const auto columns = static_cast<std::size_t>(rect.right - rect.left + 1);
+    const auto formatRow = [&table, &rect](char* end, int row) {
+        for (int column = rect.left; column <= rect.right; ++column) {
+            end = table.appendCell(end, row, column);
+            *end++ = '\t';
+        }
+        *end++ = '\r';
+        *end++ = '\n';
+        return end;
+    };
+    AppendRowsInBlocks(out, rect, columns * (kMaxNumberChars + 1) + 2, formatRow, progress);
 }
 
 QString DataGridModel::cellText(int row, int column) const {

@@ -37,6 +37,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void appendCell(std::string& out, int row, int column) const override;
+    void appendRows(QByteArray& out, const GridRect& rect, Progress& progress) const override;
     // The cell at a grid row (1..count) and column.
     QString cellText(int row, int column) const;
 
