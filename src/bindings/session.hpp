@@ -2,6 +2,7 @@
 
 #include "data/particle_set.hpp"
 #include "state/app_state.hpp"
+#include "stats/value_column.hpp"
 
 #include <string>
 
@@ -14,6 +15,7 @@ struct Session {
     ParticleSet set;
     AppState state;
     std::string warnings;  // the load's warning texts, one per line
+    ColumnStore columns;   // the last angle, slope or radius column, for the next command
 };
 
 }  // namespace zelkor::bindings

@@ -34,7 +34,7 @@ StatsResult Stats(Session& session, const QuantityChoice& choice, const std::str
     StatsResult result;
     result.page = SelectQuantityOf(session, choice);
     // The report and its further figures read one evaluation of the quantity.
-    const ReuseColumns reuse;
+    const ReuseColumns reuse(session.columns);
     result.report = Take(BasicAnalysis(session.state, session.set, result.page, progress));
     result.more = Take(MoreStatisticsFor(session.state, session.set, result.page, StatScope::All, result.report.summary,
                                          widthText, progress));
@@ -45,6 +45,7 @@ FilterResult SigmaFilter(Session& session, const QuantityChoice& choice, const s
                          Progress& progress) {
     FilterResult result;
     result.page = SelectQuantityOf(session, choice);
+    const ReuseColumns reuse(session.columns);
     result.run = Take(FilterSpectrum(session.state, session.set, result.page, true, multiplierText, progress));
     result.statusText = CommitFilter(session.state, result.page, multiplierText, result.run.multiplier);
     return result;
@@ -53,6 +54,7 @@ FilterResult SigmaFilter(Session& session, const QuantityChoice& choice, const s
 std::string DefaultWidth(Session& session, const QuantityChoice& choice, const std::string& displayWord,
                          const std::string& zoomText, Progress& progress) {
     const StatPage page = PageInMode(session, choice, displayWord);
+    const ReuseColumns reuse(session.columns);
     return Take(DefaultWidthText(session.state, session.set, page, zoomText, progress));
 }
 
@@ -62,7 +64,7 @@ HistogramResult HistogramOf(Session& session, const QuantityChoice& choice, cons
     HistogramResult result;
     result.page = PageInMode(session, choice, displayWord);
     // The default width, the range and the counts read one evaluation of the quantity.
-    const ReuseColumns reuse;
+    const ReuseColumns reuse(session.columns);
     result.widthText = width ? *width : Take(DefaultWidthText(session.state, session.set, result.page, zoomText));
     result.histogram = Take(PrepareHistogram(session.state, session.set, result.page, HistogramView::Table,
                                              result.widthText, zoomText, progress));

@@ -1,25 +1,14 @@
 #include "stats/value_column.hpp"
 
+#include <algorithm>
 #include <vector>
 
 namespace zelkor {
 namespace {
 
-struct KeptColumn {
-    const ParticleRecord* first;
-    std::size_t size;
-    QuantitySelection selection;
-    std::unique_ptr<ValueColumn> column;
-
-    bool holds(std::span<const ParticleRecord> ions, const QuantitySelection& s) const {
-        const QuantitySelection& k = selection;
-        return first == ions.data() && size == ions.size() && k.quantity == s.quantity && k.unitCode == s.unitCode &&
-               k.sourceKind == s.sourceKind && k.A == s.A && k.amu == s.amu;
-    }
-};
-
 struct Kept {
     int scopes = 0;
+    ColumnStore* store = nullptr;  // the outermost scope's, if it has one
     std::vector<KeptColumn> columns;
 };
 
@@ -28,13 +17,48 @@ Kept& ThisThread() {
     return kept;
 }
 
+// Quantities of positions and cosines alone, which no command changes after a load.
+bool FixedAfterLoad(QuantityId quantity) {
+    switch (quantity) {
+        case QuantityId::PosYZ:
+        case QuantityId::AngX:
+        case QuantityId::AngY:
+        case QuantityId::AngZ:
+        case QuantityId::dYdX:
+        case QuantityId::dZdX: return true;
+        default: return false;
+    }
+}
+
 }  // namespace
+
+bool KeptColumn::holds(std::span<const ParticleRecord> ions, const QuantitySelection& s) const {
+    const QuantitySelection& k = selection;
+    return first == ions.data() && size == ions.size() && k.quantity == s.quantity && k.unitCode == s.unitCode &&
+           k.sourceKind == s.sourceKind && k.A == s.A && k.amu == s.amu;
+}
 
 ReuseColumns::ReuseColumns() { ++ThisThread().scopes; }
 
+ReuseColumns::ReuseColumns(ColumnStore& store) {
+    Kept& kept = ThisThread();
+    if (kept.scopes++ > 0) return;
+    kept.store = &store;
+    kept.columns = std::move(store.columns_);
+    store.columns_.clear();
+}
+
 ReuseColumns::~ReuseColumns() {
     Kept& kept = ThisThread();
-    if (--kept.scopes == 0) kept.columns.clear();
+    if (--kept.scopes > 0) return;
+    if (kept.store != nullptr) {
+        // The last column filled of a quantity that stays as it is.
+        const auto last = std::find_if(kept.columns.rbegin(), kept.columns.rend(),
+                                       [](const KeptColumn& c) { return FixedAfterLoad(c.selection.quantity); });
+        if (last != kept.columns.rend()) kept.store->columns_.push_back(std::move(*last));
+        kept.store = nullptr;
+    }
+    kept.columns.clear();
 }
 
 const double* ReuseColumns::find(std::span<const ParticleRecord> ions, const QuantitySelection& selection) {

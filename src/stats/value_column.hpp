@@ -16,6 +16,7 @@
 #include <memory>
 #include <span>
 #include <type_traits>
+#include <vector>
 
 namespace zelkor {
 namespace quantity_value {
@@ -60,14 +61,48 @@ private:
     double* values_;
 };
 
+// A column filled for `size` ions from `first` under a selection.
+struct KeptColumn {
+    const ParticleRecord* first = nullptr;
+    std::size_t size = 0;
+    QuantitySelection selection;
+    std::unique_ptr<ValueColumn> column;
+
+    bool holds(std::span<const ParticleRecord> ions, const QuantitySelection& s) const;
+};
+
+// A column kept from one command to the next by a session whose positions
+// and cosines never change after its load (a script's or the page's loaded
+// file): only a quantity computed from those alone (an angle, a slope, the
+// radius) is kept, and only the last one, so that asking for the same angle
+// again costs no arc cosines. A copy starts empty.
+class ColumnStore {
+public:
+    ColumnStore() = default;
+    ColumnStore(const ColumnStore&) {}
+    ColumnStore& operator=(const ColumnStore&) {
+        columns_.clear();
+        return *this;
+    }
+    ColumnStore(ColumnStore&&) noexcept = default;
+    ColumnStore& operator=(ColumnStore&&) noexcept = default;
+    ~ColumnStore() = default;
+
+private:
+    friend class ReuseColumns;
+    std::vector<KeptColumn> columns_;
+};
+
 // While one lives on a thread, the columns filled there are kept and used
 // again by the passes that follow over the same ions and the same
 // selection: for a run of passes (a report and its further figures, a range
 // and its histogram) over a set whose values do not change meanwhile. The
-// flags may change; they are no part of a value.
+// flags may change; they are no part of a value. The outermost one may take
+// its columns from a store and leave what the store keeps in it.
 class ReuseColumns {
 public:
     ReuseColumns();
+    explicit ReuseColumns(ColumnStore& store);
     ~ReuseColumns();
     ReuseColumns(const ReuseColumns&) = delete;
     ReuseColumns& operator=(const ReuseColumns&) = delete;

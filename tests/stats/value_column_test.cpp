@@ -6,6 +6,7 @@
 #include "state/load_file.hpp"
 #include "stats/display_range.hpp"
 #include "stats/histogram.hpp"
+#include "stats/ion_span.hpp"
 #include "stats/kernels.hpp"
 #include "stats/more_statistics.hpp"
 #include "stats/quantity_value.hpp"
@@ -160,6 +161,29 @@ TEST_F(ValueColumns, AKeptColumnServesOnlyItsOwnIonsAndSelection) {
         ExpectSameBits(SummarizeAll(other, degrees), ReferenceSummary(other, degrees, false));
         ExpectSameBits(SummarizeAccepted(other, degrees), ReferenceSummary(other, degrees, true));
     }
+}
+
+// A session's store carries the last angle's column to its next command,
+// and only that: the energy per mass may change with the species.
+TEST_F(ValueColumns, AStoreKeepsTheLastFixedColumnForTheNextCommand) {
+    ColumnStore store;
+    const QuantitySelection angle{QuantityId::AngX, 2, SourceKind::TransmitTxt, 1, 1.0};
+    const QuantitySelection perMass{QuantityId::EnergA, 0, SourceKind::TransmitTxt, 4, 4.0};
+    const std::span<const ParticleRecord> ions = Ions(set);
+    {
+        const ReuseColumns command(store);
+        ExpectSameBits(SummarizeAll(set, angle), ReferenceSummary(set, angle, false));
+        ExpectSameBits(SummarizeAll(set, perMass), ReferenceSummary(set, perMass, false));
+    }
+    {
+        const ReuseColumns next(store);
+        EXPECT_NE(ReuseColumns::find(ions, angle), nullptr);
+        EXPECT_EQ(ReuseColumns::find(ions, perMass), nullptr);
+        ExpectSameBits(SummarizeAll(set, angle), ReferenceSummary(set, angle, false));
+    }
+    ColumnStore copied = store;
+    const ReuseColumns fromCopy(copied);
+    EXPECT_EQ(ReuseColumns::find(ions, angle), nullptr);
 }
 
 }  // namespace
