@@ -1,6 +1,6 @@
 #include "io/printf_format.hpp"
 
-#include "io/printf_spec.hpp"
+#include "io/printf_conversion.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -46,8 +46,8 @@ std::string FixedFromScientific(const std::string& scientific, double value) {
 // The digits come from std::to_chars, which gives printf's exact text in the
 // "C" locale on every platform, so that files do not depend on the C library.
 std::string FormatDouble(const char* printfFormat, double value) {
-    const PrintfSpec spec = ParsePrintfSpec(printfFormat);
-    return spec.before + PadToWidth(spec, ConvertDouble(spec, value)) + spec.after;
+    const PrintfConversion format = ParsePrintfConversion(printfFormat);
+    return format.before + PadToWidth(format, ConvertDouble(format, value)) + format.after;
 }
 
 char* AppendExponent(char* out, double value, int precision) {
@@ -106,8 +106,8 @@ std::string FormatShortest(double value) {
 #endif
 
 std::string FormatInt(const char* printfFormat, int value) {
-    const PrintfSpec spec = ParsePrintfSpec(printfFormat);
-    return spec.before + PadToWidth(spec, ConvertInt(spec, value)) + spec.after;
+    const PrintfConversion format = ParsePrintfConversion(printfFormat);
+    return format.before + PadToWidth(format, ConvertInt(format, value)) + format.after;
 }
 
 char* AppendInt(char* out, int value) { return std::to_chars(out, out + 16, value).ptr; }
