@@ -1,16 +1,16 @@
 #!/bin/sh
 # Fails when an include crosses the layers downward-only rule:
-#   core (platform data io stats optics generator relativity state tables runs) <- widgets <- <subsystem>/ui <- app
+#   core (data io stats optics generator relativity state tables runs) <- widgets <- <subsystem>/ui <- app
 #   core <- bindings (what the Python module and the page share) <- python, web
-# platform/ is the core's seam to the system and the one folder data/ may include; data/ is otherwise a
-# leaf. No two core folders include each other (nor run in a longer loop). Only platform/posix and
-# platform/win32 include the system's headers, so nothing else in the core, nor any window, calls the
-# system directly. Only app/compose.cpp includes the ui libraries' install headers.
+# data/ is a leaf; its data/platform/ is the core's seam to the system, below everything. No two core
+# folders include each other (nor run in a longer loop). Only data/platform/posix and
+# data/platform/win32 include the system's headers, so nothing else in the core, nor any window, calls
+# the system directly. Only app/compose.cpp includes the ui libraries' install headers.
 set -u
 src="${1:-$(dirname "$0")/../src}"
 breach() { echo "layer breach: $*"; }
 
-core="platform data io stats optics generator relativity state tables runs"
+core="data io stats optics generator relativity state tables runs"
 # "from to file:line" for every include of one core folder by another (ui folders aside).
 core_edges() {
     for from in $core; do
@@ -30,16 +30,16 @@ for folder in $core; do
     grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot)|#include *"(app|widgets|bindings|python|web|[a-z]+/ui)/' "$src/$folder" \
         --include='*.cpp' --include='*.hpp' | grep -v "^$src/$folder/ui/" | while read -r line; do breach "$line"; done
 done
-grep -rnE '#include *"[a-z]+/' "$src/data" --include='*.cpp' --include='*.hpp' | grep -vE '"(data|platform)/' |
+grep -rnE '#include *"[a-z]+/' "$src/data" --include='*.cpp' --include='*.hpp' | grep -v '"data/' |
     while read -r line; do breach "data/ is a leaf: $line"; done
-grep -rnE '#include *"[a-z]+/' "$src/platform" --include='*.cpp' --include='*.hpp' | grep -v '"platform/' |
-    while read -r line; do breach "platform/ is below everything: $line"; done
+grep -rnE '#include *"[a-z]+/' "$src/data/platform" --include='*.cpp' --include='*.hpp' | grep -v '"data/platform/' |
+    while read -r line; do breach "data/platform/ is below everything: $line"; done
 grep -rnE '#include *<(unistd|fcntl|dirent|dlfcn|pwd|grp|signal|termios|windows|io|direct|shellapi)\.h>|#include *<sys/' "$src" \
-    --include='*.cpp' --include='*.hpp' | grep -vE "^$src/platform/(posix|win32)/" |
-    while read -r line; do breach "only platform/posix and platform/win32 call the system: $line"; done
+    --include='*.cpp' --include='*.hpp' | grep -vE "^$src/data/platform/(posix|win32)/" |
+    while read -r line; do breach "only data/platform/posix and data/platform/win32 call the system: $line"; done
 grep -rnE '(^|[^A-Za-z_.>])(::)?(popen|pclose|fork|getpid|unlink|mkstemp|mkdtemp|realpath|fsync|pread|pwrite|sync_file_range|uselocale|newlocale|madvise|sysconf)\(' \
-    "$src" --include='*.cpp' --include='*.hpp' | grep -vE "^$src/platform/(posix|win32)/" |
-    while read -r line; do breach "a POSIX call outside platform/: $line"; done
+    "$src" --include='*.cpp' --include='*.hpp' | grep -vE "^$src/data/platform/(posix|win32)/" |
+    while read -r line; do breach "a POSIX call outside data/platform/: $line"; done
 if [ -d "$src/bindings" ]; then
     grep -rnE '#include *[<"](Q[A-Za-z]+|qcustomplot|pybind11|emscripten)|#include *"(app|widgets|batch|python|web|[a-z]+/ui)/' \
         "$src/bindings" | while read -r line; do breach "bindings/ sits on the core alone: $line"; done

@@ -16,7 +16,7 @@ include() {
     for target in "$@"; do echo "#include \"$target\"" >>"$file"; done
 }
 expect() {  # expect pass|fail WHAT [TEXT]
-    mkdir -p "$tree/platform" "$tree/data" "$tree/widgets" "$tree/app" "$tree/stats/ui"
+    mkdir -p "$tree/data/platform" "$tree/widgets" "$tree/app" "$tree/stats/ui"
     output=$(sh "$check" "$tree")
     status=$?
     if [ "$1" = pass ] && [ $status -ne 0 ]; then

@@ -2,7 +2,7 @@
 #include "app/command_line.hpp"
 #include "app/main_window.hpp"
 #include "app/start_up.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 #include "widgets/qt_user_dialogs.hpp"
 
 #include <QApplication>

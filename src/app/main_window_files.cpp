@@ -7,7 +7,7 @@
 #include "widgets/transient_panel.hpp"
 #include "widgets/user_dialogs.hpp"
 #include "state/load_file.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 #include "widgets/qt_paths.hpp"
 
 #include <QDragEnterEvent>

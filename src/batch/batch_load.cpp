@@ -1,7 +1,7 @@
 #include "batch/batch_load.hpp"
 
 #include "data/kind_words.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 #include "state/load_file.hpp"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "batch/batch_load.hpp"
 #include "data/kind_words.hpp"
 #include "io/file_commands.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 
 #include <variant>
 

@@ -3,7 +3,7 @@
 #include "generator/generate_trim_dat.hpp"
 #include "generator/generator_options.hpp"
 #include "generator/validate_generator.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 
 namespace zelkor::batch {
 namespace {

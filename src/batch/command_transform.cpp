@@ -3,7 +3,7 @@
 #include "optics/transfer_matrix.hpp"
 #include "optics/transform_listing.hpp"
 #include "optics/transformed_file.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 
 #include <sstream>
 

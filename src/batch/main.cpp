@@ -1,5 +1,5 @@
 #include "batch/batch_cli.hpp"
-#include "platform/console.hpp"
+#include "data/platform/console.hpp"
 
 #include <iostream>
 

@@ -1,5 +1,5 @@
 #include "data/kind_words.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "data/large_block_allocator.hpp"
 
-#include "platform/large_pages.hpp"
+#include "data/platform/large_pages.hpp"
 
 namespace zelkor {
 namespace {

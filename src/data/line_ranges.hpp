@@ -3,7 +3,7 @@
 #include "data/progress.hpp"
 #include "data/read_source.hpp"
 #include "data/run_on_threads.hpp"
-#include "platform/read_file.hpp"
+#include "data/platform/read_file.hpp"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/read_source.hpp"
-#include "platform/read_file.hpp"
+#include "data/platform/read_file.hpp"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "data/parse_threads.hpp"
 
-#include "platform/worker_threads.hpp"
+#include "data/platform/worker_threads.hpp"
 
 #include <atomic>
 

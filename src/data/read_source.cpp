@@ -1,6 +1,6 @@
 #include "data/read_source.hpp"
 
-#include "platform/read_file.hpp"
+#include "data/platform/read_file.hpp"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/file_failure.hpp"
-#include "platform/replace_file.hpp"
+#include "data/platform/file_failure.hpp"
+#include "data/platform/replace_file.hpp"
 
 #include <cstddef>
 #include <cstdint>

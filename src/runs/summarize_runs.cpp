@@ -1,6 +1,6 @@
 #include "runs/summarize_runs.hpp"
 
-#include "platform/worker_threads.hpp"
+#include "data/platform/worker_threads.hpp"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #include "state/load_file.hpp"
 
 #include "data/particle_reader.hpp"
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 
 #include <new>
 

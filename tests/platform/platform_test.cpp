@@ -1,9 +1,9 @@
 // The system seam: reading at offsets, UTF-8 paths and worker threads.
 
 #include "io/atomic_file.hpp"
-#include "platform/read_file.hpp"
-#include "platform/utf8_path.hpp"
-#include "platform/worker_threads.hpp"
+#include "data/platform/read_file.hpp"
+#include "data/platform/utf8_path.hpp"
+#include "data/platform/worker_threads.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_failure.hpp"
+#include "data/platform/file_failure.hpp"
 
 #include <cstddef>
 #include <cstdint>

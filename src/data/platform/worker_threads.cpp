@@ -1,4 +1,4 @@
-#include "platform/worker_threads.hpp"
+#include "data/platform/worker_threads.hpp"
 
 #include <system_error>
 #include <thread>

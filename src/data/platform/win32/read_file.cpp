@@ -1,4 +1,4 @@
-#include "platform/read_file.hpp"
+#include "data/platform/read_file.hpp"
 
 #include <windows.h>
 

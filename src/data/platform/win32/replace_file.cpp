@@ -1,6 +1,6 @@
-#include "platform/replace_file.hpp"
+#include "data/platform/replace_file.hpp"
 
-#include "platform/temporary_name.hpp"
+#include "data/platform/temporary_name.hpp"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/large_pages.hpp"
+#include "data/platform/large_pages.hpp"
 
 #include <cstdlib>
 #include <new>

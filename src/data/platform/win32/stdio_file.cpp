@@ -1,4 +1,4 @@
-#include "platform/stdio_file.hpp"
+#include "data/platform/stdio_file.hpp"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "platform/temporary_name.hpp"
+#include "data/platform/temporary_name.hpp"
 
 #include <chrono>
 #include <random>

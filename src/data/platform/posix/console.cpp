@@ -1,4 +1,4 @@
-#include "platform/console.hpp"
+#include "data/platform/console.hpp"
 
 namespace zelkor::platform {
 

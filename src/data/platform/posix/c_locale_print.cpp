@@ -1,4 +1,4 @@
-#include "platform/c_locale_print.hpp"
+#include "data/platform/c_locale_print.hpp"
 
 #include <clocale>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "platform/utf8_path.hpp"
+#include "data/platform/utf8_path.hpp"
 
 namespace zelkor::platform {
 
