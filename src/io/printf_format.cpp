@@ -7,7 +7,7 @@
 
 #if !ZELKOR_FLOAT_TO_CHARS
 #include "data/parse_double.hpp"
-#include "platform/c_locale_print.hpp"
+#include "data/platform/c_locale_print.hpp"
 #endif
 
 namespace zelkor {
