@@ -62,13 +62,13 @@ std::string ConvertDouble(const PrintfConversion& format, double value) {
     const bool capitals = std::isupper(static_cast<unsigned char>(format.conversion)) != 0;
     if (!std::isfinite(value)) return WithSign(format, NonFiniteText(value, capitals));
     const char kind = static_cast<char>(std::tolower(static_cast<unsigned char>(format.conversion)));
-    const std::chars_format format = kind == 'e'   ? std::chars_format::scientific
-                                     : kind == 'f' ? std::chars_format::fixed
-                                                   : std::chars_format::general;
+    const std::chars_format style = kind == 'e'   ? std::chars_format::scientific
+                                    : kind == 'f' ? std::chars_format::fixed
+                                                  : std::chars_format::general;
     const int precision = format.precision < 0 ? 6 : format.precision;
     // 309 integer digits at most, the point and the fraction.
     std::string text(static_cast<std::size_t>(precision) + 330, '\0');
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value, style, precision);
     text.resize(static_cast<std::size_t>(result.ptr - text.data()));
     if (capitals)
         for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
