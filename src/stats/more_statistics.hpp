@@ -33,9 +33,9 @@ struct MoreStatistics {
 // same selection (SummarizeAll or SummarizeAccepted): its mean and dispersion
 // are the m1 and m2 of the moment ratios. plan is a histogram planned by
 // PlanIntervals (counts are filled here, of the scope's ions, exactly as the
-// accumulated-edge rule counts them). One pass over the records, sums
-// accumulated in index order as the kernels do; the progress yields after
-// every record.
+// accumulated-edge rule counts them). The records are read once (or not at
+// all where the quantity's column is at hand), the sums accumulated in index
+// order as the kernels do; the progress yields after every value summed.
 MoreStatistics ComputeMoreStatistics(const ParticleSet& set, const QuantitySelection& selection, StatScope scope,
                                      const StatSummary& summary, Histogram plan, Progress& progress = NoProgress());
 
