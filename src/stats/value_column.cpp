@@ -61,6 +61,8 @@ ReuseColumns::~ReuseColumns() {
     kept.columns.clear();
 }
 
+bool ReuseColumns::active() { return ThisThread().scopes > 0; }
+
 const double* ReuseColumns::find(std::span<const ParticleRecord> ions, const QuantitySelection& selection) {
     for (const KeptColumn& kept : ThisThread().columns)
         if (kept.holds(ions, selection)) return kept.column->data();

@@ -107,6 +107,8 @@ public:
     ReuseColumns(const ReuseColumns&) = delete;
     ReuseColumns& operator=(const ReuseColumns&) = delete;
 
+    // Whether one lives on this thread.
+    static bool active();
     // The kept column of these ions and this selection, or null (always
     // null while no ReuseColumns lives on the thread).
     static const double* find(std::span<const ParticleRecord> ions, const QuantitySelection& selection);
@@ -123,14 +125,16 @@ void FillColumn(std::span<const ParticleRecord> ions, const Value& value, double
     });
 }
 
-// Calls f with the value functor of the selection, or, for a quantity worth
-// it, with one that reads a column of its values over `ions` (computed just
-// before, or kept by a ReuseColumns); returns what f returns.
+// Calls f with the value functor of the selection, or with one that reads a
+// column of its values over `ions` (computed just before, or kept by a
+// ReuseColumns): for a quantity worth it, and for any quantity while a
+// ReuseColumns lives, since a run of passes then streams 8 bytes an ion
+// instead of whole records. Returns what f returns.
 template <class F>
 auto WithColumnValue(std::span<const ParticleRecord> ions, const QuantitySelection& selection, F&& f) {
     return WithQuantityValue(selection, [&](const auto& value) {
         using Value = std::decay_t<decltype(value)>;
-        if constexpr (quantity_value::kWorthAColumn<Value>) {
+        if (quantity_value::kWorthAColumn<Value> || ReuseColumns::active()) {
             const double* values = ReuseColumns::find(ions, selection);
             std::unique_ptr<ValueColumn> column;
             if (values == nullptr) {
@@ -140,9 +144,8 @@ auto WithColumnValue(std::span<const ParticleRecord> ions, const QuantitySelecti
                 column = ReuseColumns::keep(ions, selection, std::move(column));
             }
             return f(quantity_value::FromColumn{values, ions.data()});
-        } else {
-            return f(value);
         }
+        return f(value);
     });
 }
 

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zelkor {
 namespace {
@@ -76,15 +77,20 @@ protected:
     ParticleSet set = test::AwkwardSet(1001, 11);
 };
 
+// Alone, and within a run of passes, where every quantity is read from a column.
 TEST_F(ValueColumns, KernelsGiveTheBitsOfTheLoops) {
-    for (const QuantitySelection& s : EveryQuantity()) {
-        SCOPED_TRACE(static_cast<int>(s.quantity));
-        ExpectSameBits(SummarizeAll(set, s), ReferenceSummary(set, s, false));
-        ExpectSameBits(SummarizeAccepted(set, s), ReferenceSummary(set, s, true));
-        const StatSummary all = ReferenceSummary(set, s, false);
-        EXPECT_EQ(Bits(MinAll(set, s)), Bits(all.min));
-        EXPECT_EQ(Bits(DispersionAll(set, s)), Bits(all.dispersion));
-        EXPECT_EQ(Bits(DispersionAccepted(set, s)), Bits(ReferenceSummary(set, s, true).dispersion));
+    for (const bool inARun : {false, true}) {
+        std::optional<ReuseColumns> reuse;
+        if (inARun) reuse.emplace();
+        for (const QuantitySelection& s : EveryQuantity()) {
+            SCOPED_TRACE(static_cast<int>(s.quantity));
+            ExpectSameBits(SummarizeAll(set, s), ReferenceSummary(set, s, false));
+            ExpectSameBits(SummarizeAccepted(set, s), ReferenceSummary(set, s, true));
+            const StatSummary all = ReferenceSummary(set, s, false);
+            EXPECT_EQ(Bits(MinAll(set, s)), Bits(all.min));
+            EXPECT_EQ(Bits(DispersionAll(set, s)), Bits(all.dispersion));
+            EXPECT_EQ(Bits(DispersionAccepted(set, s)), Bits(ReferenceSummary(set, s, true).dispersion));
+        }
     }
 }
 
