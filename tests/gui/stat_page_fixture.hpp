@@ -3,7 +3,7 @@
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
 #include "stats/ui/stat_page_widget.hpp"
-#include "stats/ui/string_grid_model.hpp"
+#include "widgets/string_grid_model.hpp"
 #include "window_fixture.hpp"
 
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 
 #include "runs/run_table.hpp"
 #include "runs/ui/run_reader.hpp"
-#include "runs/ui/run_table_model.hpp"
 #include "widgets/clipboard_text.hpp"
 #include "widgets/qt_paths.hpp"
+#include "widgets/string_grid_model.hpp"
 #include "widgets/table_view_grid.hpp"
 #include "widgets/user_dialogs.hpp"
 
@@ -25,6 +25,17 @@ namespace zelkor {
 namespace {
 
 constexpr const char* kHintText = "Add SRIM files (TRANSMIT.TXT, TRIM.DAT, .pnt) or drop them here.";
+
+// The summary table's column names with their units, as "energy_mean [eV]".
+std::vector<std::string> ColumnTitles() {
+    std::vector<std::string> titles;
+    for (const RunColumn& column : RunSummaryColumns()) {
+        std::string title(column.name);
+        if (!column.unit.empty()) title += " [" + std::string(column.unit) + "]";
+        titles.push_back(std::move(title));
+    }
+    return titles;
+}
 
 // The program's dialogs belong to the main window and bring it to the front;
 // this window comes back in front of it when the dialog closes.
@@ -51,7 +62,9 @@ CompareRunsWindow::CompareRunsWindow(UserDialogs& dialogs, QWidget* parent)
     setAcceptDrops(true);
     resize(900, 360);
 
-    model_ = new RunTableModel(this);
+    std::vector<std::string> titles = ColumnTitles();
+    model_ = new StringGridModel(static_cast<int>(titles.size()), true, this);
+    model_->setTitles(std::move(titles));
     view_ = new QTableView(this);
     view_->setObjectName("gridRuns");
     view_->setModel(model_);
@@ -139,7 +152,17 @@ void CompareRunsWindow::open() {
 }
 
 void CompareRunsWindow::rowArrived(const RunSummary& row) {
-    model_->append(row);
+    const int at = static_cast<int>(summaries_.size());
+    summaries_.push_back(row);
+    // A file that could not be read says why in every cell of its row, not
+    // only in the last column.
+    if (!row.ok()) {
+        model_->setRowColour(at, QColor(128, 0, 0));
+        model_->setRowToolTip(at, row.failure->text);
+    }
+    std::vector<std::string> texts;
+    for (const RunCell& cell : RunSummaryCells(row)) texts.push_back(RunCellText(cell));
+    model_->appendRow(std::move(texts));
     view_->resizeColumnsToContents();
     showStatus();
 }
@@ -151,13 +174,13 @@ void CompareRunsWindow::showStatus() {
 
 void CompareRunsWindow::saveCsvClick() {
     const FrontAgainAfterDialogs front(*this);
-    if (model_->summaries().empty()) {
+    if (summaries_.empty()) {
         dialogs_.message(WarningMessage("No data visible"));
         return;
     }
     const auto path = dialogs_.saveFile({"Save", "CSV File|*.csv", ".csv", false, true});
     if (!path) return;
-    if (const auto failure = SaveRunSummaryCsv(*path, model_->summaries())) dialogs_.message(*failure);
+    if (const auto failure = SaveRunSummaryCsv(*path, summaries_)) dialogs_.message(*failure);
 }
 
 // The column names go above the rows copied, for a spreadsheet to take them.

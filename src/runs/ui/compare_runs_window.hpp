@@ -15,7 +15,7 @@ class QTableView;
 namespace zelkor {
 
 class RunReader;
-class RunTableModel;
+class StringGridModel;
 class TableViewGrid;
 class UserDialogs;
 
@@ -40,7 +40,7 @@ public:
     void copyClick();
     void selectAllClick();
 
-    RunTableModel& model() { return *model_; }
+    StringGridModel& model() { return *model_; }
     TableViewGrid& grid() { return *grid_; }
     int pending() const;
 
@@ -54,7 +54,8 @@ private:
     QWidget* buildMenuBar();
 
     UserDialogs& dialogs_;
-    RunTableModel* model_;
+    std::vector<RunSummary> summaries_;  // the rows shown, for the CSV file
+    StringGridModel* model_;
     QTableView* view_;
     TableViewGrid* grid_;
     QLabel* status_;

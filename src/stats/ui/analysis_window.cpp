@@ -1,6 +1,6 @@
 #include "stats/ui/analysis_window.hpp"
 
-#include "stats/ui/string_grid_model.hpp"
+#include "widgets/string_grid_model.hpp"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -26,7 +26,7 @@
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/fit_curve.hpp"
 #include "stats/ui/histogram_chart.hpp"
-#include "stats/ui/string_grid_model.hpp"
+#include "widgets/string_grid_model.hpp"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -11,7 +11,7 @@
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/histogram_chart.hpp"
 #include "stats/ui/quantity_buttons.hpp"
-#include "stats/ui/string_grid_model.hpp"
+#include "widgets/string_grid_model.hpp"
 
 #include <QButtonGroup>
 #include <QGridLayout>

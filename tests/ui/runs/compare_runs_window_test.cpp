@@ -6,7 +6,7 @@
 #include "runs/summarize_runs.hpp"
 #include "runs/ui/compare_runs_window.hpp"
 #include "runs/ui/install_compare_runs.hpp"
-#include "runs/ui/run_table_model.hpp"
+#include "widgets/string_grid_model.hpp"
 #include "support/ui/host_fixture.hpp"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "stats/ui/string_grid_model.hpp"
+#include "widgets/string_grid_model.hpp"
 
 namespace zelkor {
 namespace {
@@ -25,6 +25,13 @@ void StringGridModel::setRows(std::vector<std::vector<std::string>> rows) {
     endResetModel();
 }
 
+void StringGridModel::appendRow(std::vector<std::string> row) {
+    const int at = static_cast<int>(rows_.size());
+    beginInsertRows({}, at, at);
+    rows_.push_back(std::move(row));
+    endInsertRows();
+}
+
 const std::string& StringGridModel::text(int row, int column) const {
     if (row < 0 || column < 0 || row >= static_cast<int>(rows_.size())) return kEmpty;
     const auto& cells = rows_[static_cast<std::size_t>(row)];
@@ -38,8 +45,13 @@ int StringGridModel::rowCount(const QModelIndex& parent) const {
 int StringGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columnCount_; }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::ForegroundRole) {
+        const auto colour = rowColours_.find(index.row());
+        return colour != rowColours_.end() ? QVariant(colour->second) : QVariant();
+    }
     // The tooltip gives the whole text of a cell too narrow to show it.
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     if (role == Qt::ToolTipRole) {
         // A row's own tooltip says how its figure is found, after the text.
         const auto tip = rowTips_.find(index.row());
