@@ -28,6 +28,26 @@ QString ColourStyle(const Rgb& colour) {
         .arg(colour.blue);
 }
 
+// A grid of `rows` one-line rows in the page's colour, `width` wide, with
+// room for the sideways scroll bar: the window keeps its size, and a row
+// longer than the grid scrolls sideways.
+QTableView* RowsGrid(StringGridModel& model, int rows, int width, const PageLook& page, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setModel(&model);
+    grid->setFixedSize(width,
+                       rows * 20 + 2 * grid->frameWidth() + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid->setStyleSheet(ColourStyle(page.analysisGridColour));
+    return grid;
+}
+
 }  // namespace
 
 AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, CopyTarget moreCopyTarget, QWidget* parent)
@@ -44,22 +64,8 @@ AnalysisWindow::AnalysisWindow(const PageLook& page, CopyTarget copyTarget, Copy
 
     model_ = new StringGridModel(1, false, this);
     model_->setRows(std::vector<std::vector<std::string>>(7, std::vector<std::string>{""}));
-    grid_ = new QTableView(this);
+    grid_ = RowsGrid(*model_, 7, 332, page, this);
     grid_->setObjectName(Name(page.analysisGrid));
-    grid_->setModel(model_);
-    // Seven rows and room for the sideways scroll bar of a long row.
-    grid_->setFixedSize(332,
-                        7 * 20 + 2 * grid_->frameWidth() + grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    // The window keeps its size; a row longer than the grid scrolls sideways.
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setStyleSheet(ColourStyle(page.analysisGridColour));
     editableGrid_ = new AnalysisGrid(*grid_, *model_, copyTarget, *this);
 
     rejection_ = new QLabel(this);
@@ -106,20 +112,8 @@ QWidget* AnalysisWindow::buildMoreBox(const PageLook& page, CopyTarget copyTarge
     moreModel_ = new StringGridModel(1, false, this);
     moreModel_->setRows(std::vector<std::vector<std::string>>(6, std::vector<std::string>{""}));
     moreModel_->setRowToolTip(3, kFwhmMethodText);
-    moreGrid_ = new QTableView(box);
+    moreGrid_ = RowsGrid(*moreModel_, 6, 320, page, box);
     moreGrid_->setObjectName("gridMoreStat" + suffix);
-    moreGrid_->setModel(moreModel_);
-    moreGrid_->setFixedSize(
-        320, 6 * 20 + 2 * moreGrid_->frameWidth() + moreGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    moreGrid_->horizontalHeader()->hide();
-    moreGrid_->verticalHeader()->hide();
-    moreGrid_->verticalHeader()->setDefaultSectionSize(20);
-    moreGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    moreGrid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    moreGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    moreGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    moreGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    moreGrid_->setStyleSheet(ColourStyle(page.analysisGridColour));
     moreEditableGrid_ = new AnalysisGrid(*moreGrid_, *moreModel_, copyTarget, *this);
     moreNote_ = new QLabel(box);
     moreNote_->setObjectName("lblMoreStatNote" + suffix);
