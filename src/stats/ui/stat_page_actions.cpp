@@ -23,6 +23,7 @@
 #include "stats/select_quantity.hpp"
 #include "stats/sigma_multiplier.hpp"
 #include "stats/unit_change.hpp"
+#include "stats/value_column.hpp"
 #include "stats/ui/analysis_window.hpp"
 #include "stats/ui/fit_curve.hpp"
 #include "stats/ui/histogram_chart.hpp"
@@ -96,8 +97,13 @@ void StatPageWidget::btnBasAnalysClick() {
     if (refuse(CheckAvailability(page(), services_.state, services_.set))) return;
     analysis_.hide();
     services_.busy.start();
-    const auto report = BasicAnalysis(services_.state, services_.set, page(), services_.busy.progress());
-    if (report.ok()) showMoreStatistics(StatScope::All, report.value->summary);
+    const auto report = [this] {
+        // The report and its further figures read one evaluation of the quantity.
+        const ReuseColumns reuse;
+        auto checked = BasicAnalysis(services_.state, services_.set, page(), services_.busy.progress());
+        if (checked.ok()) showMoreStatistics(StatScope::All, checked.value->summary);
+        return checked;
+    }();
     services_.busy.finish();
     if (refuse(report.refusal)) return;
     analysis_.showReport(report.value->rows, std::nullopt);
@@ -126,12 +132,18 @@ void StatPageWidget::btnSpecFiltClick() {
     // The multiplier is judged before the busy panel appears.
     if (filtering && refuse(ValidateSigmaMultiplier(text).refusal)) return;
     services_.busy.start();
-    const auto run = FilterSpectrum(services_.state, services_.set, page(), filtering, text, services_.busy.progress());
+    const auto run = [&] {
+        // The filter, its report and the further figures read one evaluation of the quantity.
+        const ReuseColumns reuse;
+        auto checked =
+            FilterSpectrum(services_.state, services_.set, page(), filtering, text, services_.busy.progress());
+        if (checked.ok() && checked.value->rows)
+            showMoreStatistics(checked.value->filtered ? StatScope::Accepted : StatScope::All, checked.value->summary);
+        else
+            analysis_.showMoreStatistics(std::nullopt, "");
+        return checked;
+    }();
     if (run.ok() && run.value->tooLow) services_.dialogs.message(*run.value->tooLow);
-    if (run.ok() && run.value->rows)
-        showMoreStatistics(run.value->filtered ? StatScope::Accepted : StatScope::All, run.value->summary);
-    else
-        analysis_.showMoreStatistics(std::nullopt, "");
     services_.busy.finish();
     if (refuse(run.refusal)) return;
     const FilterRun& outcome = *run.value;
